@@ -1,0 +1,7 @@
+#include "app/globals.h"
+
+// One translation unit, so the construction order is the order written.
+ClockImage theClock;
+AppState theApp = LoadStartUpState();
+TrayIcon theTray;
+SYSTEMTIME clockTime;

@@ -1,0 +1,18 @@
+// Entry point: one clock per desktop.
+#include <windows.h>
+
+#include "app/globals.h"
+#include "app/startup.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  CreateMutexA(NULL, TRUE, theApp.appName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    HWND running = FindWindowA("ZENTICK", "ZENTICK");
+    SetForegroundWindow(running);
+    ShowWindow(running, SW_SHOW);
+    return 0;
+  }
+  if (!InitInstance()) return 0;
+  RunMessageLoop();
+  return 0;
+}

@@ -1,0 +1,8 @@
+// Choosing and playing the WAV files named in the settings.
+#pragma once
+#include <windows.h>
+
+struct AppState;
+
+void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key);
+void PlaySettingSound(AppState* app, const char* section, const char* key);

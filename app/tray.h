@@ -1,0 +1,15 @@
+// The notification-area icon and its menu.
+#pragma once
+#include <windows.h>
+
+enum { WM_TRAYNOTIFY = WM_USER + 123, TRAY_ICON = 107 };
+
+struct TrayIcon {
+  int added;
+  int iconId;
+
+  TrayIcon() : added(0), iconId(0) {}
+  void Toggle(HWND window);
+  void Remove(HWND window);
+  void Callback(HWND window, WPARAM wParam, LPARAM lParam);
+};

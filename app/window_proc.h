@@ -1,0 +1,6 @@
+// The clock window's procedure: tick, keys, commands, mouse.
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void ShowAbout(HWND owner);

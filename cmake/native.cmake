@@ -1,0 +1,43 @@
+# Host build: platform-free code, its tests under the sanitizers, the
+# asset generators and, with clang, the fuzz targets.
+option(ZT_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+option(ZT_SANITIZE "Build with AddressSanitizer and UBSan" ON)
+
+if(ZT_SANITIZE)
+  set(ZT_SAN_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${ZT_SAN_FLAGS})
+  add_link_options(${ZT_SAN_FLAGS})
+endif()
+add_compile_options(-Wall -Wextra -g)
+
+add_library(zt_core STATIC ${ZT_CORE_SOURCES})
+target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
+
+include(tools/tools.cmake)
+
+if(ZT_FUZZ)
+  file(GLOB ZT_FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
+  set(ZT_FUZZ_SECONDS 10 CACHE STRING "Seconds each fuzz target runs under ctest")
+  foreach(src ${ZT_FUZZERS})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${name} zt_core)
+    set(corpus ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    set(work ${CMAKE_BINARY_DIR}/fuzz-work/${name})
+    file(MAKE_DIRECTORY ${work})
+    add_test(NAME ${name}
+      COMMAND ${name} -max_total_time=${ZT_FUZZ_SECONDS} -timeout=5 -rss_limit_mb=1024
+              -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz-crash- ${work} ${corpus})
+  endforeach()
+else()
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  file(GLOB ZT_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+  add_executable(native_tests ${ZT_NATIVE_TESTS})
+  target_link_libraries(native_tests zt_core GTest::gtest_main)
+  # Fuzz corpora double as regression inputs for the parsers.
+  target_compile_definitions(native_tests PRIVATE ZT_FUZZ_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/corpus")
+  gtest_discover_tests(native_tests TEST_PREFIX native.)
+endif()

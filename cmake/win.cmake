@@ -1,0 +1,46 @@
+# Cross build: Zentick.exe, its resources and data folder, and the tests
+# that run under Wine.
+set(ZT_HOST_TOOLS "" CACHE PATH "Folder of the host-built asset generators")
+if(NOT EXISTS "${ZT_HOST_TOOLS}/zt_assets")
+  message(FATAL_ERROR "ZT_HOST_TOOLS must name the native build's tools folder")
+endif()
+
+add_compile_options(-Wall -Wextra -O2 -fexec-charset=CP932)
+add_compile_definitions(STRICT NOMINMAX)
+set(ZT_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(zt_core STATIC ${ZT_CORE_SOURCES})
+target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
+
+include(res/res.cmake)
+
+add_library(zt_win STATIC ${ZT_WIN_SOURCES})
+target_link_libraries(zt_win PUBLIC zt_core ${ZT_WIN_LIBS})
+
+add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
+target_link_libraries(Zentick zt_win)
+target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s)
+add_dependencies(Zentick zt_data)
+
+# Tests: GoogleTest built with the cross compiler.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+function(zt_wine_tests name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+  add_executable(${name} ${srcs} ${support} $<TARGET_OBJECTS:zt_res>)
+  target_link_libraries(${name} zt_win gtest_main)
+  target_link_options(${name} PRIVATE ${ZT_STATIC_LINK})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+  target_compile_definitions(${name} PRIVATE
+    ZT_BUILD_DIR="${CMAKE_BINARY_DIR}" ZT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_dependencies(${name} Zentick)
+  # One process per test: tests that bring up the clock need a fresh one.
+  gtest_add_tests(TARGET ${name} SOURCES ${srcs} TEST_PREFIX ${dir}. TEST_LIST added)
+  set_tests_properties(${added} PROPERTIES TIMEOUT 120 RUN_SERIAL ON)
+endfunction()
+zt_wine_tests(win_tests win)
+zt_wine_tests(e2e_tests e2e)

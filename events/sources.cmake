@@ -1,0 +1,1 @@
+zt_win_sources(events/pending.cpp)

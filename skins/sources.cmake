@@ -1,0 +1,1 @@
+zt_win_sources(skins/pending.cpp)

@@ -1,0 +1,4 @@
+// Setting the desktop wallpaper and the icon-text background.
+#pragma once
+
+void MakeIconTextTransparent();

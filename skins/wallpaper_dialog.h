@@ -1,0 +1,12 @@
+// Dialog 129: the wallpaper utility with its preview.
+#pragma once
+#include <windows.h>
+
+struct AppState;
+
+struct WallpaperDialogArgs {
+  AppState* app;
+  HWND owner;
+};
+
+void OpenWallpaperDialog(WallpaperDialogArgs* args);

@@ -1,0 +1,212 @@
+#include "win_support.h"
+
+#include <stdio.h>
+
+std::string HostPath(const char* unixPath) {
+  std::string p = std::string("Z:") + unixPath;
+  for (char& c : p)
+    if (c == '/') c = '\\';
+  return p;
+}
+
+std::string BuildPath(const char* relative) {
+  return HostPath((std::string(ZT_BUILD_DIR) + "/" + relative).c_str());
+}
+
+std::string SourcePath(const char* relative) {
+  return HostPath((std::string(ZT_SOURCE_DIR) + "/" + relative).c_str());
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return bytes;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  fclose(f);
+  return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) return false;
+  bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return fclose(f) == 0 && ok;
+}
+
+static void RemoveTree(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((dir + "*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = dir + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path + "\\");
+      else DeleteFileA(path.c_str());
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+TempDataFolder::TempDataFolder(const char* name) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  char unique[64];
+  static int counter;
+  wsprintfA(unique, "%lu_%d\\", GetCurrentProcessId(), ++counter);
+  root_ = std::string(temp) + name + unique;
+  CreateDirectoryA(root_.c_str(), NULL);
+  CreateDirectoryA(DataDir().c_str(), NULL);
+}
+
+TempDataFolder::~TempDataFolder() { RemoveTree(root_); }
+
+void TempDataFolder::WriteIni(const std::string& text) const { WriteFileBytes(IniPath(), text); }
+
+std::string TempDataFolder::IniValue(const char* section, const char* key) const {
+  char value[512];
+  GetPrivateProfileStringA(section, key, "<absent>", value, sizeof value, IniPath().c_str());
+  return value;
+}
+
+void TempDataFolder::WriteDataFile(const char* name, const std::string& bytes) const {
+  WriteFileBytes(DataDir() + name, bytes);
+}
+
+std::string TempDataFolder::ReadDataFile(const char* name) const {
+  return ReadFileBytes(DataDir() + name);
+}
+
+void TempDataFolder::InstallClock() const {
+  CopyFileA(BuildPath("Zentick.exe").c_str(), ExePath().c_str(), FALSE);
+  std::string data = BuildPath("data") + "\\";
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((data + "*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      CopyFileA((data + found.cFileName).c_str(), (DataDir() + found.cFileName).c_str(), FALSE);
+  } while (FindNextFileA(h, &found));
+  FindClose(h);
+}
+
+HANDLE StartProcess(const std::string& exePath, DWORD* processId) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::string command = "\"" + exePath + "\"";
+  if (!CreateProcessA(exePath.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    return NULL;
+  CloseHandle(pi.hThread);
+  if (processId) *processId = pi.dwProcessId;
+  return pi.hProcess;
+}
+
+HWND FindClockWindow() { return FindWindowA("ZENTICK", "ZENTICK"); }
+
+ClockProcess::~ClockProcess() { Close(); }
+
+bool ClockProcess::Start(const std::string& exePath, DWORD waitMs) {
+  info_.hProcess = StartProcess(exePath, &info_.dwProcessId);
+  if (!info_.hProcess) return false;
+  for (DWORD waited = 0; waited < waitMs; waited += 50) {
+    HWND w = FindClockWindow();
+    DWORD owner = 0;
+    if (w) GetWindowThreadProcessId(w, &owner);
+    if (w && owner == info_.dwProcessId && IsWindowVisible(w)) {
+      window_ = w;
+      return true;
+    }
+    if (WaitForSingleObject(info_.hProcess, 50) == WAIT_OBJECT_0) return false;
+  }
+  return false;
+}
+
+int ClockProcess::WaitExit(DWORD ms) {
+  if (!info_.hProcess) return -1;
+  if (WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return (int)code;
+}
+
+void ClockProcess::Close() {
+  if (!info_.hProcess) return;
+  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_COMMAND, 40001, 0);
+  if (WaitExit(5000) == -1) TerminateProcess(info_.hProcess, 1);
+  CloseHandle(info_.hProcess);
+  info_.hProcess = NULL;
+  window_ = NULL;
+}
+
+struct DialogSearch {
+  DWORD processId;
+  HWND found;
+};
+
+static BOOL CALLBACK FindDialogOf(HWND w, LPARAM lParam) {
+  DialogSearch* s = (DialogSearch*)lParam;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  char cls[32];
+  GetClassNameA(w, cls, sizeof cls);
+  if (owner == s->processId && strcmp(cls, "#32770") == 0 && IsWindowVisible(w)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForProcessDialog(DWORD processId, DWORD ms) {
+  for (DWORD waited = 0; waited <= ms; waited += 50) {
+    DialogSearch s = {processId, NULL};
+    EnumWindows(FindDialogOf, (LPARAM)&s);
+    if (s.found) return s.found;
+    Sleep(50);
+  }
+  return NULL;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string MessageBoxText(HWND box) {
+  // The message is the static control with id 0xFFFF.
+  char text[1024] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+void PumpFor(DWORD ms) {
+  DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(NULL);
+  COLORREF c = GetPixel(screen, x, y);
+  ReleaseDC(NULL, screen);
+  return c;
+}
+
+bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
+  for (DWORD waited = 0; waited <= ms; waited += 20) {
+    if (predicate(context)) return true;
+    Sleep(20);
+  }
+  return false;
+}

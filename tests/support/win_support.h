@@ -1,0 +1,67 @@
+// Test helpers under Wine: temporary data folders, the real clock started
+// as a process, and reading windows, message boxes and the screen.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// "Z:\..." for a path of the Linux side.
+std::string HostPath(const char* unixPath);
+std::string BuildPath(const char* relative);   // inside the build folder
+std::string SourcePath(const char* relative);  // inside the source tree
+
+// A folder of its own under the temporary folder, with "data\" inside,
+// removed again at the end of the test.
+class TempDataFolder {
+ public:
+  explicit TempDataFolder(const char* name = "zt");
+  ~TempDataFolder();
+  const std::string& Root() const { return root_; }  // ends in a backslash
+  std::string DataDir() const { return root_ + "data\\"; }
+  std::string ExePath() const { return root_ + "Zentick.exe"; }
+  std::string IniPath() const { return DataDir() + "Zentick.ini"; }
+  void WriteIni(const std::string& text) const;
+  std::string IniValue(const char* section, const char* key) const;  // "<absent>" if absent
+  void WriteDataFile(const char* name, const std::string& bytes) const;
+  std::string ReadDataFile(const char* name) const;
+  // Copies Zentick.exe and the default data folder in.
+  void InstallClock() const;
+
+ private:
+  std::string root_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The clock as a running process.
+class ClockProcess {
+ public:
+  ~ClockProcess();
+  // Starts exePath and waits for the visible clock window; false if none came.
+  bool Start(const std::string& exePath, DWORD waitMs = 10000);
+  HWND Window() const { return window_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  // Waits for the process to end; returns its exit code, or -1 on time-out.
+  int WaitExit(DWORD ms = 10000);
+  void Close();  // command 40001, then wait; killed if it does not end
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+  HWND window_ = NULL;
+};
+
+// Starts a process and returns its handle (NULL on failure).
+HANDLE StartProcess(const std::string& exePath, DWORD* processId);
+
+HWND FindClockWindow();
+// A visible top-level dialog (message box) of the process, waiting up to ms.
+HWND WaitForProcessDialog(DWORD processId, DWORD ms = 5000);
+std::string WindowText(HWND window);
+// The message of a message box.
+std::string MessageBoxText(HWND box);
+// Pumps this thread's messages for ms milliseconds.
+void PumpFor(DWORD ms);
+COLORREF ScreenPixel(int x, int y);
+// Polls until predicate(context) holds or ms run out.
+bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);

@@ -1,0 +1,277 @@
+#include "tools/assets/canvas.h"
+
+#include <math.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <map>
+
+Canvas::Canvas(int w, int h, Rgb fill, float alpha)
+    : width(w), height(h), r(w * h, fill.r), g(w * h, fill.g), b(w * h, fill.b), a(w * h, alpha) {}
+
+void Canvas::Blend(int x, int y, Rgb c, float cover) {
+  if (x < 0 || y < 0 || x >= width || y >= height || cover <= 0) return;
+  int i = y * width + x;
+  float outA = cover + a[i] * (1 - cover);
+  if (outA <= 0) return;
+  r[i] = (c.r * cover + r[i] * a[i] * (1 - cover)) / outA;
+  g[i] = (c.g * cover + g[i] * a[i] * (1 - cover)) / outA;
+  b[i] = (c.b * cover + b[i] * a[i] * (1 - cover)) / outA;
+  a[i] = outA;
+}
+
+Rgb Canvas::At(int x, int y) const {
+  int i = y * width + x;
+  return Rgb{(uint8_t)lroundf(r[i]), (uint8_t)lroundf(g[i]), (uint8_t)lroundf(b[i])};
+}
+
+void FillShape(Canvas* c, Rgb colour, ShapeTest inside, const void* shape) {
+  const int n = 4;
+  for (int y = 0; y < c->height; y++)
+    for (int x = 0; x < c->width; x++) {
+      int hits = 0;
+      for (int sy = 0; sy < n; sy++)
+        for (int sx = 0; sx < n; sx++)
+          if (inside(x + (sx + 0.5) / n, y + (sy + 0.5) / n, shape)) hits++;
+      c->Blend(x, y, colour, hits / float(n * n));
+    }
+}
+
+struct Ring {
+  double cx, cy, inner, outer;
+};
+static bool InRing(double x, double y, const void* s) {
+  const Ring* r = (const Ring*)s;
+  double d2 = (x - r->cx) * (x - r->cx) + (y - r->cy) * (y - r->cy);
+  return d2 <= r->outer * r->outer && d2 >= r->inner * r->inner;
+}
+void FillRing(Canvas* c, double cx, double cy, double inner, double outer, Rgb colour) {
+  Ring r = {cx, cy, inner, outer};
+  FillShape(c, colour, InRing, &r);
+}
+void FillCircle(Canvas* c, double cx, double cy, double radius, Rgb colour) {
+  FillRing(c, cx, cy, 0, radius, colour);
+}
+
+struct Segment {
+  double x0, y0, x1, y1, half;
+};
+static bool InSegment(double x, double y, const void* s) {
+  const Segment* g = (const Segment*)s;
+  double dx = g->x1 - g->x0, dy = g->y1 - g->y0;
+  double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((x - g->x0) * dx + (y - g->y0) * dy) / len2 : 0;
+  t = std::max(0.0, std::min(1.0, t));
+  double px = g->x0 + t * dx - x, py = g->y0 + t * dy - y;
+  return px * px + py * py <= g->half * g->half;
+}
+void DrawLine(Canvas* c, double x0, double y0, double x1, double y1, double width, Rgb colour) {
+  Segment s = {x0, y0, x1, y1, width / 2};
+  FillShape(c, colour, InSegment, &s);
+}
+
+void FillRect(Canvas* c, double x0, double y0, double x1, double y1, Rgb colour) {
+  double xy[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
+  FillPolygon(c, xy, 4, colour);
+}
+
+struct Polygon {
+  const double* xy;
+  int n;
+};
+static bool InPolygon(double x, double y, const void* s) {
+  const Polygon* p = (const Polygon*)s;
+  bool in = false;
+  for (int i = 0, j = p->n - 1; i < p->n; j = i++) {
+    double xi = p->xy[2 * i], yi = p->xy[2 * i + 1], xj = p->xy[2 * j], yj = p->xy[2 * j + 1];
+    if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) in = !in;
+  }
+  return in;
+}
+void FillPolygon(Canvas* c, const double* xy, int points, Rgb colour) {
+  Polygon p = {xy, points};
+  FillShape(c, colour, InPolygon, &p);
+}
+
+// Each digit as a polyline in a unit box (x 0..1, y 0..2); -1 breaks a stroke.
+static const double kDigits[10][24] = {
+    {0.5, 0, 1, 0.4, 1, 1.6, 0.5, 2, 0, 1.6, 0, 0.4, 0.5, 0, -1},
+    {0.2, 0.4, 0.6, 0, 0.6, 2, -1},
+    {0, 0.45, 0.5, 0, 1, 0.45, 1, 0.8, 0, 2, 1, 2, -1},
+    {0, 0.2, 0.4, 0, 1, 0.4, 0.5, 0.95, 1, 1.5, 0.5, 2, 0, 1.8, -1},
+    {0.75, 2, 0.75, 0, 0, 1.4, 1, 1.4, -1},
+    {1, 0, 0.1, 0, 0, 0.9, 0.6, 0.8, 1, 1.35, 0.6, 2, 0, 1.8, -1},
+    {0.9, 0.1, 0.4, 0.1, 0, 1.3, 0.2, 1.95, 0.8, 1.95, 1, 1.3, 0.6, 0.95, 0, 1.2, -1},
+    {0, 0, 1, 0, 0.35, 2, -1},
+    {0.5, 0, 0.95, 0.45, 0.5, 0.95, 0.05, 0.45, 0.5, 0, -1},
+    {1, 0.8, 0.6, 1.05, 0, 0.7, 0.2, 0.05, 0.8, 0.05, 1, 0.7, 0.6, 1.9, 0.1, 1.9, -1},
+};
+
+static void DrawDigit(Canvas* c, int d, double left, double top, double h, double stroke,
+                      Rgb colour) {
+  double s = h / 2;
+  const double* p = kDigits[d];
+  for (int i = 0; p[i + 2] != -1 && i < 20; i += 2)
+    DrawLine(c, left + p[i] * s * 0.55, top + p[i + 1] * s, left + p[i + 2] * s * 0.55,
+             top + p[i + 3] * s, stroke, colour);
+  if (d == 8)  // the lower loop of an eight
+    FillRing(c, left + 0.5 * s * 0.55, top + 1.45 * s, s * 0.5 - stroke / 2, s * 0.5 + stroke / 2,
+             colour);
+}
+
+void DrawNumber(Canvas* c, int number, double cx, double cy, double height, double stroke,
+                Rgb colour) {
+  char text[12];
+  int len = snprintf(text, sizeof text, "%d", number);
+  double digitWidth = height / 2 * 0.55, gap = height * 0.18;
+  double total = len * digitWidth + (len - 1) * gap;
+  for (int i = 0; i < len; i++)
+    DrawDigit(c, text[i] - '0', cx - total / 2 + i * (digitWidth + gap), cy - height / 2, height,
+              stroke, colour);
+}
+
+static void Put16(std::vector<uint8_t>* v, unsigned x) {
+  v->push_back(x & 0xFF);
+  v->push_back((x >> 8) & 0xFF);
+}
+static void Put32(std::vector<uint8_t>* v, uint32_t x) {
+  Put16(v, x & 0xFFFF);
+  Put16(v, x >> 16);
+}
+
+static uint32_t Key(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
+
+// Palette of the picture's colours, most used first; the rest map to the
+// nearest entry.
+static std::vector<Rgb> BuildPalette(const Canvas& c, int bits) {
+  static const Rgb vga[16] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                              {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                              {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                              {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+  if (bits == 4) return std::vector<Rgb>(vga, vga + 16);
+  std::map<uint32_t, int> counts;
+  for (int y = 0; y < c.height; y++)
+    for (int x = 0; x < c.width; x++) counts[Key(c.At(x, y))]++;
+  std::vector<std::pair<int, uint32_t>> byUse;
+  for (auto& e : counts) byUse.push_back({-e.second, e.first});
+  std::sort(byUse.begin(), byUse.end());
+  std::vector<Rgb> pal;
+  for (size_t i = 0; i < byUse.size() && i < 256; i++) {
+    uint32_t k = byUse[i].second;
+    pal.push_back(Rgb{(uint8_t)(k >> 16), (uint8_t)(k >> 8), (uint8_t)k});
+  }
+  return pal;
+}
+
+static int Nearest(const std::vector<Rgb>& pal, Rgb c) {
+  int best = 0, bestD = 1 << 30;
+  for (size_t i = 0; i < pal.size(); i++) {
+    int dr = pal[i].r - c.r, dg = pal[i].g - c.g, db = pal[i].b - c.b;
+    int d = dr * dr + dg * dg + db * db;
+    if (d < bestD) bestD = d, best = (int)i;
+  }
+  return best;
+}
+
+static bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) return false;
+  bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return fclose(f) == 0 && ok;
+}
+
+bool WriteBmp(const std::string& path, const Canvas& c, int bits) {
+  std::vector<Rgb> pal;
+  if (bits <= 8) {
+    pal = BuildPalette(c, bits);
+    pal.resize(1u << bits, Rgb{0, 0, 0});
+  }
+  int stride = ((c.width * bits + 31) / 32) * 4;
+  uint32_t offset = 14 + 40 + 4 * (uint32_t)pal.size();
+  std::vector<uint8_t> v;
+  v.push_back('B');
+  v.push_back('M');
+  Put32(&v, offset + stride * c.height);
+  Put32(&v, 0);
+  Put32(&v, offset);
+  Put32(&v, 40);
+  Put32(&v, c.width);
+  Put32(&v, c.height);
+  Put16(&v, 1);
+  Put16(&v, bits);
+  Put32(&v, 0);
+  Put32(&v, stride * c.height);
+  Put32(&v, 2835);
+  Put32(&v, 2835);
+  Put32(&v, bits <= 8 ? (uint32_t)pal.size() : 0);
+  Put32(&v, 0);
+  for (Rgb p : pal) {
+    v.push_back(p.b);
+    v.push_back(p.g);
+    v.push_back(p.r);
+    v.push_back(0);
+  }
+  std::map<uint32_t, int> cache;
+  for (int y = c.height - 1; y >= 0; y--) {
+    std::vector<uint8_t> row(stride, 0);
+    for (int x = 0; x < c.width; x++) {
+      Rgb p = c.At(x, y);
+      if (bits == 24) {
+        row[3 * x] = p.b, row[3 * x + 1] = p.g, row[3 * x + 2] = p.r;
+        continue;
+      }
+      auto hit = cache.find(Key(p));
+      int index = hit != cache.end() ? hit->second : (cache[Key(p)] = Nearest(pal, p));
+      if (bits == 8) row[x] = (uint8_t)index;
+      else row[x / 2] |= (uint8_t)(x % 2 ? index : index << 4);
+    }
+    v.insert(v.end(), row.begin(), row.end());
+  }
+  return WriteFile(path, v);
+}
+
+bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images) {
+  std::vector<uint8_t> v, body;
+  Put16(&v, 0);
+  Put16(&v, 1);
+  Put16(&v, (unsigned)images.size());
+  uint32_t offset = 6 + 16 * (uint32_t)images.size();
+  for (const Canvas* c : images) {
+    int maskStride = ((c->width + 31) / 32) * 4;
+    std::vector<uint8_t> img;
+    Put32(&img, 40);
+    Put32(&img, c->width);
+    Put32(&img, c->height * 2);
+    Put16(&img, 1);
+    Put16(&img, 32);
+    Put32(&img, 0);
+    Put32(&img, c->width * c->height * 4 + maskStride * c->height);
+    for (int i = 0; i < 4; i++) Put32(&img, 0);
+    for (int y = c->height - 1; y >= 0; y--)
+      for (int x = 0; x < c->width; x++) {
+        Rgb p = c->At(x, y);
+        img.push_back(p.b);
+        img.push_back(p.g);
+        img.push_back(p.r);
+        img.push_back((uint8_t)lroundf(c->a[y * c->width + x] * 255));
+      }
+    for (int y = c->height - 1; y >= 0; y--) {
+      std::vector<uint8_t> row(maskStride, 0);
+      for (int x = 0; x < c->width; x++)
+        if (c->a[y * c->width + x] < 0.5f) row[x / 8] |= (uint8_t)(0x80 >> (x % 8));
+      img.insert(img.end(), row.begin(), row.end());
+    }
+    v.push_back((uint8_t)(c->width & 0xFF));
+    v.push_back((uint8_t)(c->height & 0xFF));
+    v.push_back(0);
+    v.push_back(0);
+    Put16(&v, 1);
+    Put16(&v, 32);
+    Put32(&v, (uint32_t)img.size());
+    Put32(&v, offset);
+    offset += (uint32_t)img.size();
+    body.insert(body.end(), img.begin(), img.end());
+  }
+  v.insert(v.end(), body.begin(), body.end());
+  return WriteFile(path, v);
+}

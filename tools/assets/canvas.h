@@ -1,0 +1,41 @@
+// A small RGBA drawing surface with anti-aliased shapes, and writers for
+// the bitmap and icon files the resource script takes in.
+#pragma once
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+struct Rgb {
+  uint8_t r, g, b;
+};
+
+struct Canvas {
+  int width = 0, height = 0;
+  std::vector<float> r, g, b, a;  // straight colour, coverage 0..1
+
+  Canvas(int w, int h, Rgb fill, float alpha = 1.0f);
+  void Blend(int x, int y, Rgb c, float cover);
+  Rgb At(int x, int y) const;
+};
+
+// Shapes are sampled 4 x 4 per pixel; coordinates are in pixels with
+// (0, 0) the top-left corner of the top-left pixel.
+typedef bool (*ShapeTest)(double x, double y, const void* shape);
+void FillShape(Canvas* c, Rgb colour, ShapeTest inside, const void* shape);
+
+void FillCircle(Canvas* c, double cx, double cy, double radius, Rgb colour);
+void FillRing(Canvas* c, double cx, double cy, double inner, double outer, Rgb colour);
+void DrawLine(Canvas* c, double x0, double y0, double x1, double y1, double width, Rgb colour);
+void FillRect(Canvas* c, double x0, double y0, double x1, double y1, Rgb colour);
+// Convex or concave polygon, even-odd rule.
+void FillPolygon(Canvas* c, const double* xy, int points, Rgb colour);
+// Digits 0-9 as strokes in a box of the given height, centred at (cx, cy).
+void DrawNumber(Canvas* c, int number, double cx, double cy, double height, double stroke,
+                Rgb colour);
+
+// 8 or 4 bits per pixel with a palette built from the picture (4 bits use
+// the 16 standard colours); 24 bits plain. Returns false on a write error.
+bool WriteBmp(const std::string& path, const Canvas& c, int bitsPerPixel);
+// An icon file holding one 32-bit image with alpha per canvas.
+bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images);

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the clock need on Debian:
+# compilers, Wine with its 32-bit half, a virtual display, the Japanese
+# locale and font. Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+PACKAGES=(
+  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest python3
+  mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  wine wine32:i386 xvfb x11-utils xdotool imagemagick x11-apps
+  fonts-ipafont-gothic locales dovecot-pop3d
+)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  NEED_UPDATE=1
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
+  echo "setup: installing ${missing[*]}"
+  $SUDO apt-get update -q
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen ja_JP.UTF-8 >/dev/null
+fi

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds, runs the native unit
+# tests under the sanitizers, each fuzz target for a bounded time, and the
+# Win32 and end-to-end tests under Wine on a virtual display.
+#   tools/test.sh [BUILD_DIR]      ZT_FUZZ_SECONDS=N sets each fuzz run (default 10)
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(realpath -m "${1:-$ROOT/build}")
+
+bash "$ROOT/tools/setup.sh" || exit 1
+bash "$ROOT/tools/build.sh" "$BUILD" || exit 1
+cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DZT_FUZZ=ON -DZT_FUZZ_SECONDS="${ZT_FUZZ_SECONDS:-10}" >/dev/null && cmake --build "$BUILD/fuzz" || exit 1
+
+LOGS="$BUILD/test-logs"
+mkdir -p "$LOGS"
+passed=0
+failed=0
+run_ctest() {  # name dir [ctest args]
+  local name=$1 dir=$2
+  shift 2
+  echo "== $name"
+  ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$LOGS/$name.log"
+  local summary
+  summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$LOGS/$name.log" | tail -1)
+  if [ -z "$summary" ]; then
+    failed=$((failed + 1))
+    return
+  fi
+  local total bad
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+  bad=$(sed -E 's/.*, ([0-9]+) tests failed.*/\1/' <<<"$summary")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+run_ctest native "$BUILD/native" -j2
+run_ctest fuzz "$BUILD/fuzz" -j2
+
+source "$ROOT/tools/wine-env.sh"
+if zt_wine_up "$BUILD/win"; then
+  run_ctest win "$BUILD/win"
+  zt_wine_down
+else
+  failed=$((failed + 1))
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
