@@ -1,8 +1,7 @@
-// Placeholders until menus, tray, chime and placement land.
+// Placeholders until menus, tray and placement land.
 #include "app/app_state.h"
 #include "app/menus.h"
 #include "app/placement.h"
-#include "app/sound.h"
 #include "app/tray.h"
 
 void TrayIcon::Toggle(HWND) {}
@@ -10,8 +9,6 @@ void TrayIcon::Remove(HWND) {}
 void TrayIcon::Callback(HWND, WPARAM, LPARAM) {}
 void ShowMainMenu(AppState*, ClockHands*) {}
 void UpdateMenuChecks(AppState*, HMENU) {}
-void ChooseWaveFile(AppState*, HWND, const char*, const char*) {}
-void PlaySettingSound(AppState*, const char*, const char*) {}
 void SaveWindowPosition(AppState*, LPARAM, int, int) {}
 void SetZOrderMode(AppState*, int) {}
 int IsCursorNear(AppState*) { return 0; }

@@ -1,5 +1,5 @@
 zt_core_sources(app/cp932.cpp)
 zt_win_sources(
   app/app_state.cpp app/globals.cpp app/clock_source.cpp app/startup.cpp
-  app/window_proc.cpp app/placement.cpp app/pending.cpp)
+  app/window_proc.cpp app/placement.cpp app/sound.cpp app/pending.cpp)
 zt_win_libs(comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32 advapi32)

@@ -1,0 +1,48 @@
+#include "app_harness.h"
+
+#include "app/clock_source.h"
+#include "app/globals.h"
+#include "app/startup.h"
+
+static SYSTEMTIME fakeNow = {2026, 12, 1, 7, 12, 0, 10, 0};
+
+static void WINAPI ReadFakeTime(SYSTEMTIME* time) { *time = fakeNow; }
+
+InProcessClock::InProcessClock(const TempDataFolder& folder, bool keepData) {
+  if (!keepData) {
+    std::string data = BuildPath("data") + "\\";
+    CopyFileA((data + "ZENTICK.rgn").c_str(), (folder.DataDir() + "ZENTICK.rgn").c_str(), FALSE);
+  }
+  ReadClockTime = ReadFakeTime;
+  theApp.Load(folder.ExePath().c_str());
+  started_ = InitInstance() != 0;
+}
+
+InProcessClock::~InProcessClock() {
+  if (theApp.hwnd && IsWindow(theApp.hwnd)) DestroyWindow(theApp.hwnd);
+  MSG msg;
+  while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+HWND InProcessClock::Window() const { return theApp.hwnd; }
+
+void InProcessClock::SetTime(WORD year, WORD month, WORD day, WORD hour, WORD minute,
+                             WORD second) {
+  fakeNow.wYear = year;
+  fakeNow.wMonth = month;
+  fakeNow.wDay = day;
+  SetTime(hour, minute, second);
+}
+
+void InProcessClock::SetTime(WORD hour, WORD minute, WORD second) {
+  fakeNow.wHour = hour;
+  fakeNow.wMinute = minute;
+  fakeNow.wSecond = second;
+}
+
+void InProcessClock::Tick() { SendMessageA(theApp.hwnd, WM_TIMER, 1, 0); }
+
+void InProcessClock::TickAt(WORD hour, WORD minute, WORD second) {
+  SetTime(hour, minute, second);
+  Tick();
+}

@@ -1,0 +1,52 @@
+// The tick through the clock seam: once per new second, the minute and
+// half-minute work and its counters.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app_harness.h"
+
+namespace {
+
+TEST(Tick, CountersMoveOnlyAtTheirBoundariesAndOncePerSecond) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  clock.TickAt(12, 0, 59);
+  clock.TickAt(12, 1, 0);
+  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(1, theApp.mailMinutes);
+  clock.Tick();  // same second again: nothing more
+  clock.Tick();
+  EXPECT_EQ(1, theApp.skinMinutes);
+  clock.TickAt(12, 1, 30);
+  EXPECT_EQ(1, theApp.wallpaperMinutes);
+  clock.TickAt(12, 1, 30);
+  EXPECT_EQ(1, theApp.wallpaperMinutes);
+  // A minute whose second 0 no tick saw is skipped.
+  clock.TickAt(12, 2, 1);
+  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(0, theApp.openDialog);
+}
+
+TEST(Tick, EscapeHidesOnlyAResidentClock) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  // Escape hides only a resident clock.
+  SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(IsWindowVisible(clock.Window()));
+  theApp.tray = 1;
+  SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindowVisible(clock.Window()));
+}
+
+TEST(Tick, HitTestMakesTheWholeWindowClientArea) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  RECT r;
+  GetWindowRect(clock.Window(), &r);
+  EXPECT_EQ(HTCLIENT, SendMessageA(clock.Window(), WM_NCHITTEST, 0, MAKELPARAM(r.left + 100, r.top + 1)));
+}
+
+}  // namespace
