@@ -130,14 +130,21 @@ TEST(Startup, ToggleWritesThroughAndCloseEndsTheProgram) {
   EXPECT_EQ(0, clock.WaitExit());
 }
 
-TEST(Startup, RunsFromAFolderWhoseNameEndsInABackslashByte) {
-  // ソ and 表 both end in 0x5C; the data folder must still be found.
+TEST(Startup, RunsFromFolderAndFileNamesWithBackslashBytes) {
+  // ソ and 表 both end in 0x5C; the data folder must still be found, also
+  // when the program itself is renamed to such a name.
   TempDataFolder folder("ソフト表");
   folder.InstallClock();
-  ClockProcess clock;
-  ASSERT_TRUE(clock.Start(folder.ExePath()));
-  SendMessageA(clock.Window(), WM_COMMAND, 40014, 0);
-  EXPECT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
+  std::string renamed = folder.Root() + "時計ソ表.exe";
+  for (const std::string& exe : {folder.ExePath(), renamed}) {
+    SCOPED_TRACE(exe);
+    CopyFileA(folder.ExePath().c_str(), renamed.c_str(), FALSE);
+    WriteFileBytes(folder.IniPath(), "");
+    ClockProcess clock;
+    ASSERT_TRUE(clock.Start(exe));
+    SendMessageA(clock.Window(), WM_COMMAND, 40014, 0);
+    EXPECT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
+  }
 }
 
 }  // namespace
