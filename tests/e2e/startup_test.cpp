@@ -148,3 +148,35 @@ TEST(Startup, RunsFromFolderAndFileNamesWithBackslashBytes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Startup, OverLongProgramPathSaysSoAndEnds) {
+  TempDataFolder folder("long");
+  // Nest folders until the program's full path is just over 250 characters.
+  std::string dir = folder.Root();
+  while (dir.size() + 40 < 245) {
+    dir += std::string(30, 'd') + "\\";
+    CreateDirectoryA(dir.c_str(), NULL);
+  }
+  std::string exe = dir + std::string(251 - dir.size() - 4, 'z') + ".exe";
+  ASSERT_EQ(251u, exe.size());
+  ASSERT_TRUE(CopyFileA(BuildPath("Zentick.exe").c_str(), exe.c_str(), FALSE));
+  DWORD id = 0;
+  HANDLE process = StartProcess(exe, &id);
+  ASSERT_NE(nullptr, process);
+  HWND box = WaitForProcessDialog(id);
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ("error", WindowText(box));
+  EXPECT_EQ("long path", MessageBoxText(box));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  // Nothing follows: no region message, no window, exit code 0.
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 10000));
+  EXPECT_EQ(nullptr, WaitForProcessDialog(id, 300));
+  DWORD code = 99;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  EXPECT_EQ(0u, code);
+}
+
+}  // namespace
