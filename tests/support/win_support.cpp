@@ -235,3 +235,36 @@ DWORD WINAPI DialogWatcher::Run(void* self) {
   PostMessageA(box, WM_COMMAND, w->button_, 0);
   return 0;
 }
+
+static MessageBoxCatcher* activeCatcher;
+
+// Answering from the box's own loop, once it is up, spares the display
+// driver's wait for a window that closes before it was ever shown.
+static void CALLBACK AnswerBox(HWND box, UINT, UINT_PTR id, DWORD) {
+  KillTimer(box, id);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+MessageBoxCatcher::MessageBoxCatcher() {
+  activeCatcher = this;
+  hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, NULL, GetCurrentThreadId());
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+  UnhookWindowsHookEx(hook_);
+  activeCatcher = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPRETSTRUCT* call = (const CWPRETSTRUCT*)lParam;
+  if (code == HC_ACTION && activeCatcher && call->message == WM_INITDIALOG) {
+    HWND w = call->hwnd;
+    char cls[16] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0) {
+      activeCatcher->boxes.push_back(Box{WindowText(w), MessageBoxText(w)});
+      SetTimer(w, 1, 1, AnswerBox);
+    }
+  }
+  return CallNextHookEx(NULL, code, wParam, lParam);
+}

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // "Z:\..." for a path of the Linux side.
 std::string HostPath(const char* unixPath);
@@ -82,4 +83,20 @@ class DialogWatcher {
   int button_;
   DWORD waitMs_;
   bool seen_ = false;
+};
+
+// While it lives, message boxes of this thread are answered at once with
+// OK and their caption and text noted.
+class MessageBoxCatcher {
+ public:
+  MessageBoxCatcher();
+  ~MessageBoxCatcher();
+  struct Box {
+    std::string caption, text;
+  };
+  std::vector<Box> boxes;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  HHOOK hook_;
 };
