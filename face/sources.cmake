@@ -1,4 +1,5 @@
-zt_core_sources(face/region_format.cpp face/hand_geometry.cpp)
+zt_core_sources(face/region_format.cpp face/hand_geometry.cpp face/skin_image.cpp
+                face/info_line.cpp)
 zt_win_sources(face/region.cpp face/clock_image.cpp face/hands.cpp)
 zt_win_libs(msvfw32)
 # The outlines depend on single/double rounding; x87 excess precision
