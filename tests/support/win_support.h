@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // "Z:\..." for a path of the Linux side.
 std::string HostPath(const char* unixPath);
@@ -65,3 +66,14 @@ void PumpFor(DWORD ms);
 COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
+
+// The texts of a list view's rows, column by column; works on a list of
+// another process too.
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
+// Selects a row of a list view (of any process).
+void SelectListViewRow(HWND list, int row);
+// A visible top-level window of the process with this caption, waiting up
+// to ms while this thread's messages are pumped (NULL if none came).
+HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
+// Pumps this thread's messages until predicate(context) holds or ms run out.
+bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
