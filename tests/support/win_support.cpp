@@ -302,3 +302,9 @@ bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms) {
     PumpFor(20);
   }
 }
+
+std::string ControlText(HWND control) {
+  char text[1024] = "";
+  SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
+  return text;
+}

@@ -77,3 +77,5 @@ void SelectListViewRow(HWND list, int row);
 HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
 // Pumps this thread's messages until predicate(context) holds or ms run out.
 bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
+// The text of a control, asked of the control itself (also in another process).
+std::string ControlText(HWND control);
