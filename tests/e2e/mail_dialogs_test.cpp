@@ -2,7 +2,7 @@
 // added, edited and deleted, the validation messages, the check settings.
 #include <gtest/gtest.h>
 
-#include "mail/account_format.h"
+#include "pop3_server.h"
 #include "win_support.h"
 
 namespace {
@@ -42,29 +42,16 @@ void Fill(HWND edit, const char* name, const char* server, const char* user, con
   Type(edit, 1007, pass);
 }
 
-bool Gone(void* window) { return !IsWindow((HWND)window); }
-
 // Presses OK and gives the message box that came up ("" if the dialog closed).
 std::string PressOk(MailDialogs* m, HWND dialog, const char* boxCaption, HWND* owner = nullptr) {
   PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   HWND box = WaitForCaption(m->clock.Id(), boxCaption, 3000);
-  if (!box) return PumpUntil(Gone, dialog, 5000) ? "" : "<still open>";
+  if (!box) return PumpUntil(WindowGone, dialog, 5000) ? "" : "<still open>";
   std::string text = MessageBoxText(box);
   if (owner) *owner = GetWindow(box, GW_OWNER);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  PumpUntil(Gone, box, 5000);
+  PumpUntil(WindowGone, box, 5000);
   return text;
-}
-
-std::string Plain(const char* name, const char* server, const char* user, const char* pass) {
-  AccountEntry e = {};
-  snprintf(e.name, sizeof e.name, "%s", name);
-  snprintf(e.server, sizeof e.server, "%s", server);
-  snprintf(e.user, sizeof e.user, "%s", user);
-  snprintf(e.password, sizeof e.password, "%s", pass);
-  char line[ACCOUNT_LINE_SIZE];
-  BuildAccountLine(&e, line, sizeof line);
-  return line;
 }
 
 TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
@@ -98,7 +85,7 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
 
   Fill(edit, "自宅", "127.0.0.1:1110", "taro", "pw");
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
-  EXPECT_EQ(Plain("自宅", "127.0.0.1:1110", "taro", "pw"), m.File());
+  EXPECT_EQ(AccountFileLine("自宅", "127.0.0.1:1110", "taro", "pw"), m.File());
   std::vector<std::vector<std::string>> rows = {{"自宅", "127.0.0.1:1110"}};
   EXPECT_EQ(rows, m.Rows());
 }
@@ -106,9 +93,9 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
 TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   MailDialogs m;
   ASSERT_TRUE(m.Start());
-  std::string first = Plain("one", "pop1.example.jp", "u1", "p1");
+  std::string first = AccountFileLine("one", "pop1.example.jp", "u1", "p1");
   std::string odd = "\xAE\xAE\xAE,,\n";  // hand-edited: fewer fields, kept as it is
-  std::string third = Plain("three", "pop3.example.jp", "u3", "p3");
+  std::string third = AccountFileLine("three", "pop3.example.jp", "u3", "p3");
   m.folder.WriteDataFile("ZENTICK.mld", first + odd + third);
   ASSERT_TRUE(m.OpenSettings());
   ASSERT_EQ(3u, m.Rows().size());
@@ -132,7 +119,7 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   ASSERT_NE(nullptr, edit);
   Type(edit, 1005, "pop.example.com");
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
-  std::string edited = Plain("three", "pop.example.com", "u3", "p3");
+  std::string edited = AccountFileLine("three", "pop.example.com", "u3", "p3");
   EXPECT_EQ(first + odd + edited, m.File());
   EXPECT_EQ("pop.example.com", m.Rows()[2][1]);
 
@@ -153,7 +140,7 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   SendMessageA(GetDlgItem(m.settings, 1027), BM_CLICK, 0, 0);
   SendMessageA(GetDlgItem(m.settings, 1029), BM_CLICK, 0, 0);
   PostMessageA(m.settings, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(PumpUntil(Gone, m.settings, 5000));
+  ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "ALLOW_CHECK"));
   EXPECT_EQ("15", m.folder.IniValue("MAIL", "CHECK_TIME"));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "CHECK_LAN"));
@@ -165,7 +152,7 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, 1027), BM_GETCHECK, 0, 0));
   SendMessageA(GetDlgItem(m.settings, 1010), BM_CLICK, 0, 0);
   PostMessageA(GetDlgItem(m.settings, IDCANCEL), BM_CLICK, 0, 0);
-  ASSERT_TRUE(PumpUntil(Gone, m.settings, 5000));
+  ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));
   EXPECT_EQ("0", m.folder.IniValue("MAIL", "ALLOW_CHECK"));
   ASSERT_TRUE(m.OpenSettings());
   EXPECT_TRUE(GetWindowLongA(GetDlgItem(m.settings, 1014), GWL_STYLE) & ES_READONLY);

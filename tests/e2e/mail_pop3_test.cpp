@@ -2,7 +2,7 @@
 // test on a loopback port with a mailbox the test fills.
 #include <gtest/gtest.h>
 
-#include "mail/account_format.h"
+#include "pop3_server.h"
 #include "win_support.h"
 
 namespace {
@@ -56,19 +56,6 @@ std::string Message(int bodyBytes) {
   return "From: hanako@example.jp\r\nSubject: test\r\n\r\n" + std::string(bodyBytes - 2, 'x') + "\r\n";
 }
 
-std::string AccountLine(const char* name, const std::string& server, const char* password) {
-  AccountEntry e = {};
-  snprintf(e.name, sizeof e.name, "%s", name);
-  snprintf(e.server, sizeof e.server, "%s", server.c_str());
-  snprintf(e.user, sizeof e.user, "taro");
-  snprintf(e.password, sizeof e.password, "%s", password);
-  char line[ACCOUNT_LINE_SIZE];
-  BuildAccountLine(&e, line, sizeof line);
-  return line;
-}
-
-bool Gone(void* window) { return !IsWindow((HWND)window); }
-
 TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   Dovecot server;
   ASSERT_GT(server.Port(), 0) << "Dovecot did not start";
@@ -81,8 +68,8 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   folder.InstallClock();
   folder.WriteIni("[MAIL]\r\nCHECK_LAN=1\r\n");
   std::string address = "127.0.0.1:" + std::to_string(server.Port());
-  folder.WriteDataFile("ZENTICK.mld", AccountLine("自宅", address, "secret") +
-                                          AccountLine("会社", address, "wrong"));
+  folder.WriteDataFile("ZENTICK.mld", AccountFileLine("自宅", address, "taro", "secret") +
+                                          AccountFileLine("会社", address, "taro", "wrong"));
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
   PostMessageA(clock.Window(), WM_COMMAND, 40045, 0);
@@ -92,7 +79,7 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, 1000), 2));
   EXPECT_EQ(clock.Window(), GetWindow(notice, GW_OWNER));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(PumpUntil(Gone, notice, 10000));
+  EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
 }
 
 }  // namespace

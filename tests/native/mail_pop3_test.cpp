@@ -58,25 +58,6 @@ TEST(Pop3Dialogue, CompleteDialogueReportsCountAndKilobytes) {
   EXPECT_EQ("なし", empty.result);
 }
 
-TEST(Pop3Dialogue, EachRefusalGivesItsTextAndOne) {
-  struct Case {
-    std::vector<std::string> replies;
-    const char* result;
-  } cases[] = {
-      {{"-ERR busy\r\n"}, "pop.example.jpに接続失敗"},
-      {{}, "pop.example.jpに接続失敗"},  // closed at once
-      {{"+OK", "-ERR no such user"}, "認証エラー"},
-      {{"+OK", "+OK", "-ERR wrong"}, "認証エラー"},
-      {{"+OK", "+OK", "+OK", "-ERR locked"}, "不明な失敗"},
-      {{"+OK", "+OK", "+OK"}, "不明な失敗"},  // closed before STAT
-  };
-  for (const Case& c : cases) {
-    Outcome o = Dialogue(c.replies);
-    EXPECT_EQ(c.result, o.result);
-    EXPECT_EQ(1, o.given);
-  }
-}
-
 TEST(Pop3Dialogue, OkAnywhereInOneReceiveAndSplitRepliesShiftOn) {
   EXPECT_EQ(1, Dialogue({"hello +OK there", "+OK", "+OK", "+OK 1 10", "+OK"}).given);
   // A NUL before "+OK" does not hide it.

@@ -3,6 +3,8 @@
 #include <winsock.h>
 #include <stdio.h>
 
+#include "mail/account_format.h"
+
 static void StartSockets() {
   WSADATA wsa;
   WSAStartup(0x0101, &wsa);
@@ -124,4 +126,16 @@ std::string ClosedLoopbackAddress() {
   char text[32];
   snprintf(text, sizeof text, "127.0.0.1:%u", port);
   return text;
+}
+
+std::string AccountFileLine(const char* name, const std::string& server, const char* user,
+                            const char* password) {
+  AccountEntry e = {};
+  snprintf(e.name, sizeof e.name, "%s", name);
+  snprintf(e.server, sizeof e.server, "%s", server.c_str());
+  snprintf(e.user, sizeof e.user, "%s", user);
+  snprintf(e.password, sizeof e.password, "%s", password);
+  char line[ACCOUNT_LINE_SIZE];
+  BuildAccountLine(&e, line, sizeof line);
+  return line;
 }

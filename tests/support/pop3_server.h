@@ -39,3 +39,7 @@ class ScriptedPop3Server {
 
 // A port on 127.0.0.1 where nothing listens.
 std::string ClosedLoopbackAddress();
+
+// One account as the account file stores it.
+std::string AccountFileLine(const char* name, const std::string& server, const char* user,
+                            const char* password);

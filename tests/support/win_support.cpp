@@ -308,3 +308,5 @@ std::string ControlText(HWND control) {
   SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
   return text;
 }
+
+bool WindowGone(void* window) { return !IsWindow((HWND)window); }

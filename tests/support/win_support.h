@@ -79,3 +79,5 @@ HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
 bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
 // The text of a control, asked of the control itself (also in another process).
 std::string ControlText(HWND control);
+// For PumpUntil: the window (passed as the context) has been destroyed.
+bool WindowGone(void* window);

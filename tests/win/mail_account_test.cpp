@@ -1,5 +1,5 @@
-// The account file operations on disk: a failed rewrite keeps the file,
-// deleting the last account leaves an empty file, reads never overflow.
+// The account file on disk: a failed rewrite keeps the file, deleting
+// the last account leaves an empty file.
 #include <gtest/gtest.h>
 
 #include "mail/account_file.h"
@@ -27,28 +27,6 @@ TEST(AccountFile, FailedRewriteLeavesTheFileAsItWas) {
   EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
   EXPECT_EQ("", folder.ReadDataFile("ZENTICK.mld"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(blocker.c_str()));
-}
-
-TEST(AccountFile, ReadAccountTakesHandEditedLinesSafely) {
-  TempDataFolder folder;
-  std::string path = folder.DataDir() + "ZENTICK.mld";
-  AccountEntry entry;
-  ReadAccount(path.c_str(), 0, &entry);  // no file
-  EXPECT_STREQ("", entry.name);
-
-  std::string longField(150, '\xA1');  // "a" * 150, scrambled
-  folder.WriteDataFile("ZENTICK.mld", "\xA1\n" + longField + "," + longField + ",\n\xA2,\xA3");
-  ReadAccount(path.c_str(), 0, &entry);
-  EXPECT_STREQ("a", entry.name);
-  EXPECT_STREQ("", entry.server);
-  ReadAccount(path.c_str(), 1, &entry);
-  EXPECT_EQ(std::string(31, 'a'), entry.name);
-  EXPECT_EQ(std::string(60, 'a'), entry.server);  // the line breaks at 211 bytes
-  ReadAccount(path.c_str(), 3, &entry);
-  EXPECT_STREQ("b", entry.name);
-  EXPECT_STREQ("c", entry.server);
-  ReadAccount(path.c_str(), 9, &entry);
-  EXPECT_STREQ("", entry.name);
 }
 
 }  // namespace

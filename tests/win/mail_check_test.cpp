@@ -4,7 +4,6 @@
 
 #include "app/globals.h"
 #include "app_harness.h"
-#include "mail/account_file.h"
 #include "mail/mail_check.h"
 #include "pop3_server.h"
 
@@ -12,20 +11,11 @@ namespace {
 
 const char kNotice[] = "メールが届いています…";
 
-std::string AccountLine(const char* name, const std::string& server) {
-  AccountEntry e = {};
-  snprintf(e.name, sizeof e.name, "%s", name);
-  snprintf(e.server, sizeof e.server, "%s", server.c_str());
-  snprintf(e.user, sizeof e.user, "taro");
-  snprintf(e.password, sizeof e.password, "pw");
-  char line[ACCOUNT_LINE_SIZE];
-  BuildAccountLine(&e, line, sizeof line);
-  return line;
+std::string Account(const char* name, const std::string& server) {
+  return AccountFileLine(name, server, "taro", "pw");
 }
 
 typedef std::vector<std::vector<std::string>> Rows;
-
-bool Gone(void* window) { return !IsWindow((HWND)window); }
 
 // Waits for the notice, reads its rows, closes it.
 Rows TakeNotice(DWORD ms) {
@@ -33,7 +23,7 @@ Rows TakeNotice(DWORD ms) {
   if (!notice) return Rows();
   Rows rows = ListViewRows(GetDlgItem(notice, 1000), 2);
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
-  PumpUntil(Gone, notice, 10000);
+  PumpUntil(WindowGone, notice, 10000);
   return rows;
 }
 
@@ -68,11 +58,11 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
   std::string closed = ClosedLoopbackAddress();
 
   MailFixture m;
-  m.Prepare(AccountLine("自宅", three.Address()) + AccountLine("middle", middle.Address()) +
-            AccountLine("greet", noGreeting.Address()) + AccountLine("user", badUser.Address()) +
-            AccountLine("pass", badPass.Address()) + AccountLine("stat", badStat.Address()) +
-            AccountLine("split", splitStat.Address()) + AccountLine("closed", closed) +
-            AccountLine("nohost", "no such host"));
+  m.Prepare(Account("自宅", three.Address()) + Account("middle", middle.Address()) +
+            Account("greet", noGreeting.Address()) + Account("user", badUser.Address()) +
+            Account("pass", badPass.Address()) + Account("stat", badStat.Address()) +
+            Account("split", splitStat.Address()) + Account("closed", closed) +
+            Account("nohost", "no such host"));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
   SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
@@ -98,7 +88,7 @@ TEST(MailCheck, EmptyMailboxesShowNothingAndNoLanChecksNothing) {
   ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
                                                         "+OK 0 0\r\n"));
   MailFixture m;
-  m.Prepare(AccountLine("a", empty.Address()) + "\n" + AccountLine("b", empty.Address()));
+  m.Prepare(Account("a", empty.Address()) + "\n" + Account("b", empty.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
   StartMailCheck(&theApp);
@@ -120,7 +110,7 @@ TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
   ScriptedPop3Server trickle({{Pop3Step::SEND, "+OK\r\n", 0}, {Pop3Step::READ_LINE, "", 0},
                               {Pop3Step::SEND, "+", 0}, {Pop3Step::HOLD, "", 0}});
   MailFixture m;
-  m.Prepare(AccountLine("silent", silent.Address()) + AccountLine("trickle", trickle.Address()));
+  m.Prepare(Account("silent", silent.Address()) + Account("trickle", trickle.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
   StartMailCheck(&theApp);
@@ -136,7 +126,7 @@ TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
   ScriptedPop3Server one(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
                                                       "+OK 1 2048\r\n"));
   MailFixture m;
-  m.Prepare(AccountLine("one", one.Address()));
+  m.Prepare(Account("one", one.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
   StartMailCheck(&theApp);
@@ -144,7 +134,7 @@ TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
   ASSERT_NE(nullptr, notice);
   theApp.openDialog = DIALOG_EVENT;
   PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(PumpUntil(Gone, notice, 10000));
+  EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
   EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
 }
 
@@ -160,7 +150,7 @@ TEST(MailCheck, TimedCheckAfterTheIntervalButNotUnderTheSettingsDialog) {
   ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
                                                         "+OK 0 0\r\n"));
   MailFixture m;
-  m.Prepare(AccountLine("a", empty.Address()),
+  m.Prepare(Account("a", empty.Address()),
             "[MAIL]\r\nCHECK_LAN=1\r\nALLOW_CHECK=1\r\nCHECK_TIME=2\r\n");
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
