@@ -139,6 +139,13 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   Type(m.settings, 1014, "15");
   SendMessageA(GetDlgItem(m.settings, 1027), BM_CLICK, 0, 0);
   SendMessageA(GetDlgItem(m.settings, 1029), BM_CLICK, 0, 0);
+  // The sound file chooser, cancelled, stores nothing.
+  PostMessageA(GetDlgItem(m.settings, 1041), BM_CLICK, 0, 0);
+  HWND chooser = m.Wait("WAVEファイルの選択…");
+  ASSERT_NE(nullptr, chooser);
+  PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(PumpUntil(WindowGone, chooser, 5000));
+  EXPECT_EQ("<absent>", m.folder.IniValue("MAIL", "SOUNDFILE"));
   PostMessageA(m.settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "ALLOW_CHECK"));
