@@ -17,9 +17,28 @@ void UpdateMenuChecks(AppState* app, HMENU menu) {
   if (!app->tray) EnableMenuItem(menu, 40047, MF_BYCOMMAND | MF_GRAYED);
 }
 
+// The images are drawn on the classic menu grey; that grey becomes this
+// system's menu colour, so they do not sit in a grey box on a light menu.
+static void TintMenuImageBackground(HBITMAP image) {
+  HDC dc = CreateCompatibleDC(NULL);
+  HGDIOBJ old = SelectObject(dc, image);
+  RGBQUAD colours[16];
+  UINT count = GetDIBColorTable(dc, 0, 16, colours);
+  COLORREF menu = GetSysColor(COLOR_MENU);
+  for (UINT i = 0; i < count; i++)
+    if (colours[i].rgbRed == 192 && colours[i].rgbGreen == 192 && colours[i].rgbBlue == 192)
+      colours[i] = RGBQUAD{GetBValue(menu), GetGValue(menu), GetRValue(menu), 0};
+  SetDIBColorTable(dc, 0, count, colours);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
 static HBITMAP LoadMenuImage(int id) {
-  return (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP,
-                             MENU_IMAGE_SIZE, MENU_IMAGE_SIZE, LR_COLOR);
+  HBITMAP image = (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP,
+                                      MENU_IMAGE_SIZE, MENU_IMAGE_SIZE,
+                                      LR_COLOR | LR_CREATEDIBSECTION);
+  if (image) TintMenuImageBackground(image);
+  return image;
 }
 
 void TrackAtCursor(HMENU popup, HWND owner) {
