@@ -1,5 +1,6 @@
 #include "win_support.h"
 
+#include <shellapi.h>
 #include <stdio.h>
 
 std::string HostPath(const char* unixPath) {
@@ -209,4 +210,22 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
     Sleep(20);
   }
   return false;
+}
+
+bool TrayIconShown(HWND owner, UINT id) {
+  // Changing nothing succeeds exactly when the icon is there.
+  NOTIFYICONDATAA nid = {};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = owner;
+  nid.uID = id;
+  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+HWND WaitForPopupMenu(DWORD ms) {
+  for (DWORD waited = 0; waited <= ms; waited += 50) {
+    HWND w = FindWindowA("#32768", NULL);
+    if (w && IsWindowVisible(w)) return w;
+    Sleep(50);
+  }
+  return NULL;
 }

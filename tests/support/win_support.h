@@ -65,3 +65,8 @@ void PumpFor(DWORD ms);
 COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
+
+// Whether the notification area holds an icon of this window and id.
+bool TrayIconShown(HWND owner, UINT id);
+// A visible popup menu window (class "#32768") of any process, waiting up to ms.
+HWND WaitForPopupMenu(DWORD ms = 5000);
