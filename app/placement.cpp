@@ -53,8 +53,9 @@ void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
   app->centerY = p.y + FACE_HALF;
 }
 
+// A z-order change only: activating the clock would raise it again.
 static void SetZOrder(HWND window, HWND insertAfter) {
-  SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void SetZOrderMode(AppState* app, int mode) {
@@ -77,11 +78,16 @@ void SetZOrderMode(AppState* app, int mode) {
     }
     app->WriteSettingInt("WINDOW", "TOP", app->top);
   } else if (mode == ZORDER_BEHIND) {
-    app->bottom = !app->bottom;
-    if (app->bottom) {
+    if (!app->bottom) {
       app->top = 0;
       app->WriteSettingInt("WINDOW", "TOP", 0);
+      // Not every system drops the topmost status when sinking; this must
+      // happen before the bottom marker rewrites every z-order change.
+      SetZOrder(w, HWND_NOTOPMOST);
+      app->bottom = 1;
       SetZOrder(w, HWND_BOTTOM);
+    } else {
+      app->bottom = 0;
     }
     app->WriteSettingInt("WINDOW", "BOTTOM", app->bottom);
   }
