@@ -229,3 +229,14 @@ HWND WaitForPopupMenu(DWORD ms) {
   }
   return NULL;
 }
+
+void MouseTo(int x, int y) {
+  // Absolute input is in 1/65536 of the primary screen.
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + w / 2) / w,
+              (y * 65536 + h / 2) / h, 0, 0);
+}
+
+void MouseLeftButton(bool down) {
+  mouse_event(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}

@@ -70,3 +70,6 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
 bool TrayIconShown(HWND owner, UINT id);
 // A visible popup menu window (class "#32768") of any process, waiting up to ms.
 HWND WaitForPopupMenu(DWORD ms = 5000);
+// Real mouse input: the pointer to a screen point, and the left button.
+void MouseTo(int x, int y);
+void MouseLeftButton(bool down);
