@@ -73,3 +73,21 @@ HWND WaitForPopupMenu(DWORD ms = 5000);
 // Real mouse input: the pointer to a screen point, and the left button.
 void MouseTo(int x, int y);
 void MouseLeftButton(bool down);
+
+// Watches, on a thread of its own, for the next dialog of this process,
+// notes its caption and message and closes it with the given button.
+class DialogWatcher {
+ public:
+  explicit DialogWatcher(int button = IDOK, DWORD waitMs = 5000);
+  ~DialogWatcher();
+  // Waits for the watcher to finish; true when a dialog was seen.
+  bool Wait();
+  std::string caption, text;
+
+ private:
+  static DWORD WINAPI Run(void* self);
+  HANDLE thread_;
+  int button_;
+  DWORD waitMs_;
+  bool seen_ = false;
+};
