@@ -136,6 +136,11 @@ TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
   clock.Settle();
   EXPECT_TRUE(Topmost(w));
   EXPECT_EQ("1", clock.folder.IniValue("WINDOW", "TOP"));
+  // The mode survives a restart.
+  clock.process.Close();
+  ASSERT_TRUE(clock.Start());
+  w = clock.Window();
+  EXPECT_TRUE(Topmost(w));
   ChooseFromMainMenu(w, "vt");
   clock.Settle();
   EXPECT_FALSE(Topmost(w));
@@ -144,16 +149,6 @@ TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
   clock.process.Close();
   ASSERT_TRUE(clock.Start());
   EXPECT_FALSE(Topmost(clock.Window()));
-}
-
-TEST(Placement, InFrontSurvivesARestart) {
-  Clock clock;
-  ASSERT_TRUE(clock.Start());
-  ChooseFromMainMenu(clock.Window(), "vt");
-  clock.Settle();
-  clock.process.Close();
-  ASSERT_TRUE(clock.Start());
-  EXPECT_TRUE(Topmost(clock.Window()));
 }
 
 TEST(Placement, AvoidanceHidesNearTheCentreAndShowsAfterThePointerLeaves) {

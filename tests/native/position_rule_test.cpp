@@ -126,26 +126,4 @@ TEST(CursorAvoidance, EveryTransition) {
   }
 }
 
-TEST(CursorAvoidance, TimersNeverPileUpOverACycle) {
-  // Pointer comes, lingers, leaves briefly, returns, then leaves for good.
-  const struct { int step, cursorNear; } script[] = {
-      {AVOID_OVER_CLOCK, 1}, {AVOID_POLL_TICK, 1}, {AVOID_POLL_TICK, 0},
-      {AVOID_RESHOW_TICK, 1}, {AVOID_POLL_TICK, 0}, {AVOID_RESHOW_TICK, 0}};
-  AvoidState state = AVOID_SHOWN;
-  int poll = 0, reshow = 0, visible = 1;
-  for (const auto& s : script) {
-    int a = NextAvoidStep(&state, s.step, s.cursorNear);
-    poll += !!(a & AVOID_START_POLL) - !!(a & AVOID_STOP_POLL);
-    reshow += !!(a & AVOID_START_RESHOW) - !!(a & AVOID_STOP_RESHOW);
-    if (a & AVOID_HIDE) visible = 0;
-    if (a & AVOID_SHOW) visible = 1;
-    EXPECT_LE(poll + reshow, 1);
-    EXPECT_GE(poll, 0);
-    EXPECT_GE(reshow, 0);
-    EXPECT_EQ(visible, state == AVOID_SHOWN);
-  }
-  EXPECT_EQ(AVOID_SHOWN, state);
-  EXPECT_EQ(0, poll + reshow);
-}
-
 }  // namespace

@@ -1,4 +1,4 @@
-// Dragging, z-order and the bottom marker inside the running clock.
+// What is no drag, z-order and the bottom marker inside the running clock.
 #include <gtest/gtest.h>
 
 #include "app/globals.h"
@@ -14,9 +14,8 @@ RECT WindowRect(HWND w) {
 
 // No visible window lies below it.
 bool AtTheBottom(HWND w) {
-  for (HWND below = GetWindow(w, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+  for (HWND below = GetWindow(w, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
     if (IsWindowVisible(below)) return false;
-  }
   return true;
 }
 
@@ -27,33 +26,6 @@ HWND OtherWindow() {
 }
 
 bool Topmost(HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-TEST(Placement, MoveWhileShownFollowsTheGrabPointAndSavesOnRelease) {
-  TempDataFolder folder;
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  HWND w = clock.Window();
-  theApp.fvMove = 1;
-  RECT start = WindowRect(w);
-  SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 60));
-  EXPECT_EQ(w, GetCapture());
-  // Without the button flag the window stays.
-  SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(90, 90));
-  EXPECT_EQ(start.left, WindowRect(w).left);
-  SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(80, 100));
-  RECT moved = WindowRect(w);
-  EXPECT_EQ(start.left + 30, moved.left);
-  EXPECT_EQ(start.top + 40, moved.top);
-  EXPECT_EQ(200, moved.right - moved.left);
-  EXPECT_EQ("<absent>", folder.IniValue("WINDOW", "POSX"));
-  // Released with the grab point back under the cursor: saved where it stands.
-  SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(50, 60));
-  EXPECT_EQ(nullptr, GetCapture());
-  EXPECT_EQ(std::to_string(moved.left), folder.IniValue("WINDOW", "POSX"));
-  EXPECT_EQ(std::to_string(moved.top), folder.IniValue("WINDOW", "POSY"));
-  EXPECT_EQ(moved.left + 100, theApp.centerX);
-  EXPECT_EQ(moved.top + 100, theApp.centerY);
-}
 
 TEST(Placement, ReleaseOrMoveWithoutAPressOnTheClockIsNoDrag) {
   TempDataFolder folder;
@@ -66,26 +38,6 @@ TEST(Placement, ReleaseOrMoveWithoutAPressOnTheClockIsNoDrag) {
   SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 20));
   SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(150, 20));
   EXPECT_EQ(start.left, WindowRect(w).left);
-  EXPECT_EQ("<absent>", folder.IniValue("WINDOW", "POSX"));
-}
-
-TEST(Placement, LockedPositionIgnoresBothDragStyles) {
-  TempDataFolder folder;
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  HWND w = clock.Window();
-  SendMessageA(w, WM_COMMAND, 40014, 0);
-  ASSERT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
-  RECT start = WindowRect(w);
-  for (int style = 0; style < 2; style++) {
-    theApp.fvMove = style;
-    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 60));
-    EXPECT_EQ(nullptr, GetCapture());
-    SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(120, 130));
-    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(120, 130));
-  }
-  EXPECT_EQ(start.left, WindowRect(w).left);
-  EXPECT_EQ(start.top, WindowRect(w).top);
   EXPECT_EQ("<absent>", folder.IniValue("WINDOW", "POSX"));
 }
 

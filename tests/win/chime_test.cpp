@@ -1,4 +1,4 @@
-// The hourly chime through the clock seam, and the notification-area icon.
+// The hourly chime through the clock seam.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,44 +54,6 @@ TEST(Chime, WithNoFileChosenTheDefaultSoundIsAskedFor) {
   EXPECT_EQ("", played[0].name);
   // Not suppressing the default sound is what makes the platform play it.
   EXPECT_EQ(0u, played[0].flags & SND_NODEFAULT);
-}
-
-TEST(Tray, ResidentToggleAddsAndRemovesTheIconAndExitRemovesIt) {
-  TempDataFolder folder;
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  HWND w = clock.Window();
-  EXPECT_FALSE(TrayIconShown(w, 0));
-  SendMessageA(w, WM_COMMAND, 40048, 0);
-  EXPECT_TRUE(TrayIconShown(w, 0));
-  EXPECT_EQ(1, theTray.added);
-  EXPECT_EQ("1", folder.IniValue("EXT", "TRAY"));
-  SendMessageA(w, WM_COMMAND, 40048, 0);
-  EXPECT_FALSE(TrayIconShown(w, 0));
-  EXPECT_EQ("0", folder.IniValue("EXT", "TRAY"));
-  // Removing an icon that is not there does nothing.
-  theTray.Remove(w);
-  EXPECT_EQ(0, theTray.added);
-  SendMessageA(w, WM_COMMAND, 40048, 0);
-  DestroyWindow(w);
-  EXPECT_FALSE(TrayIconShown(w, 0));
-  EXPECT_EQ(0, theTray.added);
-}
-
-TEST(Tray, EndResidencyShowsTheClockAndClearsTheSetting) {
-  TempDataFolder folder;
-  folder.WriteIni("[EXT]\r\nTRAY=1\r\n");
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  HWND w = clock.Window();
-  ASSERT_TRUE(TrayIconShown(w, 0));
-  SendMessageA(w, WM_COMMAND, 40047, 0);
-  ASSERT_FALSE(IsWindowVisible(w));
-  SendMessageA(w, WM_COMMAND, 40050, 0);
-  EXPECT_FALSE(TrayIconShown(w, 0));
-  EXPECT_TRUE(IsWindowVisible(w));
-  EXPECT_EQ(0, theApp.tray);
-  EXPECT_EQ("0", folder.IniValue("EXT", "TRAY"));
 }
 
 }  // namespace
