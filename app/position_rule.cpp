@@ -29,12 +29,12 @@ static int HalfInsideAny(ScreenPoint p, const ScreenArea* areas, int count) {
 // The area the window's centre lies nearest to.
 static const ScreenArea* NearestArea(ScreenPoint p, const ScreenArea* areas, int count) {
   const ScreenArea* nearest = NULL;
-  long long best = 0;
+  double best = 0;
   for (int i = 0; i < count; i++) {
-    // Each miss is below 2^33, so the sum of squares fits in 64 bits.
-    long long dx = HalfInsideMiss(p.x, areas[i].left, areas[i].right);
-    long long dy = HalfInsideMiss(p.y, areas[i].top, areas[i].bottom);
-    long long d = dx * dx + dy * dy;
+    // A miss can reach 2^33 with hand-edited values: square in floating point.
+    double dx = (double)HalfInsideMiss(p.x, areas[i].left, areas[i].right);
+    double dy = (double)HalfInsideMiss(p.y, areas[i].top, areas[i].bottom);
+    double d = dx * dx + dy * dy;
     if (!nearest || d < best) {
       nearest = &areas[i];
       best = d;

@@ -74,6 +74,9 @@ TEST(PositionRule, OffEveryMonitorFallsBackAgainstThePrimary) {
 TEST(PositionRule, ExtremeStoredValuesDoNotOverflow) {
   ExpectPoint(412, 269, Choose({INT_MIN, INT_MAX}, {kPrimary, kRight}));
   ExpectPoint(412, 269, Choose({INT_MAX, INT_MIN}, {kPrimary}));
+  // A hand-made monitor list at the far corner of the number range.
+  ScreenArea far = {INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1};
+  ExpectPoint(412, 269, Choose({INT_MAX, INT_MAX}, {far, kPrimary}));
 }
 
 TEST(CursorCircle, StrictlyInsideEightyPixels) {
