@@ -1,6 +1,8 @@
 #include "win_support.h"
 
 #include <commctrl.h>
+
+#include <shellapi.h>
 #include <stdio.h>
 
 std::string HostPath(const char* unixPath) {
@@ -210,6 +212,35 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
     Sleep(20);
   }
   return false;
+}
+
+bool TrayIconShown(HWND owner, UINT id) {
+  // Changing nothing succeeds exactly when the icon is there.
+  NOTIFYICONDATAA nid = {};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = owner;
+  nid.uID = id;
+  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+HWND WaitForPopupMenu(DWORD ms) {
+  for (DWORD waited = 0; waited <= ms; waited += 50) {
+    HWND w = FindWindowA("#32768", NULL);
+    if (w && IsWindowVisible(w)) return w;
+    Sleep(50);
+  }
+  return NULL;
+}
+
+void MouseTo(int x, int y) {
+  // Absolute input is in 1/65536 of the primary screen.
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + w / 2) / w,
+              (y * 65536 + h / 2) / h, 0, 0);
+}
+
+void MouseLeftButton(bool down) {
+  mouse_event(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
 DialogWatcher::DialogWatcher(int button, DWORD waitMs) : button_(button), waitMs_(waitMs) {

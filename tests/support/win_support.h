@@ -67,6 +67,14 @@ COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
 
+// Whether the notification area holds an icon of this window and id.
+bool TrayIconShown(HWND owner, UINT id);
+// A visible popup menu window (class "#32768") of any process, waiting up to ms.
+HWND WaitForPopupMenu(DWORD ms = 5000);
+// Real mouse input: the pointer to a screen point, and the left button.
+void MouseTo(int x, int y);
+void MouseLeftButton(bool down);
+
 // Watches, on a thread of its own, for the next dialog of this process,
 // notes its caption and message and closes it with the given button.
 class DialogWatcher {
