@@ -45,5 +45,9 @@ endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
 
+# Benchmarks, run by bench/run.sh.
 add_executable(zt_probe bench/probe.cpp)
 target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})
+add_executable(redraw_bench bench/redraw_bench.cpp $<TARGET_OBJECTS:zt_res>)
+target_link_libraries(redraw_bench zt_win)
+target_link_options(redraw_bench PRIVATE ${ZT_STATIC_LINK})
