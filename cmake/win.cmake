@@ -5,21 +5,25 @@ if(NOT EXISTS "${ZT_HOST_TOOLS}/zt_assets")
   message(FATAL_ERROR "ZT_HOST_TOOLS must name the native build's tools folder")
 endif()
 
-add_compile_options(-Wall -Wextra -O2 -fexec-charset=CP932)
+add_compile_options(-Wall -Wextra -O2 -fexec-charset=CP932 -ffunction-sections -fdata-sections)
 add_compile_definitions(STRICT NOMINMAX)
 set(ZT_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(zt_core STATIC ${ZT_CORE_SOURCES})
 target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
+# The program uses no exceptions: no unwind tables for its own code.
+set(ZT_LEAN -fno-exceptions -fno-asynchronous-unwind-tables)
+target_compile_options(zt_core PRIVATE ${ZT_LEAN})
 
 include(res/res.cmake)
 
 add_library(zt_win STATIC ${ZT_WIN_SOURCES})
 target_link_libraries(zt_win PUBLIC zt_core ${ZT_WIN_LIBS})
+target_compile_options(zt_win PRIVATE ${ZT_LEAN})
 
 add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(Zentick zt_win)
-target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s)
+target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections)
 add_dependencies(Zentick zt_data)
 
 # Tests: GoogleTest built with the cross compiler.
