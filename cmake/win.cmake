@@ -44,3 +44,6 @@ function(zt_wine_tests name dir)
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
+
+add_executable(zt_probe bench/probe.cpp)
+target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})

@@ -210,3 +210,28 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
   }
   return false;
 }
+
+DialogWatcher::DialogWatcher(int button, DWORD waitMs) : button_(button), waitMs_(waitMs) {
+  thread_ = CreateThread(NULL, 0, Run, this, 0, NULL);
+}
+
+DialogWatcher::~DialogWatcher() {
+  Wait();
+  CloseHandle(thread_);
+}
+
+bool DialogWatcher::Wait() {
+  WaitForSingleObject(thread_, INFINITE);
+  return seen_;
+}
+
+DWORD WINAPI DialogWatcher::Run(void* self) {
+  DialogWatcher* w = (DialogWatcher*)self;
+  HWND box = WaitForProcessDialog(GetCurrentProcessId(), w->waitMs_);
+  if (!box) return 0;
+  w->seen_ = true;
+  w->caption = WindowText(box);
+  w->text = MessageBoxText(box);
+  PostMessageA(box, WM_COMMAND, w->button_, 0);
+  return 0;
+}

@@ -65,3 +65,21 @@ void PumpFor(DWORD ms);
 COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
+
+// Watches, on a thread of its own, for the next dialog of this process,
+// notes its caption and message and closes it with the given button.
+class DialogWatcher {
+ public:
+  explicit DialogWatcher(int button = IDOK, DWORD waitMs = 5000);
+  ~DialogWatcher();
+  // Waits for the watcher to finish; true when a dialog was seen.
+  bool Wait();
+  std::string caption, text;
+
+ private:
+  static DWORD WINAPI Run(void* self);
+  HANDLE thread_;
+  int button_;
+  DWORD waitMs_;
+  bool seen_ = false;
+};
