@@ -59,8 +59,11 @@ struct Script {
 static DWORD WINAPI RunScript(void* p) {
   Script* s = (Script*)p;
   HWND dialog = NULL;
+  // The window exists before its initialisation has run; a modal dialog
+  // shows only once that is done.
   for (int i = 0; i < 200 && !dialog; i++) {
     dialog = FindWindowA("#32770", s->caption);
+    if (dialog && !IsWindowVisible(dialog)) dialog = NULL;
     if (!dialog) Sleep(50);
   }
   if (!dialog) return 0;
