@@ -47,3 +47,6 @@ zt_wine_tests(e2e_tests e2e)
 
 add_executable(zt_probe bench/probe.cpp)
 target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})
+add_executable(zt_preview_bench bench/preview_bench.cpp)
+target_link_libraries(zt_preview_bench zt_win)
+target_link_options(zt_preview_bench PRIVATE ${ZT_STATIC_LINK})
