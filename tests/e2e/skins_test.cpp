@@ -1,7 +1,6 @@
 // The real clock on its default data folder with the sample skins.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "win_support.h"
@@ -31,22 +30,6 @@ TEST(Skins, StartUpPicksASampleSkinAndPageUpStepsOn) {
     Wait* w = (Wait*)c;
     return LastNum(*w->folder) == w->expect;
   }, &wait, 5000));
-}
-
-TEST(Skins, BackgroundDialogListsTheSampleSkinsAndSavesOnEscape) {
-  TempDataFolder folder;
-  folder.InstallClock();
-  ClockProcess clock;
-  ASSERT_TRUE(clock.Start(folder.ExePath()));
-  PostMessageA(clock.Window(), WM_COMMAND, 40004, 0);
-  HWND dialog = WaitForProcessDialog(clock.Id());
-  ASSERT_NE(nullptr, dialog);
-  EXPECT_EQ("背景の設定", WindowText(dialog));
-  EXPECT_EQ(3, SendMessageA(GetDlgItem(dialog, 1000), LVM_GETITEMCOUNT, 0, 0));
-  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(WaitUntil([](void* d) { return !IsWindow((HWND)d); }, dialog, 5000));
-  EXPECT_EQ("60", folder.IniValue("IMAGE", "CHANGE_MIN"));
-  EXPECT_EQ("0", folder.IniValue("IMAGE", "BOOT_CHANGE"));
 }
 
 }  // namespace

@@ -88,6 +88,12 @@ bool RunDialog(HWND clock, int command, const char* caption, DialogAct act, void
   return s.seen;
 }
 
+std::string WallpaperNow() {
+  char path[MAX_PATH] = "";
+  SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
+  return path;
+}
+
 void NotifyDialog(HWND dialog, int id, int code) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(dialog, id));
 }

@@ -21,6 +21,9 @@ std::vector<std::string> SearchOrder(const std::string& folder, const char* exte
 typedef void (*DialogAct)(HWND dialog, void* context);
 bool RunDialog(HWND clock, int command, const char* caption, DialogAct act, void* context);
 
+// The desktop wallpaper as the platform reports it.
+std::string WallpaperNow();
+
 // Sends the notification a user's action on a dialog control would send.
 void NotifyDialog(HWND dialog, int id, int code);
 std::string ControlText(HWND dialog, int id);

@@ -44,7 +44,7 @@ struct BackgroundVisit {
   RECT where;
   int openCode;
   int pick;
-  bool editableAtOpen, editableUnchecked, editableAgain;
+  bool editableUnchecked, editableAgain;
   std::string minutesAfterClearing, minutesTyped;
 };
 
@@ -57,7 +57,6 @@ void UseBackgroundDialog(HWND dialog, void* context) {
   for (int i = 0; i < rows; i++)
     v->rows.push_back(ItemText(list, i, 0) + "|" + ItemText(list, i, 1) + "|" + ItemText(list, i, 2));
   if (v->pick >= 0) SelectRow(list, v->pick);
-  v->editableAtOpen = IsEditable(dialog);
   SendDlgItemMessageA(dialog, IDC_TIMED_CHANGE, BM_CLICK, 0, 0);
   v->editableUnchecked = IsEditable(dialog);
   SendDlgItemMessageA(dialog, IDC_TIMED_CHANGE, BM_CLICK, 0, 0);
@@ -97,7 +96,6 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
     std::string expect = order[i] == "titled.qkb" ? "秋の夜長|山田|titled.qkb" : order[i] + "|不明|" + order[i];
     EXPECT_EQ(expect, v.rows[i]);
   }
-  EXPECT_TRUE(v.editableAtOpen);
   EXPECT_FALSE(v.editableUnchecked);
   EXPECT_TRUE(v.editableAgain);
   EXPECT_EQ("1", v.minutesAfterClearing);
@@ -159,12 +157,6 @@ TEST(BackgroundDialog, ShowsTheSampleSkinsWithTheirJapaneseTexts) {
   for (const char* text : {"白磁 ― 駅の時計|Zentick 制作班|porcelain.qkb", "夜桜|Zentick 制作班|night_sakura.qkb",
                            "若葉の季節|Zentick 制作班|young_leaves.qkb"})
     EXPECT_NE(std::string::npos, all.find(text)) << text;
-}
-
-std::string WallpaperNow() {
-  char path[MAX_PATH] = "";
-  SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
-  return path;
 }
 
 std::string RegistryText(const char* name) {
@@ -277,90 +269,52 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
   EXPECT_EQ("60", folder.IniValue("WALLPAPER", "CHANGE_TIME"));
 }
 
-// The preview of a quartered 800 by 600 bitmap on a 1024 by 768 screen.
-class Preview : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path_ = folder_.Root() + "quarters.bmp";
-    WriteFileBytes(path_, QuarterBitmap(800, 600));
-    screen_ = GetDC(NULL);
-    dc_ = CreateCompatibleDC(screen_);
-    bits_ = CreateCompatibleBitmap(screen_, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
-    old_ = SelectObject(dc_, bits_);
-  }
-  void TearDown() override {
-    SelectObject(dc_, old_);
-    DeleteObject(bits_);
-    DeleteDC(dc_);
-    ReleaseDC(NULL, screen_);
-  }
-  int Paint(int style, const std::string& path) {
-    PreviewTarget target = {dc_, 0, 0, 1024, 768};
-    return PaintWallpaperPreview(&target, path.c_str(), style);
-  }
-  COLORREF At(int x, int y) { return GetPixel(dc_, x, y) & 0xFFFFFF; }
-
-  TempDataFolder folder_;
-  std::string path_;
-  HDC screen_, dc_;
-  HBITMAP bits_;
-  HGDIOBJ old_;
-};
-
 const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
-               kYellow = RGB(255, 255, 0), kBlack = 0;
+               kYellow = RGB(255, 255, 0), kBlack = 0, kDesktop = 1;
 
-TEST_F(Preview, CentreDrawsTheScaledBitmapInTheMiddle) {
-  COLORREF desktop = GetSysColor(COLOR_BACKGROUND) & 0xFFFFFF;
-  ASSERT_EQ(1, Paint(0, path_));
-  EXPECT_EQ(kBlack, At(0, 0));
-  EXPECT_EQ(kBlack, At(193, 145));
-  EXPECT_EQ(desktop, At(16, 12));
-  EXPECT_EQ(kRed, At(17, 13));
-  EXPECT_EQ(kGreen, At(176, 13));
-  EXPECT_EQ(kBlue, At(17, 132));
-  EXPECT_EQ(kYellow, At(176, 132));
-  EXPECT_EQ(desktop, At(177, 133));
-}
-
-TEST_F(Preview, StretchFillsTheMiniature) {
-  ASSERT_EQ(1, Paint(2, path_));
-  EXPECT_EQ(kRed, At(1, 1));
-  EXPECT_EQ(kGreen, At(192, 1));
-  EXPECT_EQ(kBlue, At(1, 144));
-  EXPECT_EQ(kYellow, At(192, 144));
-  EXPECT_EQ(kBlack, At(193, 144));
-}
-
-TEST_F(Preview, TilesRepeatFromTheCornerUnderAWholeFrame) {
-  ASSERT_EQ(1, Paint(1, path_));
-  EXPECT_EQ(kRed, At(1, 1));
-  EXPECT_EQ(kYellow, At(160, 120));
-  EXPECT_EQ(kRed, At(161, 1));
-  EXPECT_EQ(kRed, At(1, 121));
-  EXPECT_EQ(kRed, At(161, 121));
-  EXPECT_EQ(kGreen, At(120, 1));
-  EXPECT_EQ(kBlack, At(193, 10));
-  EXPECT_EQ(kBlack, At(50, 145));
-  // A bitmap narrower than one preview pixel still tiles, one pixel a tile.
-  std::string thin = folder_.Root() + "thin.bmp";
+// The preview of quartered bitmaps on a 1024 by 768 screen, pixel by pixel.
+TEST(Preview, EachStyleAndTheEmptyFrame) {
+  TempDataFolder folder;
+  std::string large = folder.Root() + "large.bmp", thin = folder.Root() + "thin.bmp",
+              cut = folder.Root() + "cut.bmp";
+  WriteFileBytes(large, QuarterBitmap(800, 600));
   WriteFileBytes(thin, QuarterBitmap(2, 2));
-  ASSERT_EQ(1, Paint(1, thin));
-  EXPECT_EQ(kRed, At(1, 1));
-  EXPECT_EQ(kRed, At(192, 144));
-  EXPECT_EQ(kBlack, At(193, 144));
-}
-
-TEST_F(Preview, UnreadableBitmapsLeaveTheEmptyFrame) {
+  WriteFileBytes(cut, QuarterBitmap(800, 600).substr(0, 50000));
+  struct Spot {
+    int x, y;
+    COLORREF colour;
+  };
+  struct Case {
+    const std::string* path;
+    int style, drawn;
+    std::vector<Spot> spots;
+  } cases[] = {
+      {&large, 0, 1, {{0, 0, kBlack}, {16, 12, kDesktop}, {17, 13, kRed}, {176, 13, kGreen},
+                      {17, 132, kBlue}, {176, 132, kYellow}, {177, 133, kDesktop}, {193, 145, kBlack}}},
+      {&large, 2, 1, {{1, 1, kRed}, {192, 1, kGreen}, {1, 144, kBlue}, {192, 144, kYellow},
+                      {193, 144, kBlack}}},
+      {&large, 1, 1, {{1, 1, kRed}, {160, 120, kYellow}, {161, 1, kRed}, {1, 121, kRed},
+                      {161, 121, kRed}, {120, 1, kGreen}, {193, 10, kBlack}, {50, 145, kBlack}}},
+      // Narrower than one preview pixel: one pixel a tile, to the frame.
+      {&thin, 1, 1, {{1, 1, kRed}, {192, 144, kRed}, {193, 144, kBlack}}},
+      {&cut, 0, 0, {{0, 0, kBlack}, {96, 72, kDesktop}}},
+  };
+  HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
+  HBITMAP bits = CreateCompatibleBitmap(screen, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
+  HGDIOBJ old = SelectObject(dc, bits);
   COLORREF desktop = GetSysColor(COLOR_BACKGROUND) & 0xFFFFFF;
-  std::string bytes = QuarterBitmap(800, 600);
-  std::string cut = folder_.Root() + "cut.bmp";
-  WriteFileBytes(cut, bytes.substr(0, bytes.size() / 2));
-  for (const std::string& path : {std::string(""), folder_.Root() + "missing.bmp", cut}) {
-    EXPECT_EQ(0, Paint(0, path)) << path;
-    EXPECT_EQ(kBlack, At(0, 0));
-    EXPECT_EQ(desktop, At(96, 72));
+  PreviewTarget target = {dc, 0, 0, 1024, 768};
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.drawn, PaintWallpaperPreview(&target, c.path->c_str(), c.style)) << *c.path;
+    for (const Spot& s : c.spots)
+      EXPECT_EQ(s.colour == kDesktop ? desktop : s.colour, GetPixel(dc, s.x, s.y) & 0xFFFFFF)
+          << *c.path << " style " << c.style << " at " << s.x << "," << s.y;
   }
+  EXPECT_EQ(0, PaintWallpaperPreview(&target, "", 0));
+  SelectObject(dc, old);
+  DeleteObject(bits);
+  DeleteDC(dc);
+  ReleaseDC(NULL, screen);
 }
 
 }  // namespace
