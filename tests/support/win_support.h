@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // "Z:\..." for a path of the Linux side.
 std::string HostPath(const char* unixPath);
@@ -83,3 +84,34 @@ class DialogWatcher {
   DWORD waitMs_;
   bool seen_ = false;
 };
+
+// While it lives, message boxes of this thread are answered at once with
+// OK and their caption and text noted.
+class MessageBoxCatcher {
+ public:
+  MessageBoxCatcher();
+  ~MessageBoxCatcher();
+  struct Box {
+    std::string caption, text;
+  };
+  std::vector<Box> boxes;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  HHOOK hook_;
+};
+
+// The texts of a list view's rows, column by column; works on a list of
+// another process too.
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
+// Selects a row of a list view (of any process).
+void SelectListViewRow(HWND list, int row);
+// A visible top-level window of the process with this caption, waiting up
+// to ms while this thread's messages are pumped (NULL if none came).
+HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
+// Pumps this thread's messages until predicate(context) holds or ms run out.
+bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
+// The text of a control, asked of the control itself (also in another process).
+std::string ControlText(HWND control);
+// For PumpUntil: the window (passed as the context) has been destroyed.
+bool WindowGone(void* window);
