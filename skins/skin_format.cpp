@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "app/cp932.h"
+#include "face/skin_image.h"
 
 static uint32_t Get32(const unsigned char* p) {
   return p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
@@ -54,15 +55,6 @@ void ParseSkinTextsOfFile(const unsigned char* data, size_t size, SkinRow* row) 
                  row);
 }
 
-int ParseSkinImage(const unsigned char* data, size_t size, BmpView* view) {
-  const size_t tableAt = SKIN_IMAGE_AT + BMP_INFO_HEADER_SIZE;
-  if (size < tableAt || data[0] != 'Q' || data[1] != 'K') return 0;
-  uint32_t textOffset = Get32(data + 4), bitsOffset = Get32(data + 8);
-  if (bitsOffset < tableAt || bitsOffset > textOffset || textOffset > size) return 0;
-  return ParseDibParts(data + SKIN_IMAGE_AT, BMP_INFO_HEADER_SIZE, data + tableAt,
-                       bitsOffset - tableAt, data + bitsOffset, textOffset - bitsOffset, view);
-}
-
 static void Append32(std::vector<unsigned char>* out, uint32_t v) {
   for (int i = 0; i < 4; i++) out->push_back((unsigned char)(v >> (8 * i)));
 }
@@ -76,7 +68,7 @@ static void AppendText(std::vector<unsigned char>* out, const char* text) {
 int BuildSkinFile(const BmpView* image, const char* title, const char* author,
                   std::vector<unsigned char>* out) {
   if (strlen(title) > 255 || strlen(author) > 255) return 0;
-  uint32_t bitsOffset = (uint32_t)(SKIN_IMAGE_AT + image->infoSize);
+  uint32_t bitsOffset = (uint32_t)(SKIN_HEADER_OFFSET + image->infoSize);
   uint32_t textOffset = bitsOffset + (uint32_t)image->pixelSize;
   out->clear();
   out->push_back('Q');

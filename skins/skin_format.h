@@ -10,7 +10,6 @@
 #include "skins/bmp_view.h"
 
 enum {
-  SKIN_IMAGE_AT = 12,
   SKIN_TITLE_SIZE = 128,
   SKIN_AUTHOR_SIZE = 32,
   SKIN_NAME_SIZE = 260,
@@ -37,9 +36,6 @@ void ReadSkinTexts(FILE* file, SkinRow* row);
 
 // The same for a whole skin file in memory.
 void ParseSkinTextsOfFile(const unsigned char* data, size_t size, SkinRow* row);
-
-// The image of a whole skin file in memory; 1 when it is a drawable skin.
-int ParseSkinImage(const unsigned char* data, size_t size, BmpView* view);
 
 // A skin file from a bitmap and two texts of at most 255 bytes each;
 // 0 when a text is too long.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "face/skin_image.h"
 #include "skins/skin_format.h"
 
 typedef std::vector<unsigned char> Bytes;
@@ -90,13 +91,17 @@ static int List(const char* path) {
   SkinRow row;
   SetSkinRowDefaults(&row, name ? name + 1 : path);
   ParseSkinTextsOfFile(skin.data(), skin.size(), &row);
-  BmpView image;
+  static const char* const kFaults[] = {
+      "", "no QK mark", "cut short", "compressed or of a depth the clock cannot draw",
+      "not 200 by 200", "fewer pixel bytes than its rows"};
+  SkinImage image;
+  int result = ParseSkinImage(skin.data(), skin.size(), &image);
   printf("file:   %s, %zu bytes\n", path, skin.size());
-  if (ParseSkinImage(skin.data(), skin.size(), &image))
-    printf("image:  %d by %d, %d bits per pixel, %zu bytes of pixels\n", image.width, image.height,
-           image.bitCount, image.pixelSize);
+  if (result == SKIN_OK)
+    printf("image:  %d by %d, %d bits per pixel, %u bytes of pixels\n", image.info.width,
+           image.info.height, image.info.bitCount, image.bitsSize);
   else
-    printf("image:  none that the clock can draw\n");
+    printf("image:  none that the clock can draw (%s)\n", kFaults[result]);
   printf("title:  %s\nauthor: %s\n", Shown(row.title).c_str(), Shown(row.author).c_str());
   return 0;
 }

@@ -56,8 +56,9 @@ static Canvas DrawPorcelain() {
   const int quarters[] = {12, 3, 6, 9};
   for (int i = 0; i < 4; i++) {
     double x, y;
-    AtAngle(i * 15, 52, &x, &y);
-    DrawNumber(&c, quarters[i], x, y, 15, 2.4, navy);
+    AtAngle(i * 15, 54, &x, &y);
+    DrawPixelNumber(&c, quarters[i], (int)lround(x) - PixelNumberWidth(quarters[i]) / 2,
+                    (int)lround(y) - DIGIT_HEIGHT / 2, navy);
   }
   return c;
 }
