@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Zentick measured, in one run under one virtual display and one
 # wineserver: idle cost beside Wine's clock.exe and xclock, microseconds per
-# redraw for every design and information mode, start-up time to the first
+# redraw for every design and information mode, the wallpaper preview per
+# style, start-up time to the first
 # painted face, and the program's size and working set.
 #   bench/run.sh [SECONDS_EACH] [BUILD_DIR]     (default 60 s, build)
 set -euo pipefail
@@ -10,7 +11,7 @@ SECONDS_EACH=${1:-60}
 BUILD=$(realpath -m "${2:-$ROOT/build}")
 bash "$ROOT/tools/setup.sh"
 bash "$ROOT/tools/build.sh" "$BUILD" >/dev/null
-cmake --build "$BUILD/win" --target zt_probe redraw_bench >/dev/null
+cmake --build "$BUILD/win" --target zt_probe redraw_bench zt_preview_bench >/dev/null
 source "$ROOT/tools/wine-env.sh"
 zt_wine_up "$BUILD/win"
 trap zt_wine_down EXIT
@@ -59,6 +60,7 @@ measure wineclock 'clock.exe' wine clock.exe
 measure xclock 'xclock -update' xclock -update 1
 
 REDRAW=$(wine "$BUILD/win/redraw_bench.exe" "$WINE_RUN" | tr -d '\r')
+PREVIEW=$(wine "$BUILD/win/zt_preview_bench.exe" | tr -d '\r')
 STARTUP=$(wine "$BUILD/win/zt_probe.exe" "$WINE_RUN\\Zentick.exe" 5 | tr -d '\r')
 SIZE=$(stat -c %s "$BUILD/win/Zentick.exe")
 rm -rf "$RUN"
@@ -72,6 +74,7 @@ for n in zentick wineclock xclock; do
 done
 printf 'zentick / wine clock.exe: %s    zentick / xclock: %s\n' "$(ratio zentick wineclock)" "$(ratio zentick xclock)"
 printf '\nOne redraw, in-process (microseconds per RedrawClock)\n%s\n' "$REDRAW"
+printf '\nWallpaper preview\n%s\n' "$PREVIEW"
 printf '\nStart-up to first painted face: %s ms (median of 5)\n' "$STARTUP"
 printf 'Zentick.exe size: %s bytes (target under 409600)\n' "$SIZE"
 printf 'Zentick.exe working set after %s s: %s KiB\n' "$((SECONDS_EACH + 5))" "${RSS[zentick]}"

@@ -55,3 +55,7 @@ target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})
 add_executable(redraw_bench bench/redraw_bench.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(redraw_bench zt_win)
 target_link_options(redraw_bench PRIVATE ${ZT_STATIC_LINK})
+
+add_executable(zt_preview_bench bench/preview_bench.cpp)
+target_link_libraries(zt_preview_bench zt_win)
+target_link_options(zt_preview_bench PRIVATE ${ZT_STATIC_LINK})

@@ -45,6 +45,8 @@ void ExpectBuiltinFace(const Screenshot& s) {
 TEST(Face, TheBuiltinFaceWithItsHandsAndTheMenuSettingsAcrossARestart) {
   TempDataFolder folder;
   folder.InstallClock();
+  // A stored skin index: no start-up pick among the sample skins.
+  folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n");
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
   PumpFor(1500);
