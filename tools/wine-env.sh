@@ -5,7 +5,7 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 zt_wine_up() {
-  export WINEPREFIX="$1/wineprefix"
+  export WINEPREFIX="$(realpath -m "$1")/wineprefix"
   if [ -z "${2:-}" ] || [ -z "${DISPLAY:-}" ]; then
     # A display of our own, on a free number the server picks itself.
     local numberFile

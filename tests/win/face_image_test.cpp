@@ -66,6 +66,8 @@ TEST(FaceImage, SkinPicturesShowAtOnceAndBadOnesGiveTheBuiltinFace) {
   folder.WriteDataFile("bitmap.qkb", bitmap);
   folder.WriteDataFile("rle.qkb", runLength);
   folder.WriteDataFile("empty.qkb", "");
+  // A stored skin index: no start-up pick among these skins.
+  folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   ExpectBuiltinFace();
