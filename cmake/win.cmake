@@ -12,7 +12,7 @@ set(ZT_STATIC_LINK -static -static-libgcc -static-libstdc++)
 add_library(zt_core STATIC ${ZT_CORE_SOURCES})
 target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
 # The program uses no exceptions: no unwind tables for its own code.
-set(ZT_LEAN -fno-exceptions -fno-asynchronous-unwind-tables)
+set(ZT_LEAN -fno-exceptions -fno-asynchronous-unwind-tables -Os)
 target_compile_options(zt_core PRIVATE ${ZT_LEAN})
 
 include(res/res.cmake)
