@@ -86,6 +86,11 @@ void ScriptedPop3Server::Play(unsigned int client) {
       send(client, step.text.data(), (int)step.text.size(), 0);
     } else if (step.kind == Pop3Step::PAUSE) {
       Sleep(step.ms);
+    } else if (step.kind == Pop3Step::RESET) {
+      // Linger 0: the close sends a reset instead of an orderly end.
+      linger abort = {1, 0};
+      setsockopt(client, SOL_SOCKET, SO_LINGER, (const char*)&abort, sizeof abort);
+      return;
     } else if (step.kind == Pop3Step::HOLD) {
       while (!stop_) Sleep(50);
       return;

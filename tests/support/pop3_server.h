@@ -7,7 +7,7 @@
 #include <vector>
 
 struct Pop3Step {
-  enum Kind { SEND, READ_LINE, PAUSE, HOLD } kind;
+  enum Kind { SEND, READ_LINE, PAUSE, HOLD, RESET } kind;  // RESET: abortive close
   std::string text;  // SEND
   int ms;            // PAUSE
 };
