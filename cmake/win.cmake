@@ -59,3 +59,12 @@ target_link_options(redraw_bench PRIVATE ${ZT_STATIC_LINK})
 add_executable(zt_preview_bench bench/preview_bench.cpp)
 target_link_libraries(zt_preview_bench zt_win)
 target_link_options(zt_preview_bench PRIVATE ${ZT_STATIC_LINK})
+
+# The read-only data folder: a bind mount made and removed around its test.
+set(ZT_READONLY ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh)
+add_test(NAME faults.readonly_setup COMMAND bash ${ZT_READONLY} setup ${CMAKE_BINARY_DIR})
+add_test(NAME faults.readonly_cleanup COMMAND bash ${ZT_READONLY} cleanup ${CMAKE_BINARY_DIR})
+set_tests_properties(faults.readonly_setup PROPERTIES FIXTURES_SETUP readonly_data)
+set_tests_properties(faults.readonly_cleanup PROPERTIES FIXTURES_CLEANUP readonly_data)
+set_tests_properties(e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept PROPERTIES
+  FIXTURES_REQUIRED readonly_data)

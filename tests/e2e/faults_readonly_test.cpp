@@ -1,0 +1,112 @@
+// The real clock on a data folder that cannot be written (a read-only
+// mount made by tests/fault/readonly.sh): every writing operation fails
+// quietly, the clock keeps running and no file changes.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "pop3_server.h"
+#include "skin_support.h"
+#include "win_support.h"
+
+namespace {
+
+typedef std::map<std::string, std::string> Files;
+
+Files ReadFolder(const std::string& folder) {
+  Files files;
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return files;
+  do
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files[found.cFileName] = ReadFileBytes(folder + found.cFileName);
+  while (FindNextFileA(h, &found));
+  FindClose(h);
+  return files;
+}
+
+bool Writable(const std::string& folder) {
+  std::string probe = folder + "probe.tmp";
+  HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  DeleteFileA(probe.c_str());
+  return true;
+}
+
+void Command(HWND w, int id) {
+  DWORD_PTR result;
+  SendMessageTimeoutA(w, WM_COMMAND, id, 0, SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void Key(HWND w, int key) {
+  PostMessageA(w, WM_KEYDOWN, key, 0);
+  PostMessageA(w, WM_KEYUP, key, 0);
+  Sleep(150);
+}
+
+void Drag(HWND w, int dx, int dy) {
+  RECT r;
+  GetWindowRect(w, &r);
+  int x = r.left + 100, y = r.top + 60;
+  MouseTo(x, y);
+  Sleep(200);
+  MouseLeftButton(true);
+  for (int i = 1; i <= 5; i++) {
+    Sleep(100);
+    MouseTo(x + dx * i / 5, y + dy * i / 5);
+  }
+  MouseLeftButton(false);
+  Sleep(500);
+}
+
+void PressOk(HWND dialog, void*) { SendMessageA(dialog, WM_COMMAND, IDOK, 0); }
+
+TEST(FaultReadOnly, WritesFailQuietlyAndEveryFileIsKept) {
+  std::string stage = BuildPath("readonly\\stage") + "\\";
+  std::string root = BuildPath("readonly\\clock") + "\\";
+  std::string data = root + "data\\";
+  ScriptedPop3Server server(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
+                                                         "+OK 1 100\r\n"));
+  // Made through the writable side of the mount.
+  WriteFileBytes(stage + "Zentick.ini",
+                 "[IMAGE]\r\nLAST_NUM=0\r\nFILE=night_sakura.qkb\r\n[MAIL]\r\nCHECK_LAN=1\r\n"
+                 "[OBJECT]\r\nDESIGN=3\r\n");
+  WriteFileBytes(stage + "ZENTICK.mld", AccountFileLine("自宅", server.Address(), "taro", "pw"));
+  WriteFileBytes(stage + "ZENTICK.evt", "0,0,3,0,1,毎朝,\n12,24,20,0,1,一度だけ,\n");
+  WriteFileBytes(stage + "extra.qkb", SkinFile("追加", "test"));
+  ASSERT_FALSE(Writable(data)) << "the data folder must be a read-only mount";
+  Files before = ReadFolder(data);
+  ASSERT_EQ(8u, before.size());
+
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(root + "Zentick.exe"));
+  HWND w = clock.Window();
+  // Flags, hands, information line, colours, z-order, residency.
+  const int commands[] = {40003, 40003, 40014, 40014, 40025, 40025, 40043, 40043, 40052,
+                          40052, 40016, 40016, 40024, 40041, 40005, 40007, 40011, 40026,
+                          40028, 40031, 40026, 40040, 40060, 40061, 40062, 40048, 40050};
+  for (int id : commands) Command(w, id);
+  for (int key : {VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_INSERT}) Key(w, key);
+  Drag(w, -60, 40);
+  EXPECT_TRUE(RunDialog(w, 40004, "背景の設定", PressOk, nullptr));
+
+  Command(w, 40045);
+  HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 30000);
+  ASSERT_NE(nullptr, notice);
+  PostMessageA(notice, WM_COMMAND, IDOK, 0);
+  PumpFor(1500);
+
+  DWORD_PTR result;
+  EXPECT_TRUE(SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_EQ(nullptr, WaitForProcessDialog(clock.Id(), 300));
+  Files after = ReadFolder(data);
+  EXPECT_EQ(before.size(), after.size());
+  for (const auto& file : before) EXPECT_TRUE(after[file.first] == file.second) << file.first;
+  clock.Close();
+}
+
+}  // namespace
