@@ -1,5 +1,8 @@
 #include "skin_support.h"
 
+#include <stdint.h>
+#include <string.h>
+
 #include "skins/bmp_view.h"
 #include "skins/skin_format.h"
 
@@ -102,4 +105,21 @@ std::string ControlText(HWND dialog, int id) {
   char text[512] = "";
   GetDlgItemTextA(dialog, id, text, sizeof text);
   return text;
+}
+
+std::string OneBitSkinFile(const char* title, const char* author, COLORREF colour) {
+  std::string b(52, '\0');
+  b[0] = 'Q';
+  b[1] = 'K';
+  Put32(&b, 4, ONE_BIT_SKIN_PIXELS_END);
+  Put32(&b, 8, 52 + 8);
+  Put32(&b, 12, 40);
+  Put32(&b, 16, 200);
+  Put32(&b, 20, 200);
+  Put32(&b, 24, 1 | 1 << 16);
+  const char table[8] = {(char)GetBValue(colour), (char)GetGValue(colour),
+                         (char)GetRValue(colour), 0, (char)255, 0, 0, 0};
+  b.append(table, 8);
+  b += std::string(28 * 200, '\0');
+  return b + (char)strlen(title) + title + (char)strlen(author) + author;
 }

@@ -27,3 +27,9 @@ std::string WallpaperNow();
 // Sends the notification a user's action on a dialog control would send.
 void NotifyDialog(HWND dialog, int id, int code);
 std::string ControlText(HWND dialog, int id);
+
+// A small valid 200 by 200 skin: one bit per pixel, every pixel the colour
+// (colour table entry 0); the pixel block ends at ONE_BIT_SKIN_PIXELS_END
+// and the texts follow it.
+enum { ONE_BIT_SKIN_PIXELS_END = 52 + 8 + 28 * 200 };
+std::string OneBitSkinFile(const char* title, const char* author, COLORREF colour);

@@ -10,33 +10,14 @@
 #include "mail/account_file.h"
 #include "mail/mail_check.h"
 #include "pop3_server.h"
+#include "skin_support.h"
 #include "skins/skin_format.h"
 
 namespace {
 
-void Put32(std::string* b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; i++) (*b)[at + i] = (char)(v >> (8 * i));
-}
-
 const COLORREF kSkinColour = RGB(0, 200, 0);
 const COLORREF kBuiltinCorner = RGB(255, 0, 255);  // the built-in face's corner
-const size_t kOneBitPixelsEnd = 52 + 8 + 28 * 200;
-
-// A small but whole skin: one bit per pixel, every pixel colour 0.
-std::string OneBitSkin() {
-  std::string b(52, '\0');
-  b[0] = 'Q';
-  b[1] = 'K';
-  Put32(&b, 4, kOneBitPixelsEnd);
-  Put32(&b, 8, 52 + 8);
-  Put32(&b, 12, 40);
-  Put32(&b, 16, 200);
-  Put32(&b, 20, 200);
-  Put32(&b, 24, 1 | 1 << 16);
-  b += std::string("\0\310\0\0\377\0\0\0", 8);  // colour 0 green, colour 1 blue
-  b += std::string(28 * 200, '\0');
-  return b + "\x05skin1\x06" "author";
-}
+const size_t kOneBitPixelsEnd = ONE_BIT_SKIN_PIXELS_END;
 
 // Every length through the headers, the colour table and the texts; the
 // middle of the pixel block, where every cut is alike, in steps.
@@ -50,7 +31,7 @@ TEST(FaultTruncation, SkinCutAnywhereGivesTheBuiltinFaceOrTheWholePicture) {
   folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  std::string whole = OneBitSkin();
+  std::string whole = OneBitSkinFile("skin1", "author", kSkinColour);
   ASSERT_EQ(kOneBitPixelsEnd + 13, whole.size());
   std::string path = folder.DataDir() + "cut.qkb";
   SkinRow defaults;
