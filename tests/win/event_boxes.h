@@ -9,6 +9,7 @@
 #include "win_support.h"
 
 struct SeenBox {
+  HWND window;
   std::string caption;
   std::string text;
   HWND owner;
@@ -23,7 +24,7 @@ inline BOOL CALLBACK CloseIfBox(HWND w, LPARAM skipCaption) {
   char cls[32];
   GetClassNameA(w, cls, sizeof cls);
   if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(w) || GetPropA(w, "zt_seen")) return TRUE;
-  SeenBox box = {WindowText(w), MessageBoxText(w), GetWindow(w, GW_OWNER),
+  SeenBox box = {w, WindowText(w), MessageBoxText(w), GetWindow(w, GW_OWNER),
                  GetDlgItem(w, IDCANCEL) != NULL};
   if (box.caption == (const char*)skipCaption) return TRUE;
   SetPropA(w, "zt_seen", (HANDLE)1);

@@ -238,4 +238,27 @@ TEST(EventDialog, RegistersListsAndDeletesEvents) {
   EXPECT_EQ(1u, seenBoxes.size());
 }
 
+TEST(EventDialog, BrowseButtonPutsTheChosenFileIntoTheParameter) {
+  TempDataFolder folder;
+  static std::string chosen;
+  chosen = folder.Root() + "chime.wav";
+  WriteFileBytes(chosen, "RIFF");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  onBox = [](const SeenBox& box) {
+    if (box.caption != "ファイルの選択…") return;
+    // The name field: an edit in the old-style dialog, a combo box in the newer one.
+    SetDlgItemTextA(box.window, 0x480, chosen.c_str());
+    SetDlgItemTextA(box.window, 0x47C, chosen.c_str());
+  };
+  BoxCloser closer;
+  RunEventDialog(clock, [](HWND d) {
+    Click(d, IDC_EVENT_BROWSE);
+    EXPECT_EQ(chosen, WindowText(GetDlgItem(d, IDC_EVENT_PARAMETER)));
+  });
+  onBox = nullptr;
+  ASSERT_EQ(1u, seenBoxes.size());
+  EXPECT_EQ("ファイルの選択…", seenBoxes[0].caption);
+}
+
 }  // namespace
