@@ -230,6 +230,12 @@ static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam
 }
 
 void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
+  // The command can still arrive while the dialog is open (the clock is
+  // disabled, not deaf); a second one would take over the first one's state.
+  if (dialogState) {
+    SetForegroundWindow(dialogState->dialog);
+    return;
+  }
   EventDialogState state = {};
   state.app = app;
   state.time = time;
@@ -238,4 +244,5 @@ void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
   InitCommonControlsEx(&controls);
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
                   (LPARAM)&state);
+  dialogState = NULL;
 }

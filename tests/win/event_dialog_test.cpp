@@ -21,6 +21,11 @@ BOOL CALLBACK FindEventDialog(HWND w, LPARAM found) {
   return FALSE;
 }
 
+BOOL CALLBACK CountEventDialogs(HWND w, LPARAM count) {
+  *(int*)count += WindowText(w) == "イベントの設定";
+  return TRUE;
+}
+
 VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
   HWND dialog = NULL;
   EnumThreadWindows(GetCurrentThreadId(), FindEventDialog, (LPARAM)&dialog);
@@ -111,6 +116,13 @@ TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
     Choose(d, IDC_EVENT_DAY, 0);
     Choose(d, IDC_EVENT_MONTH, 4);
     EXPECT_EQ(0, Selected(d, IDC_EVENT_DAY));
+
+    // A second command while it is open brings no second dialog.
+    SendMessageA(clockUnderTest->Window(), WM_COMMAND, 40054, 0);
+    int dialogs = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountEventDialogs, (LPARAM)&dialogs);
+    EXPECT_EQ(1, dialogs);
+    EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
 
     // The next minute's events are skipped while the dialog is open.
     clockUnderTest->TickAt(0, 0, 0);

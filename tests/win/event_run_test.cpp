@@ -11,6 +11,7 @@
 #include "events/event_actions.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"
+#include "events/event_store.h"
 
 namespace {
 
@@ -242,6 +243,23 @@ TEST(EventActions, HangUpStopsAtTheFirstFailureAndKeepsToEightConnections) {
   calls.clear();
   EXPECT_EQ(0, HangUpDialUp());
   EXPECT_EQ(1u, calls.size());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EventStore, AppendStartsANewLineAndDeleteTakesOnlyItsLine) {
+  TempDataFolder folder;
+  std::string path = folder.DataDir() + "ZENTICK.evt";
+  EXPECT_EQ(0, DeleteEventLine(path.c_str(), 0));  // no file: nothing to do
+  EXPECT_EQ(1, AppendEventLine(path.c_str(), "1,2,3,4,1,a,\n", 13));
+  folder.WriteDataFile("ZENTICK.evt", "0,0,1,1,1,edited by hand");
+  EXPECT_EQ(1, AppendEventLine(path.c_str(), "1,2,3,4,1,a,\n", 13));
+  EXPECT_EQ("0,0,1,1,1,edited by hand\n1,2,3,4,1,a,\n", folder.ReadDataFile("ZENTICK.evt"));
+  EXPECT_EQ(0, DeleteEventLine(path.c_str(), 2));
+  EXPECT_EQ(1, DeleteEventLine(path.c_str(), 0));
+  EXPECT_EQ("1,2,3,4,1,a,\n", folder.ReadDataFile("ZENTICK.evt"));
 }
 
 }  // namespace
