@@ -5,7 +5,12 @@
 struct AppState;
 struct ClockHands;
 
-enum { MENU_RESOURCE = 101 };
+enum { MENU_RESOURCE = 101, MAIN_MENU = 0, TRAY_MENU = 1 };
 
+// Opens the main menu at the cursor and waits until it closes; the chosen
+// command reaches the clock window as a command message.
 void ShowMainMenu(AppState* app, ClockHands* hands);
 void UpdateMenuChecks(AppState* app, HMENU menu);
+// Tracks a loaded pop-up at the cursor, owned by the window; the caller
+// keeps the menu and destroys it.
+void TrackAtCursor(HMENU popup, HWND owner);

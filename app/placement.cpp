@@ -1,17 +1,169 @@
 #include "app/placement.h"
 
+#include <windowsx.h>
+
 #include "app/app_state.h"
+
+enum { MONITOR_LIMIT = 16, AVOID_POLL_MS = 333, AVOID_RESHOW_MS = 1000 };
+
+struct MonitorList {
+  ScreenArea areas[MONITOR_LIMIT];
+  int count;
+};
+
+static ScreenArea AreaOf(const RECT* r) { return ScreenArea{r->left, r->top, r->right, r->bottom}; }
+
+static BOOL CALLBACK AddMonitorWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MonitorList* list = (MonitorList*)data;
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) list->areas[list->count++] = AreaOf(&info.rcWork);
+  return list->count < MONITOR_LIMIT;
+}
 
 void LoadWindowPosition(AppState* app, POINT* position) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  int defaultX = work.right / 2 - 100, defaultY = work.bottom / 2 - 100;
-  int x = app->ReadSettingInt("WINDOW", "POSX", defaultX);
-  if (x < work.left - 100 || x > work.right - 100) x = defaultX;
-  int y = app->ReadSettingInt("WINDOW", "POSY", defaultY);
-  if (y < work.top - 100 || y > work.bottom - 100) y = defaultY;
-  app->centerX = x + 100;
-  app->centerY = y + 100;
-  position->x = x;
-  position->y = y;
+  ScreenArea primary = AreaOf(&work);
+  ScreenPoint fallback = DefaultWindowPosition(&primary);
+  ScreenPoint stored = {app->ReadSettingInt("WINDOW", "POSX", fallback.x),
+                        app->ReadSettingInt("WINDOW", "POSY", fallback.y)};
+  MonitorList monitors = {};
+  EnumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
+  ScreenPoint p = ChooseWindowPosition(stored, &primary, monitors.areas, monitors.count);
+  app->centerX = p.x + FACE_HALF;
+  app->centerY = p.y + FACE_HALF;
+  position->x = p.x;
+  position->y = p.y;
+}
+
+// The window's top-left corner on the screen when the grab point sits at
+// the client point in lParam.
+static POINT CornerUnderCursor(HWND window, LPARAM lParam, int grabX, int grabY) {
+  POINT p = {GET_X_LPARAM(lParam) - grabX, GET_Y_LPARAM(lParam) - grabY};
+  ClientToScreen(window, &p);
+  return p;
+}
+
+void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
+  POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
+  app->WriteSettingInt("WINDOW", "POSX", p.x);
+  app->WriteSettingInt("WINDOW", "POSY", p.y);
+  app->centerX = p.x + FACE_HALF;
+  app->centerY = p.y + FACE_HALF;
+}
+
+// A z-order change only: activating the clock would raise it again.
+static void SetZOrder(HWND window, HWND insertAfter) {
+  SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void SetZOrderMode(AppState* app, int mode) {
+  HWND w = app->hwnd;
+  if (mode == ZORDER_NORMAL) {
+    app->top = 0;
+    app->bottom = 0;
+    app->WriteSettingInt("WINDOW", "TOP", 0);
+    app->WriteSettingInt("WINDOW", "BOTTOM", 0);
+    SetZOrder(w, HWND_NOTOPMOST);
+    SetZOrder(w, HWND_TOP);  // also lifts it from the bottom
+  } else if (mode == ZORDER_IN_FRONT) {
+    app->top = !app->top;
+    if (app->top) {
+      app->bottom = 0;
+      app->WriteSettingInt("WINDOW", "BOTTOM", 0);
+      SetZOrder(w, HWND_TOPMOST);
+    } else {
+      SetZOrder(w, HWND_NOTOPMOST);
+    }
+    app->WriteSettingInt("WINDOW", "TOP", app->top);
+  } else if (mode == ZORDER_BEHIND) {
+    if (!app->bottom) {
+      app->top = 0;
+      app->WriteSettingInt("WINDOW", "TOP", 0);
+      // Not every system drops the topmost status when sinking; this must
+      // happen before the bottom marker rewrites every z-order change.
+      SetZOrder(w, HWND_NOTOPMOST);
+      app->bottom = 1;
+      SetZOrder(w, HWND_BOTTOM);
+    } else {
+      app->bottom = 0;
+    }
+    app->WriteSettingInt("WINDOW", "BOTTOM", app->bottom);
+  }
+}
+
+int IsCursorNear(AppState* app) {
+  POINT cursor;
+  if (!GetCursorPos(&cursor)) return 0;
+  return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y},
+                            ScreenPoint{app->centerX, app->centerY});
+}
+
+static AvoidState avoidState = AVOID_SHOWN;
+
+void AvoidCursor(AppState* app, int step) {
+  HWND w = app->hwnd;
+  int actions = NextAvoidStep(&avoidState, step, IsCursorNear(app));
+  if (actions & AVOID_STOP_POLL) KillTimer(w, TIMER_AVOID_POLL);
+  if (actions & AVOID_STOP_RESHOW) KillTimer(w, TIMER_AVOID_RESHOW);
+  if (actions & AVOID_START_POLL) SetTimer(w, TIMER_AVOID_POLL, AVOID_POLL_MS, NULL);
+  if (actions & AVOID_START_RESHOW) SetTimer(w, TIMER_AVOID_RESHOW, AVOID_RESHOW_MS, NULL);
+  if (actions & AVOID_HIDE) ShowWindow(w, SW_HIDE);
+  if (actions & AVOID_SHOW) ShowWindow(w, SW_SHOW);
+}
+
+// Dragging. Where the left button went down, in client coordinates.
+static int grabX, grabY;
+
+static void MoveWithCursor(HWND window, LPARAM lParam) {
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT p = CornerUnderCursor(window, lParam, grabX, grabY);
+  MoveWindow(window, p.x, p.y, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+static void OnButtonDown(AppState* app, LPARAM lParam) {
+  HWND w = app->hwnd;
+  SendMessageA(w, WM_PAINT, 0, 0);
+  grabX = GET_X_LPARAM(lParam);
+  grabY = GET_Y_LPARAM(lParam);
+  if (app->fvMove) {
+    SetCapture(w);
+    return;
+  }
+  // The system's own move loop, as if the user had grabbed a caption.
+  SendMessageA(w, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SaveWindowPosition(app, lParam, grabX, grabY);
+}
+
+// A move-while-shown drag is in progress exactly while the clock holds
+// the capture: a button released over the clock after a press elsewhere,
+// or a move with the button held from elsewhere, is no drag and must
+// neither move the clock nor store a position it does not stand at.
+static void OnButtonUp(AppState* app, LPARAM lParam) {
+  HWND w = app->hwnd;
+  if (GetCapture() != w) return;
+  ReleaseCapture();
+  MoveWithCursor(w, lParam);
+  SaveWindowPosition(app, lParam, grabX, grabY);
+}
+
+int HandleDragMessage(AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
+                      LRESULT* result) {
+  if (app->posLock) return 0;
+  *result = 0;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      OnButtonDown(app, lParam);
+      return 1;
+    case WM_MOUSEMOVE:
+      if (!app->fvMove) return 0;
+      if ((wParam & MK_LBUTTON) && GetCapture() == app->hwnd) MoveWithCursor(app->hwnd, lParam);
+      return 1;
+    case WM_LBUTTONUP:
+      OnButtonUp(app, lParam);
+      return 1;
+  }
+  return 0;
 }

@@ -5,6 +5,8 @@
 
 #include "app/app_state.h"
 
+BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySoundA;
+
 void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key) {
   char fileName[PATH_SIZE] = "";
   char fileTitle[PATH_SIZE] = "";
@@ -26,5 +28,5 @@ void PlaySettingSound(AppState* app, const char* section, const char* key) {
   char fileName[PATH_SIZE];
   app->ReadSettingString(section, key, fileName, "");
   // Without SND_NODEFAULT: a name that cannot be played gives the system sound.
-  PlaySoundA(fileName, NULL, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
+  PlayWaveFile(fileName, NULL, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
 }

@@ -6,3 +6,6 @@ struct AppState;
 
 void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key);
 void PlaySettingSound(AppState* app, const char* section, const char* key);
+
+// What plays the sound: the platform's player; tests put a recorder here.
+extern BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags);

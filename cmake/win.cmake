@@ -5,21 +5,25 @@ if(NOT EXISTS "${ZT_HOST_TOOLS}/zt_assets")
   message(FATAL_ERROR "ZT_HOST_TOOLS must name the native build's tools folder")
 endif()
 
-add_compile_options(-Wall -Wextra -O2 -fexec-charset=CP932)
+add_compile_options(-Wall -Wextra -O2 -fexec-charset=CP932 -ffunction-sections -fdata-sections)
 add_compile_definitions(STRICT NOMINMAX)
 set(ZT_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_library(zt_core STATIC ${ZT_CORE_SOURCES})
 target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
+# The program uses no exceptions: no unwind tables for its own code.
+set(ZT_LEAN -fno-exceptions -fno-asynchronous-unwind-tables -Os)
+target_compile_options(zt_core PRIVATE ${ZT_LEAN})
 
 include(res/res.cmake)
 
 add_library(zt_win STATIC ${ZT_WIN_SOURCES})
 target_link_libraries(zt_win PUBLIC zt_core ${ZT_WIN_LIBS})
+target_compile_options(zt_win PRIVATE ${ZT_LEAN})
 
 add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(Zentick zt_win)
-target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s)
+target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections)
 add_dependencies(Zentick zt_data)
 
 # Tests: GoogleTest built with the cross compiler.
@@ -44,3 +48,14 @@ function(zt_wine_tests name dir)
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
+
+# Benchmarks, run by bench/run.sh.
+add_executable(zt_probe bench/probe.cpp)
+target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})
+add_executable(redraw_bench bench/redraw_bench.cpp $<TARGET_OBJECTS:zt_res>)
+target_link_libraries(redraw_bench zt_win)
+target_link_options(redraw_bench PRIVATE ${ZT_STATIC_LINK})
+
+add_executable(zt_preview_bench bench/preview_bench.cpp)
+target_link_libraries(zt_preview_bench zt_win)
+target_link_options(zt_preview_bench PRIVATE ${ZT_STATIC_LINK})

@@ -1,11 +1,16 @@
 #include "face/clock_image.h"
 
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
+#include <vfw.h>
 
 #include "app/app_state.h"
+#include "face/skin_image.h"
 
 ClockImage::ClockImage() {
   memset(this, 0, sizeof *this);
+  hands.memoryStatus.dwLength = sizeof hands.memoryStatus;
 }
 
 ClockImage::~ClockImage() {
@@ -56,9 +61,64 @@ void ClockImage::ShowBuiltinFace() {
   DeleteDC(faceDC);
 }
 
+// The whole file in one allocated block; NULL when it cannot be read or is
+// too large to be a skin.
+static uint8_t* ReadSkinFile(const char* path, size_t* size) {
+  FILE* file = fopen(path, "rb");
+  if (!file) return NULL;
+  uint8_t* bytes = NULL;
+  long length = -1;
+  if (fseek(file, 0, SEEK_END) == 0) length = ftell(file);
+  if (length >= 0 && length <= SKIN_FILE_LIMIT && fseek(file, 0, SEEK_SET) == 0)
+    bytes = (uint8_t*)malloc(length > 0 ? (size_t)length : 1);
+  if (bytes && fread(bytes, 1, (size_t)length, file) != (size_t)length) {
+    free(bytes);
+    bytes = NULL;
+  }
+  fclose(file);
+  *size = (size_t)length;
+  return bytes;
+}
+
+// A header and colour table as the renderer takes them.
+struct FaceInfo {
+  BITMAPINFOHEADER header;
+  RGBQUAD colors[256];
+};
+
+static void FillFaceInfo(const uint8_t* file, const SkinImage* image, FaceInfo* info) {
+  const SkinInfoHeader& s = image->info;
+  info->header = BITMAPINFOHEADER{s.size,          s.width,         s.height,
+                                  s.planes,        s.bitCount,      s.compression,
+                                  s.sizeImage,     s.xPelsPerMeter, s.yPelsPerMeter,
+                                  s.clrUsed,       s.clrImportant};
+  memcpy(info->colors, file + image->tableOffset, image->tableSize);
+}
+
 int ClockImage::LoadFaceFile(const char* fileName) {
-  (void)fileName;
-  return 0;
+  if (!fileName[0]) return 0;
+  char path[PATH_SIZE];
+  int length = snprintf(path, sizeof path, "%s%s", app->dataDir, fileName);
+  if (length < 0 || length >= (int)sizeof path) return 0;
+  size_t size = 0;
+  uint8_t* file = ReadSkinFile(path, &size);
+  if (!file) return 0;
+  SkinImage image;
+  int drawn = 0;
+  if (ParseSkinImage(file, size, &image) == SKIN_OK) {
+    FaceInfo info;
+    FillFaceInfo(file, &image, &info);
+    faceWidth = image.info.width;
+    faceHeight = image.info.height;
+    HDRAWDIB renderer = DrawDibOpen();
+    drawn = renderer && DrawDibDraw(renderer, memoryDC, FACE_SIZE, 0, faceWidth, faceHeight,
+                                    &info.header, file + image.bitsOffset, 0, 0, faceWidth,
+                                    faceHeight, DDF_BACKGROUNDPAL);
+    if (renderer) DrawDibClose(renderer);
+  }
+  free(file);
+  if (drawn) SendMessageA(hwnd, WM_PAINT, 0, 0);
+  return drawn;
 }
 
 void ClockImage::ReleaseClockImage() {

@@ -2,7 +2,32 @@
 #pragma once
 #include <windows.h>
 
+#include "face/info_line.h"
+
 struct AppState;
+struct HandShape;
+
+// Codes of ToggleHandOption and GetHandOption.
+enum HandOptionCode {
+  OPTION_AUTO_HIDE = 1,
+  OPTION_INFO_MODE = 2,
+  OPTION_SHOWN_NOW = 3,
+  OPTION_BOLD = 5,
+  OPTION_HOLLOW = 6
+};
+
+// Slots of ChooseHandColor, in the order the reset writes them.
+enum HandColorSlot {
+  SLOT_RESET = -1,
+  SLOT_SECOND_OUTLINE = 1,
+  SLOT_SECOND_FILL,
+  SLOT_MINUTE_OUTLINE,
+  SLOT_MINUTE_FILL,
+  SLOT_HOUR_OUTLINE,
+  SLOT_HOUR_FILL
+};
+
+enum { AUTO_HIDE_REDRAWS = 10, INFO_FONT_HEIGHT = 14 };
 
 struct ClockHands {
   HWND hwnd;
@@ -25,17 +50,31 @@ struct ClockHands {
   int design;
   int boldLines;
   int hollowHands;
+  // Processor times at the last reading and the figure they gave, for
+  // systems without the dynamic statistics.
+  CpuTimes lastCpuTimes;
+  int cpuPercent;
 
   void InitHands(HWND window, HDC dc, AppState* state);
   void ReleaseHands();
   void DrawHands(const SYSTEMTIME* time);
   void SetDesign(int number);
+  void CreateHandTools(int hourWidth, int minuteWidth, int secondWidth);
+  void DeleteHandTools();
   void RevealHands();
-  // 1 auto-hide, 2 information mode, 3 hands shown now, 4 design,
-  // 5 bold lines, 6 hollow hands.
   int GetHandOption(int code);
   void ToggleHandOption(int code, int value);
-  // 1-6 one of the six colours, -1 resets them.
   void ChooseHandColor(int which);
   void UpdateHandMenuChecks(HMENU menu);
+  void DrawInfoLine(const SYSTEMTIME* time);
+  int GetCpuUsage();
+  // 1 total physical bytes, 2 available physical bytes, 3 load percent;
+  // -1 for other kinds.
+  long long GetMemoryValue(int kind);
+
+ private:
+  void LoadSettings();
+  void CountDownAutoHide();
+  void DrawShape(const HandShape* shape, const char* label);
+  void StoreColor(int slot, COLORREF color);
 };

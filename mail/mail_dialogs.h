@@ -5,3 +5,12 @@
 struct AppState;
 
 void MailSettingsDialog(HWND owner, AppState* app);
+// 1 when an account was stored (or deleted, mode -1), 2 when nothing was.
+int AccountEditDialog(HWND owner, AppState* app, int index, int mode);
+// Modal on the calling thread; returns when the user closes it.
+void MailArrivalDialog(HWND owner, const char* report);
+
+// The two-column lists of the settings dialog and the notice.
+void PrepareTwoColumnList(HWND list, const char* first, int firstWidth, const char* second,
+                          int secondWidth);
+void AddTwoColumnRow(HWND list, int row, const char* first, const char* second);

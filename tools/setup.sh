@@ -10,8 +10,8 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest python3
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
-  wine wine32:i386 xvfb x11-utils xdotool imagemagick x11-apps
-  fonts-ipafont-gothic locales dovecot-pop3d
+  wine wine32:i386 xvfb x11-utils xdotool imagemagick x11-apps bc
+  fonts-ipafont-gothic fonts-wine locales dovecot-pop3d
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

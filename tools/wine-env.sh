@@ -5,7 +5,7 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 zt_wine_up() {
-  export WINEPREFIX="$1/wineprefix"
+  export WINEPREFIX="$(realpath -m "$1")/wineprefix"
   if [ -z "${2:-}" ] || [ -z "${DISPLAY:-}" ]; then
     # A display of our own, on a free number the server picks itself.
     local numberFile
@@ -30,8 +30,21 @@ zt_wine_up() {
   wineserver -p
   # Wine's own background processes start with the first program; start
   # them here with their output elsewhere, so no test's output pipe is
-  # held open by them.
-  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+  # held open by them. Windows on a display with no window manager are
+  # left unmanaged: Wine then does not wait two seconds for a manager to
+  # withdraw each window that closes.
+  # The Japanese faces the dialogs and the information line ask for are
+  # not in Wine: map them to the IPA fonts.
+  local fonts='HKCU\Software\Wine\Fonts\Replacements'
+  wine reg add "$fonts" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+  wine reg add "$fonts" /v "ＭＳ ゴシック" /d IPAGothic /f >/dev/null 2>&1 </dev/null
+  wine reg add "$fonts" /v "MS UI Gothic" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+  local key='HKCU\Software\Wine\X11 Driver'
+  if [ -n "${ZT_XVFB_PID:-}" ]; then
+    wine reg add "$key" /v Managed /d N /f >/dev/null 2>&1 </dev/null
+  else
+    wine reg delete "$key" /v Managed /f >/dev/null 2>&1 </dev/null || true
+  fi
 }
 
 zt_wine_down() {

@@ -130,14 +130,53 @@ TEST(Startup, ToggleWritesThroughAndCloseEndsTheProgram) {
   EXPECT_EQ(0, clock.WaitExit());
 }
 
-TEST(Startup, RunsFromAFolderWhoseNameEndsInABackslashByte) {
-  // ソ and 表 both end in 0x5C; the data folder must still be found.
+TEST(Startup, RunsFromFolderAndFileNamesWithBackslashBytes) {
+  // ソ and 表 both end in 0x5C; the data folder must still be found, also
+  // when the program itself is renamed to such a name.
   TempDataFolder folder("ソフト表");
   folder.InstallClock();
-  ClockProcess clock;
-  ASSERT_TRUE(clock.Start(folder.ExePath()));
-  SendMessageA(clock.Window(), WM_COMMAND, 40014, 0);
-  EXPECT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
+  std::string renamed = folder.Root() + "時計ソ表.exe";
+  for (const std::string& exe : {folder.ExePath(), renamed}) {
+    SCOPED_TRACE(exe);
+    CopyFileA(folder.ExePath().c_str(), renamed.c_str(), FALSE);
+    WriteFileBytes(folder.IniPath(), "");
+    ClockProcess clock;
+    ASSERT_TRUE(clock.Start(exe));
+    SendMessageA(clock.Window(), WM_COMMAND, 40014, 0);
+    EXPECT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Startup, OverLongProgramPathSaysSoAndEnds) {
+  TempDataFolder folder("long");
+  // Nest folders until the program's full path is just over 250 characters.
+  std::string dir = folder.Root();
+  while (dir.size() + 40 < 245) {
+    dir += std::string(30, 'd') + "\\";
+    CreateDirectoryA(dir.c_str(), NULL);
+  }
+  std::string exe = dir + std::string(251 - dir.size() - 4, 'z') + ".exe";
+  ASSERT_EQ(251u, exe.size());
+  ASSERT_TRUE(CopyFileA(BuildPath("Zentick.exe").c_str(), exe.c_str(), FALSE));
+  DWORD id = 0;
+  HANDLE process = StartProcess(exe, &id);
+  ASSERT_NE(nullptr, process);
+  HWND box = WaitForProcessDialog(id);
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ("error", WindowText(box));
+  EXPECT_EQ("long path", MessageBoxText(box));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  // Nothing follows: no region message, no window, exit code 0.
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 10000));
+  EXPECT_EQ(nullptr, WaitForProcessDialog(id, 300));
+  DWORD code = 99;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  EXPECT_EQ(0u, code);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "win_support.h"
 
+#include <commctrl.h>
+
+#include <shellapi.h>
 #include <stdio.h>
 
 std::string HostPath(const char* unixPath) {
@@ -210,3 +213,189 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
   }
   return false;
 }
+
+bool TrayIconShown(HWND owner, UINT id) {
+  // Changing nothing succeeds exactly when the icon is there.
+  NOTIFYICONDATAA nid = {};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = owner;
+  nid.uID = id;
+  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+HWND WaitForPopupMenu(DWORD ms) {
+  for (DWORD waited = 0; waited <= ms; waited += 50) {
+    HWND w = FindWindowA("#32768", NULL);
+    if (w && IsWindowVisible(w)) return w;
+    Sleep(50);
+  }
+  return NULL;
+}
+
+void MouseTo(int x, int y) {
+  // Absolute input is in 1/65536 of the primary screen.
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + w / 2) / w,
+              (y * 65536 + h / 2) / h, 0, 0);
+}
+
+void MouseLeftButton(bool down) {
+  mouse_event(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+DialogWatcher::DialogWatcher(int button, DWORD waitMs) : button_(button), waitMs_(waitMs) {
+  thread_ = CreateThread(NULL, 0, Run, this, 0, NULL);
+}
+
+DialogWatcher::~DialogWatcher() {
+  Wait();
+  CloseHandle(thread_);
+}
+
+bool DialogWatcher::Wait() {
+  WaitForSingleObject(thread_, INFINITE);
+  return seen_;
+}
+
+DWORD WINAPI DialogWatcher::Run(void* self) {
+  DialogWatcher* w = (DialogWatcher*)self;
+  HWND box = WaitForProcessDialog(GetCurrentProcessId(), w->waitMs_);
+  if (!box) return 0;
+  w->seen_ = true;
+  w->caption = WindowText(box);
+  w->text = MessageBoxText(box);
+  PostMessageA(box, WM_COMMAND, w->button_, 0);
+  return 0;
+}
+
+static MessageBoxCatcher* activeCatcher;
+
+// Answering from the box's own loop, once it is up, spares the display
+// driver's wait for a window that closes before it was ever shown.
+static void CALLBACK AnswerBox(HWND box, UINT, UINT_PTR id, DWORD) {
+  KillTimer(box, id);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+MessageBoxCatcher::MessageBoxCatcher() {
+  activeCatcher = this;
+  hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, NULL, GetCurrentThreadId());
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+  UnhookWindowsHookEx(hook_);
+  activeCatcher = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPRETSTRUCT* call = (const CWPRETSTRUCT*)lParam;
+  if (code == HC_ACTION && activeCatcher && call->message == WM_INITDIALOG) {
+    HWND w = call->hwnd;
+    char cls[16] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0) {
+      activeCatcher->boxes.push_back(Box{WindowText(w), MessageBoxText(w)});
+      SetTimer(w, 1, 1, AnswerBox);
+    }
+  }
+  return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+// Memory in the list's process for the messages that carry pointers.
+struct RemoteBlock {
+  HANDLE process;
+  char* at;
+  explicit RemoteBlock(HWND window, SIZE_T size) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    at = (char*)VirtualAllocEx(process, NULL, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    VirtualFreeEx(process, at, 0, MEM_RELEASE);
+    CloseHandle(process);
+  }
+  void Put(SIZE_T offset, const void* bytes, SIZE_T size) {
+    WriteProcessMemory(process, at + offset, bytes, size, NULL);
+  }
+  void Get(SIZE_T offset, void* bytes, SIZE_T size) {
+    ReadProcessMemory(process, at + offset, bytes, size, NULL);
+  }
+};
+
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns) {
+  std::vector<std::vector<std::string>> rows;
+  int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  RemoteBlock block(list, sizeof(LVITEMA) + 512);
+  for (int r = 0; r < count; r++) {
+    std::vector<std::string> row;
+    for (int c = 0; c < columns; c++) {
+      LVITEMA item = {};
+      item.iSubItem = c;
+      item.pszText = block.at + sizeof item;
+      item.cchTextMax = 512;
+      block.Put(0, &item, sizeof item);
+      SendMessageA(list, LVM_GETITEMTEXTA, r, (LPARAM)block.at);
+      char text[512] = "";
+      block.Get(sizeof item, text, sizeof text - 1);
+      row.push_back(text);
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+void SelectListViewRow(HWND list, int row) {
+  RemoteBlock block(list, sizeof(LVITEMA));
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  block.Put(0, &item, sizeof item);
+  SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)block.at);
+}
+
+struct CaptionSearch {
+  DWORD processId;
+  const char* caption;
+  HWND found;
+};
+
+static BOOL CALLBACK FindCaptionOf(HWND w, LPARAM lParam) {
+  CaptionSearch* s = (CaptionSearch*)lParam;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  if (owner == s->processId && IsWindowVisible(w) && WindowText(w) == s->caption) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+static bool CaptionShown(void* context) {
+  CaptionSearch* s = (CaptionSearch*)context;
+  EnumWindows(FindCaptionOf, (LPARAM)s);
+  return s->found != NULL;
+}
+
+HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms) {
+  CaptionSearch s = {processId, caption, NULL};
+  PumpUntil(CaptionShown, &s, ms);
+  return s.found;
+}
+
+bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (predicate(context)) return true;
+    if (GetTickCount() - start > ms) return false;
+    PumpFor(20);
+  }
+}
+
+std::string ControlText(HWND control) {
+  char text[1024] = "";
+  SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
+  return text;
+}
+
+bool WindowGone(void* window) { return !IsWindow((HWND)window); }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // "Z:\..." for a path of the Linux side.
 std::string HostPath(const char* unixPath);
@@ -65,3 +66,60 @@ void PumpFor(DWORD ms);
 COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
+
+// Whether the notification area holds an icon of this window and id.
+bool TrayIconShown(HWND owner, UINT id);
+// A visible popup menu window (class "#32768") of any process, waiting up to ms.
+HWND WaitForPopupMenu(DWORD ms = 5000);
+// Real mouse input: the pointer to a screen point, and the left button.
+void MouseTo(int x, int y);
+void MouseLeftButton(bool down);
+
+// Watches, on a thread of its own, for the next dialog of this process,
+// notes its caption and message and closes it with the given button.
+class DialogWatcher {
+ public:
+  explicit DialogWatcher(int button = IDOK, DWORD waitMs = 5000);
+  ~DialogWatcher();
+  // Waits for the watcher to finish; true when a dialog was seen.
+  bool Wait();
+  std::string caption, text;
+
+ private:
+  static DWORD WINAPI Run(void* self);
+  HANDLE thread_;
+  int button_;
+  DWORD waitMs_;
+  bool seen_ = false;
+};
+
+// While it lives, message boxes of this thread are answered at once with
+// OK and their caption and text noted.
+class MessageBoxCatcher {
+ public:
+  MessageBoxCatcher();
+  ~MessageBoxCatcher();
+  struct Box {
+    std::string caption, text;
+  };
+  std::vector<Box> boxes;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  HHOOK hook_;
+};
+
+// The texts of a list view's rows, column by column; works on a list of
+// another process too.
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
+// Selects a row of a list view (of any process).
+void SelectListViewRow(HWND list, int row);
+// A visible top-level window of the process with this caption, waiting up
+// to ms while this thread's messages are pumped (NULL if none came).
+HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
+// Pumps this thread's messages until predicate(context) holds or ms run out.
+bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
+// The text of a control, asked of the control itself (also in another process).
+std::string ControlText(HWND control);
+// For PumpUntil: the window (passed as the context) has been destroyed.
+bool WindowGone(void* window);

@@ -50,3 +50,18 @@ TEST(Tick, HitTestMakesTheWholeWindowClientArea) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Keys, F1ShowsTheAboutBoxOwnedByTheClock) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  DialogWatcher watcher;
+  SendMessageA(clock.Window(), WM_KEYDOWN, VK_F1, 0);
+  ASSERT_TRUE(watcher.Wait());
+  EXPECT_EQ("Information", watcher.caption);
+  EXPECT_EQ(0u, watcher.text.find("Zentick\n"));
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include <algorithm>
 #include <map>
@@ -93,41 +94,59 @@ void FillPolygon(Canvas* c, const double* xy, int points, Rgb colour) {
   FillShape(c, colour, InPolygon, &p);
 }
 
-// Each digit as a polyline in a unit box (x 0..1, y 0..2); -1 breaks a stroke.
-static const double kDigits[10][24] = {
-    {0.5, 0, 1, 0.4, 1, 1.6, 0.5, 2, 0, 1.6, 0, 0.4, 0.5, 0, -1},
-    {0.2, 0.4, 0.6, 0, 0.6, 2, -1},
-    {0, 0.45, 0.5, 0, 1, 0.45, 1, 0.8, 0, 2, 1, 2, -1},
-    {0, 0.2, 0.4, 0, 1, 0.4, 0.5, 0.95, 1, 1.5, 0.5, 2, 0, 1.8, -1},
-    {0.75, 2, 0.75, 0, 0, 1.4, 1, 1.4, -1},
-    {1, 0, 0.1, 0, 0, 0.9, 0.6, 0.8, 1, 1.35, 0.6, 2, 0, 1.8, -1},
-    {0.9, 0.1, 0.4, 0.1, 0, 1.3, 0.2, 1.95, 0.8, 1.95, 1, 1.3, 0.6, 0.95, 0, 1.2, -1},
-    {0, 0, 1, 0, 0.35, 2, -1},
-    {0.5, 0, 0.95, 0.45, 0.5, 0.95, 0.05, 0.45, 0.5, 0, -1},
-    {1, 0.8, 0.6, 1.05, 0, 0.7, 0.2, 0.05, 0.8, 0.05, 1, 0.7, 0.6, 1.9, 0.1, 1.9, -1},
+// Bold digits 11 pixels high with two-pixel strokes: crisp at the size a
+// face's numerals are drawn, where thin anti-aliased strokes blur. The
+// one is narrower, so that 10 to 12 fit where the ring is tight.
+static const char* const kDigits[10][DIGIT_HEIGHT] = {
+    {"..###..", ".##.##.", "##...##", "##...##", "##...##", "##...##", "##...##", "##...##",
+     "##...##", ".##.##.", "..###.."},
+    {"..##.", ".###.", "####.", "..##.", "..##.", "..##.", "..##.", "..##.", "..##.", "..##.",
+     "#####"},
+    {".#####.", "##...##", ".....##", ".....##", "....##.", "...##..", "..##...", ".##....",
+     "##.....", "##.....", "#######"},
+    {".#####.", "##...##", ".....##", ".....##", "..####.", ".....##", ".....##", ".....##",
+     ".....##", "##...##", ".#####."},
+    {"....##.", "...###.", "..####.", ".##.##.", "##..##.", "##..##.", "#######", "....##.",
+     "....##.", "....##.", "....##."},
+    {"#######", "##.....", "##.....", "######.", ".....##", ".....##", ".....##", ".....##",
+     ".....##", "##...##", ".#####."},
+    {"..####.", ".##....", "##.....", "##.....", "######.", "##...##", "##...##", "##...##",
+     "##...##", "##...##", ".#####."},
+    {"#######", ".....##", ".....##", "....##.", "....##.", "...##..", "...##..", "..##...",
+     "..##...", "..##...", "..##..."},
+    {".#####.", "##...##", "##...##", "##...##", ".#####.", "##...##", "##...##", "##...##",
+     "##...##", "##...##", ".#####."},
+    {".#####.", "##...##", "##...##", "##...##", "##...##", ".######", ".....##", ".....##",
+     ".....##", "....##.", ".####.."},
 };
 
-static void DrawDigit(Canvas* c, int d, double left, double top, double h, double stroke,
-                      Rgb colour) {
-  double s = h / 2;
-  const double* p = kDigits[d];
-  for (int i = 0; p[i + 2] != -1 && i < 20; i += 2)
-    DrawLine(c, left + p[i] * s * 0.55, top + p[i + 1] * s, left + p[i + 2] * s * 0.55,
-             top + p[i + 3] * s, stroke, colour);
-  if (d == 8)  // the lower loop of an eight
-    FillRing(c, left + 0.5 * s * 0.55, top + 1.45 * s, s * 0.5 - stroke / 2, s * 0.5 + stroke / 2,
-             colour);
-}
+static int DigitWidth(char digit) { return (int)strlen(kDigits[digit - '0'][0]); }
 
-void DrawNumber(Canvas* c, int number, double cx, double cy, double height, double stroke,
-                Rgb colour) {
+int PixelNumberWidth(int number) {
   char text[12];
   int len = snprintf(text, sizeof text, "%d", number);
-  double digitWidth = height / 2 * 0.55, gap = height * 0.18;
-  double total = len * digitWidth + (len - 1) * gap;
-  for (int i = 0; i < len; i++)
-    DrawDigit(c, text[i] - '0', cx - total / 2 + i * (digitWidth + gap), cy - height / 2, height,
-              stroke, colour);
+  int width = (len - 1) * DIGIT_GAP;
+  for (int i = 0; i < len; i++) width += DigitWidth(text[i]);
+  return width;
+}
+
+bool PixelNumberLit(int number, int x, int y) {
+  char text[12];
+  int len = snprintf(text, sizeof text, "%d", number);
+  if (y < 0 || y >= DIGIT_HEIGHT) return false;
+  for (int i = 0; i < len && x >= 0; i++) {
+    int w = DigitWidth(text[i]);
+    if (x < w) return kDigits[text[i] - '0'][y][x] == '#';
+    x -= w + DIGIT_GAP;
+  }
+  return false;
+}
+
+void DrawPixelNumber(Canvas* c, int number, int left, int top, Rgb colour) {
+  int width = PixelNumberWidth(number);
+  for (int y = 0; y < DIGIT_HEIGHT; y++)
+    for (int x = 0; x < width; x++)
+      if (PixelNumberLit(number, x, y)) c->Blend(left + x, top + y, colour, 1);
 }
 
 static void Put16(std::vector<uint8_t>* v, unsigned x) {

@@ -30,9 +30,12 @@ void DrawLine(Canvas* c, double x0, double y0, double x1, double y1, double widt
 void FillRect(Canvas* c, double x0, double y0, double x1, double y1, Rgb colour);
 // Convex or concave polygon, even-odd rule.
 void FillPolygon(Canvas* c, const double* xy, int points, Rgb colour);
-// Digits 0-9 as strokes in a box of the given height, centred at (cx, cy).
-void DrawNumber(Canvas* c, int number, double cx, double cy, double height, double stroke,
-                Rgb colour);
+// Whole numbers in bold pixel digits, their top-left corner at (left, top).
+enum { DIGIT_HEIGHT = 11, DIGIT_GAP = 1 };
+int PixelNumberWidth(int number);
+// Whether the number's pixel (x, y), counted from its top-left, is drawn.
+bool PixelNumberLit(int number, int x, int y);
+void DrawPixelNumber(Canvas* c, int number, int left, int top, Rgb colour);
 
 // 8 or 4 bits per pixel with a palette built from the picture (4 bits use
 // the 16 standard colours); 24 bits plain. Returns false on a write error.

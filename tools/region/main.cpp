@@ -1,11 +1,13 @@
 // Region maker: writes a region file for the clock window.
 //   zt_region disc OUT.rgn      a disc of diameter 200 centred in 200 by 200
+//   zt_region mask IN.bmp OUT.rgn   every pixel of the bitmap that is not magenta
 #include <stdio.h>
 #include <string.h>
 
 #include <vector>
 
 #include "face/region_format.h"
+#include "skins/bmp_view.h"
 
 static const int kSize = 200;
 
@@ -32,15 +34,39 @@ static int WriteRegion(const char* path, PixelTest inside, const void* context, 
   return 0;
 }
 
+static bool NotMagenta(int x, int y, const void* context) {
+  return BmpPixelRgb((const BmpView*)context, x, y) != 0xFF00FF;
+}
+
+static int WriteMaskRegion(const char* bmpPath, const char* outPath) {
+  std::vector<unsigned char> bytes;
+  FILE* f = fopen(bmpPath, "rb");
+  if (f) {
+    unsigned char chunk[65536];
+    for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+    fclose(f);
+  }
+  BmpView mask;
+  if (!ParseBmpFile(bytes.data(), bytes.size(), &mask)) {
+    fprintf(stderr, "zt_region: %s is not an uncompressed bitmap file\n", bmpPath);
+    return 1;
+  }
+  return WriteRegion(outPath, NotMagenta, &mask, mask.width, mask.height);
+}
+
 static void Usage() {
   fprintf(stderr,
           "usage: zt_region disc OUT.rgn\n"
-          "  disc  a disc of diameter 200 centred in a 200 by 200 window\n");
+          "       zt_region mask IN.bmp OUT.rgn\n"
+          "  disc  a disc of diameter 200 centred in a 200 by 200 window\n"
+          "  mask  the window is every pixel of IN.bmp that is not magenta (255, 0, 255);\n"
+          "        draw the mask at the size of the face, normally 200 by 200\n");
 }
 
 int main(int argc, char** argv) {
   if (argc == 3 && strcmp(argv[1], "disc") == 0)
     return WriteRegion(argv[2], InsideDisc, nullptr, kSize, kSize);
+  if (argc == 4 && strcmp(argv[1], "mask") == 0) return WriteMaskRegion(argv[2], argv[3]);
   Usage();
   return 2;
 }

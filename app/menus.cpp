@@ -1,0 +1,66 @@
+#include "app/menus.h"
+
+#include "app/app_state.h"
+#include "face/hands.h"
+#include "res/resource.h"
+
+enum { MENU_IMAGE_SIZE = 11, CHIME_SUBMENU_POSITION = 8 };
+
+void UpdateMenuChecks(AppState* app, HMENU menu) {
+  // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
+  CheckMenuRadioItem(menu, 40060, 40062, 40060 + app->top + 2 * app->bottom, MF_BYCOMMAND);
+  const struct { UINT id; int* flag; } checks[] = {
+      {40003, &app->fvMove}, {40014, &app->posLock}, {40025, &app->wndHide},
+      {40043, &app->sound},  {40052, &app->nonSec},  {40048, &app->tray}};
+  for (const auto& c : checks)
+    CheckMenuItem(menu, c.id, MF_BYCOMMAND | (*c.flag ? MF_CHECKED : MF_UNCHECKED));
+  if (!app->tray) EnableMenuItem(menu, 40047, MF_BYCOMMAND | MF_GRAYED);
+}
+
+// The images are drawn on the classic menu grey; that grey becomes this
+// system's menu colour, so they do not sit in a grey box on a light menu.
+static void TintMenuImageBackground(HBITMAP image) {
+  HDC dc = CreateCompatibleDC(NULL);
+  HGDIOBJ old = SelectObject(dc, image);
+  RGBQUAD colours[16];
+  UINT count = GetDIBColorTable(dc, 0, 16, colours);
+  COLORREF menu = GetSysColor(COLOR_MENU);
+  for (UINT i = 0; i < count; i++)
+    if (colours[i].rgbRed == 192 && colours[i].rgbGreen == 192 && colours[i].rgbBlue == 192)
+      colours[i] = RGBQUAD{GetBValue(menu), GetGValue(menu), GetRValue(menu), 0};
+  SetDIBColorTable(dc, 0, count, colours);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
+static HBITMAP LoadMenuImage(int id) {
+  HBITMAP image = (HBITMAP)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), IMAGE_BITMAP,
+                                      MENU_IMAGE_SIZE, MENU_IMAGE_SIZE,
+                                      LR_COLOR | LR_CREATEDIBSECTION);
+  if (image) TintMenuImageBackground(image);
+  return image;
+}
+
+void TrackAtCursor(HMENU popup, HWND owner) {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, NULL);
+}
+
+void ShowMainMenu(AppState* app, ClockHands* hands) {
+  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  if (!bar) return;
+  HMENU menu = GetSubMenu(bar, MAIN_MENU);
+  UpdateMenuChecks(app, menu);
+  hands->UpdateHandMenuChecks(menu);
+  HBITMAP find = LoadMenuImage(IDB_MENU_FIND), sound = LoadMenuImage(IDB_MENU_SOUND);
+  SetMenuItemBitmaps(menu, 40004, MF_BYCOMMAND, find, NULL);
+  SetMenuItemBitmaps(menu, CHIME_SUBMENU_POSITION, MF_BYPOSITION, sound, NULL);
+  TrackAtCursor(menu, app->hwnd);
+  DestroyMenu(bar);
+  // The menu no longer shows them; the images are ours to release.
+  if (find) DeleteObject(find);
+  if (sound) DeleteObject(sound);
+  // Lets the menu close properly when the user clicks elsewhere.
+  PostMessageA(app->hwnd, WM_NULL, 0, 0);
+}

@@ -1,0 +1,62 @@
+#include "app/tray.h"
+
+#include <shellapi.h>
+
+#include "app/menus.h"
+
+enum { NOTIFY_RECORD_SIZE = 88, DEFAULT_TRAY_ITEM = 40051 };
+
+// The first version of the icon record: what every shell understands.
+static NOTIFYICONDATAA IconRecord(HWND window, int id) {
+  NOTIFYICONDATAA nid = {};
+  nid.cbSize = NOTIFY_RECORD_SIZE;
+  nid.hWnd = window;
+  nid.uID = id;
+  return nid;
+}
+
+void TrayIcon::Toggle(HWND window) {
+  if (added) {
+    Remove(window);
+    return;
+  }
+  added = 1;
+  NOTIFYICONDATAA nid = IconRecord(window, 0);
+  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  nid.uCallbackMessage = WM_TRAYNOTIFY;
+  // The small size the notification area draws, rather than a scaled large one.
+  nid.hIcon = (HICON)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(TRAY_ICON), IMAGE_ICON,
+                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                LR_SHARED);
+  lstrcpynA(nid.szTip, "Zentick", sizeof nid.szTip);
+  Shell_NotifyIconA(NIM_ADD, &nid);
+  iconId = nid.uID;
+}
+
+void TrayIcon::Remove(HWND window) {
+  if (!added) return;
+  added = 0;
+  NOTIFYICONDATAA nid = IconRecord(window, iconId);
+  Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
+static void ShowTrayMenu(HWND window) {
+  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  if (!bar) return;
+  HMENU menu = GetSubMenu(bar, TRAY_MENU);
+  SetMenuDefaultItem(menu, DEFAULT_TRAY_ITEM, FALSE);
+  // Without the foreground the menu would not close on a click elsewhere.
+  SetForegroundWindow(window);
+  TrackAtCursor(menu, window);
+  SendMessageA(window, WM_NULL, 0, 0);
+  DestroyMenu(bar);
+}
+
+void TrayIcon::Callback(HWND window, WPARAM, LPARAM lParam) {
+  if (lParam == WM_LBUTTONDOWN) {
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+  } else if (lParam == WM_RBUTTONDOWN) {
+    ShowTrayMenu(window);
+  }
+}

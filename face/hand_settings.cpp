@@ -1,0 +1,128 @@
+// The user's choices for the hands and the information line, kept in
+// section OBJECT and changed from the main popup menu.
+#include "face/hands.h"
+
+#include <commdlg.h>
+
+#include "app/app_state.h"
+#include "face/hand_geometry.h"
+
+static const COLORREF WHITE = 0xFFFFFF;
+
+struct ColorSetting {
+  COLORREF ClockHands::*field;
+  const char* key;
+  COLORREF initial;
+};
+
+// Indexed by slot - 1; also the order in which the reset writes them.
+static const ColorSetting kColors[] = {
+    {&ClockHands::secondColor, "SCOL", 0},  {&ClockHands::secondFill, "SCOLB", WHITE},
+    {&ClockHands::minuteColor, "MCOL", 0},  {&ClockHands::minuteFill, "MCOLB", WHITE},
+    {&ClockHands::hourColor, "HCOL", 0},    {&ClockHands::hourFill, "HCOLB", WHITE},
+};
+
+// Kept for the program's life, as the colour dialog's custom colours.
+static COLORREF customColors[16];
+
+void ClockHands::LoadSettings() {
+  autoHide = app->ReadSettingInt("OBJECT", "NDHIDE", 0);
+  infoMode = app->ReadSettingInt("OBJECT", "DIGINFO", INFO_NONE);
+  design = app->ReadSettingInt("OBJECT", "DESIGN", DESIGN_SQUARE);
+  boldLines = app->ReadSettingInt("OBJECT", "BOOLD", 0);
+  hollowHands = app->ReadSettingInt("OBJECT", "NULLBRS", 0);
+  for (const ColorSetting& c : kColors)
+    this->*c.field = (COLORREF)app->ReadSettingInt("OBJECT", c.key, (int)c.initial);
+}
+
+void ClockHands::InitHands(HWND window, HDC dc, AppState* state) {
+  app = state;
+  hwnd = window;
+  memoryDC = dc;
+  SetBkMode(memoryDC, TRANSPARENT);
+  RevealHands();
+  LoadSettings();
+  nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
+  infoFont = CreateFontA(INFO_FONT_HEIGHT, 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
+                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                         FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+  oldFont = (HFONT)SelectObject(memoryDC, infoFont);
+  SetDesign(design);
+}
+
+void ClockHands::ReleaseHands() {
+  if (memoryDC && oldFont) SelectObject(memoryDC, oldFont);
+  if (infoFont) DeleteObject(infoFont);
+  infoFont = oldFont = NULL;
+  DeleteHandTools();
+}
+
+int ClockHands::GetHandOption(int code) {
+  switch (code) {
+    case OPTION_AUTO_HIDE: return autoHide;
+    case OPTION_INFO_MODE: return infoMode;
+    case OPTION_SHOWN_NOW: return handsVisible;
+    case OPTION_BOLD: return boldLines;
+    case OPTION_HOLLOW: return hollowHands;
+    default: return -1;
+  }
+}
+
+void ClockHands::ToggleHandOption(int code, int value) {
+  switch (code) {
+    case OPTION_AUTO_HIDE:
+      // The next redraw applies it; the hands are not hidden or shown now.
+      app->ToggleSetting(&autoHide, "OBJECT", "NDHIDE");
+      break;
+    case OPTION_INFO_MODE:
+      infoMode = value;
+      app->WriteSettingInt("OBJECT", "DIGINFO", value);
+      break;
+    case OPTION_BOLD:
+      app->ToggleSetting(&boldLines, "OBJECT", "BOOLD");
+      SetDesign(design);
+      break;
+    case OPTION_HOLLOW:
+      app->ToggleSetting(&hollowHands, "OBJECT", "NULLBRS");
+      SetDesign(design);
+      break;
+    default: break;
+  }
+}
+
+void ClockHands::StoreColor(int slot, COLORREF color) {
+  const ColorSetting& c = kColors[slot - 1];
+  this->*c.field = color;
+  app->WriteSettingInt("OBJECT", c.key, (int)color);
+}
+
+void ClockHands::ChooseHandColor(int which) {
+  if (which == SLOT_RESET) {
+    for (int slot = SLOT_SECOND_OUTLINE; slot <= SLOT_HOUR_FILL; slot++)
+      StoreColor(slot, kColors[slot - 1].initial);
+    hollowHands = 0;
+    app->WriteSettingInt("OBJECT", "NULLBRS", 0);
+    SetDesign(design);
+    return;
+  }
+  if (which < SLOT_SECOND_OUTLINE || which > SLOT_HOUR_FILL) return;
+  // The dialog opens on black, not on the slot's colour.
+  CHOOSECOLORA request = {};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = hwnd;
+  request.rgbResult = 0;
+  request.lpCustColors = customColors;
+  request.Flags = CC_RGBINIT;
+  if (!ChooseColorA(&request)) return;
+  StoreColor(which, request.rgbResult);
+  SetDesign(design);
+}
+
+void ClockHands::UpdateHandMenuChecks(HMENU menu) {
+  if (autoHide) CheckMenuItem(menu, 40016, MF_BYCOMMAND | MF_CHECKED);
+  if (boldLines) CheckMenuItem(menu, 40024, MF_BYCOMMAND | MF_CHECKED);
+  if (hollowHands) CheckMenuItem(menu, 40041, MF_BYCOMMAND | MF_CHECKED);
+  if (design == DESIGN_BALLOON) EnableMenuItem(menu, 40041, MF_BYCOMMAND | MF_GRAYED);
+  CheckMenuRadioItem(menu, 40026, 40031, 40026 + infoMode, MF_BYCOMMAND);
+  CheckMenuRadioItem(menu, 40005, 40011, 40004 + design, MF_BYCOMMAND);
+}

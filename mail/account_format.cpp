@@ -1,0 +1,134 @@
+#include "mail/account_format.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "app/cp932.h"
+
+enum { SCRAMBLE_SHIFT = 64 };
+
+static int KeptAsIs(unsigned char c) { return c == '\n' || c == ','; }
+
+void ScrambleLine(char* text) {
+  for (unsigned char* p = (unsigned char*)text; *p; p++)
+    if (!KeptAsIs(*p)) *p = (unsigned char)(*p + SCRAMBLE_SHIFT);
+}
+
+void UnscrambleLine(char* text) {
+  for (unsigned char* p = (unsigned char*)text; *p; p++)
+    if (!KeptAsIs(*p)) *p = (unsigned char)(*p - SCRAMBLE_SHIFT);
+}
+
+int IsStorableField(const char* text) {
+  // 0xC0, 0xCA and 0xEC shift onto NUL, line feed and comma.
+  for (const unsigned char* p = (const unsigned char*)text; *p; p++)
+    if (*p == ',' || *p == 0xC0 || *p == 0xCA || *p == 0xEC) return 0;
+  return 1;
+}
+
+AccountCheck CheckAccountFields(const AccountEntry* entry) {
+  const char* fields[] = {entry->name, entry->server, entry->user, entry->password};
+  static const AccountCheck empty[] = {ACCOUNT_NO_NAME, ACCOUNT_NO_SERVER, ACCOUNT_NO_USER,
+                                       ACCOUNT_NO_PASSWORD};
+  for (int i = 0; i < 4; i++)
+    if (!fields[i][0]) return empty[i];
+  for (const char* f : fields)
+    if (!IsStorableField(f)) return ACCOUNT_BAD_CHARACTER;
+  return ACCOUNT_OK;
+}
+
+int BuildAccountLine(const AccountEntry* entry, char* out, size_t outSize) {
+  int n = snprintf(out, outSize, "%s,%s,%s,%s,\n", entry->name, entry->server, entry->user,
+                   entry->password);
+  if (n < 0 || (size_t)n >= outSize) return 0;
+  ScrambleLine(out);
+  return 1;
+}
+
+// A comma or line feed is never the second byte of a character (those are
+// 0x40 and up), so both can be searched for a byte at a time.
+static size_t FieldLength(const char* text) { return strcspn(text, ",\n"); }
+
+static void CopyField(char* dst, size_t dstSize, const char* src, size_t length) {
+  char field[ACCOUNT_LINE_SIZE];
+  if (length >= sizeof field) length = sizeof field - 1;
+  memcpy(field, src, length);
+  field[length] = 0;
+  CopyTextCut(dst, dstSize, field);
+}
+
+static char* FieldBuffer(AccountEntry* entry, int i, size_t* size) {
+  char* buffers[] = {entry->name, entry->server, entry->user, entry->password};
+  size_t sizes[] = {sizeof entry->name, sizeof entry->server, sizeof entry->user,
+                    sizeof entry->password};
+  *size = sizes[i];
+  return buffers[i];
+}
+
+void SplitAccountFields(const char* line, AccountEntry* entry) {
+  memset(entry, 0, sizeof *entry);
+  const char* p = line;
+  for (int i = 0; i < 4 && *p && *p != '\n'; i++) {
+    size_t length = FieldLength(p), size;
+    char* dst = FieldBuffer(entry, i, &size);
+    CopyField(dst, size, p, length);
+    p += length;
+    if (*p == ',') p++;
+  }
+}
+
+int SplitAccountTokens(const char* line, AccountEntry* entry) {
+  memset(entry, 0, sizeof *entry);
+  const char* p = line;
+  int found = 0;
+  while (found < 4) {
+    while (*p == ',') p++;
+    if (!*p || *p == '\n') break;
+    size_t length = FieldLength(p), size;
+    char* dst = FieldBuffer(entry, found++, &size);
+    CopyField(dst, size, p, length);
+    p += length;
+  }
+  return found == 4;
+}
+
+size_t AccountLineLength(const char* bytes, size_t length) {
+  size_t limit = length < ACCOUNT_LINE_SIZE - 1 ? length : ACCOUNT_LINE_SIZE - 1;
+  const void* feed = memchr(bytes, '\n', limit);
+  return feed ? (size_t)((const char*)feed - bytes) + 1 : limit;
+}
+
+int ReadNextAccountLine(const std::string& file, size_t* offset, char line[ACCOUNT_LINE_SIZE]) {
+  if (*offset >= file.size()) return 0;
+  size_t n = AccountLineLength(file.data() + *offset, file.size() - *offset);
+  memcpy(line, file.data() + *offset, n);
+  line[n] = 0;
+  *offset += n;
+  return 1;
+}
+
+int RewriteAccountLines(const std::string& file, int index, const char* newLine,
+                        std::string* out) {
+  std::string kept;
+  kept.reserve(file.size() + (newLine ? strlen(newLine) : 0));
+  int found = 0;
+  size_t offset = 0;
+  for (int i = 0; offset < file.size(); i++) {
+    size_t n = AccountLineLength(file.data() + offset, file.size() - offset);
+    if (i != index) kept.append(file, offset, n);
+    else {
+      found = 1;
+      if (newLine) kept.append(newLine);
+    }
+    offset += n;
+  }
+  if (found) out->swap(kept);
+  return found;
+}
+
+std::string AppendAccountLine(const std::string& file, const char* line) {
+  std::string out = file;
+  if (!out.empty() && out.back() != '\n') out += '\n';
+  out += line;
+  return out;
+}

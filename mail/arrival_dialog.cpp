@@ -1,0 +1,39 @@
+#include "mail/mail_dialogs.h"
+
+#include <commctrl.h>
+
+#include "mail/pop3_dialogue.h"
+#include "res/resource.h"
+
+// Wide enough for the longest result text (a failure naming a 63-byte server).
+enum { NOTICE_COLUMN_SIZE = 128 };
+
+static void FillNotice(HWND dialog, const char* report) {
+  HWND list = GetDlgItem(dialog, IDC_MAIL_LIST);
+  PrepareTwoColumnList(list, "アカウント", 90, "着信", 186);
+  char account[NOTICE_COLUMN_SIZE], result[NOTICE_COLUMN_SIZE];
+  const char* cursor = report;
+  for (int row = 0; NextReportRow(&cursor, account, sizeof account, result, sizeof result); row++)
+    AddTwoColumnRow(list, row, account, result);
+}
+
+// Several notices can be open at once, one per check thread, so the
+// report comes with the dialog's own start message, not a shared pointer.
+static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    FillNotice(dialog, (const char*)lParam);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    // The notice never set openDialog, so it leaves it alone.
+    EndDialog(dialog, LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void MailArrivalDialog(HWND owner, const char* report) {
+  InitCommonControls();
+  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_ARRIVAL), owner,
+                  MailArrivalProc, (LPARAM)report);
+}

@@ -1,0 +1,137 @@
+#include "mail/mail_dialogs.h"
+
+#include <commctrl.h>
+
+#include "app/sound.h"
+#include "mail/account_file.h"
+#include "res/resource.h"
+
+struct MailSettings {
+  AppState* app;
+  char accountPath[PATH_SIZE];
+  HWND dialog;
+};
+
+static MailSettings* settings;
+
+static void FillAccountList() {
+  HWND list = GetDlgItem(settings->dialog, IDC_MAIL_LIST);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  std::string file;
+  if (!ReadAccountFile(settings->accountPath, &file)) return;
+  char line[ACCOUNT_LINE_SIZE];
+  size_t offset = 0;
+  for (int row = 0; ReadNextAccountLine(file, &offset, line); row++) {
+    UnscrambleLine(line);
+    AccountEntry entry;
+    SplitAccountFields(line, &entry);
+    AddTwoColumnRow(list, row, entry.name, entry.server);
+  }
+}
+
+static int SelectedAccount() {
+  HWND list = GetDlgItem(settings->dialog, IDC_MAIL_LIST);
+  return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+}
+
+static int IsChecked(int id) { return IsDlgButtonChecked(settings->dialog, id) == BST_CHECKED; }
+
+static void ShowIntervalEditable() {
+  SendDlgItemMessageA(settings->dialog, IDC_MAIL_INTERVAL, EM_SETREADONLY,
+                      !IsChecked(IDC_MAIL_AUTO), 0);
+}
+
+// The interval in the edit; below 1 (or not a number) it becomes 1, there too.
+static int ReadInterval() {
+  UINT minutes = GetDlgItemInt(settings->dialog, IDC_MAIL_INTERVAL, NULL, FALSE);
+  if (minutes >= 1) return (int)minutes;
+  SetDlgItemInt(settings->dialog, IDC_MAIL_INTERVAL, 1, FALSE);
+  return 1;
+}
+
+static void OnIntervalChange() {
+  settings->app->checkTime = ReadInterval();
+  settings->app->mailMinutes = 0;
+}
+
+static void InitMailSettings(HWND dialog) {
+  AppState* app = settings->app;
+  settings->dialog = dialog;
+  app->openDialog = DIALOG_MAIL;
+  InitCommonControls();
+  PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
+  FillAccountList();
+  CheckDlgButton(dialog, IDC_MAIL_AUTO, app->allowCheck ? BST_CHECKED : BST_UNCHECKED);
+  ShowIntervalEditable();
+  SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->checkTime, FALSE);
+  SendDlgItemMessageA(dialog, IDC_MAIL_INTERVAL, EM_LIMITTEXT, 3, 0);
+  CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
+  int lan = app->ReadSettingInt("MAIL", "CHECK_LAN", 0);
+  CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// OK and Cancel alike: the settings on screen are kept.
+static void CloseMailSettings(int endCode) {
+  AppState* app = settings->app;
+  app->openDialog = DIALOG_NONE;
+  app->allowCheck = IsChecked(IDC_MAIL_AUTO);
+  app->WriteSettingInt("MAIL", "ALLOW_CHECK", app->allowCheck);
+  app->WriteSettingInt("MAIL", "CHECK_LAN", IsChecked(IDC_MAIL_LAN));
+  app->useSound = IsChecked(IDC_MAIL_SOUND);
+  app->WriteSettingInt("MAIL", "USE_SOUND", app->useSound);
+  app->checkTime = ReadInterval();
+  app->WriteSettingInt("MAIL", "CHECK_TIME", app->checkTime);
+  app->mailMinutes = 0;
+  EndDialog(settings->dialog, endCode);
+}
+
+static void EditAccount(int index, int mode) {
+  if (AccountEditDialog(settings->dialog, settings->app, index, mode) == 1) FillAccountList();
+}
+
+static void OnMailSettingsCommand(int id, int code) {
+  int selected = SelectedAccount();
+  switch (id) {
+    case IDC_MAIL_INTERVAL:
+      if (code == EN_CHANGE) OnIntervalChange();
+      break;
+    case IDC_MAIL_AUTO:
+      ShowIntervalEditable();
+      break;
+    case IDC_MAIL_NEW:
+      EditAccount(-1, ACCOUNT_MODE_NEW);
+      break;
+    case IDC_MAIL_EDIT:
+      if (selected >= 0) EditAccount(selected, ACCOUNT_MODE_EDIT);
+      break;
+    case IDC_MAIL_DELETE:
+      if (selected >= 0) EditAccount(selected, ACCOUNT_MODE_DELETE);
+      break;
+    case IDC_MAIL_SOUNDFILE:
+      ChooseWaveFile(settings->app, settings->dialog, "MAIL", "SOUNDFILE");
+      break;
+    case IDOK:
+    case IDCANCEL:
+      CloseMailSettings(id);
+      break;
+  }
+}
+
+static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    InitMailSettings(dialog);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  OnMailSettingsCommand(LOWORD(wParam), HIWORD(wParam));
+  return TRUE;
+}
+
+void MailSettingsDialog(HWND owner, AppState* app) {
+  MailSettings state = {app, "", NULL};
+  BuildAccountPath(app, state.accountPath);
+  settings = &state;
+  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
+                  MailSettingsProc, 0);
+  settings = nullptr;
+}

@@ -1,0 +1,175 @@
+#include "skins/background_dialog.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <stdio.h>
+
+#include "app/app_state.h"
+#include "face/clock_image.h"
+#include "res/resource.h"
+#include "skins/change_rules.h"
+#include "skins/dialog_controls.h"
+#include "skins/dialog_ids.h"
+#include "skins/file_search.h"
+#include "skins/skin_format.h"
+
+struct BackgroundDialog {
+  HWND owner;
+  HWND dialog;
+  AppState* app;
+  ClockImage* image;
+};
+
+static BackgroundDialog* current;
+
+static void PlaceBesideClock(HWND dialog, HWND clock) {
+  RECT c;
+  GetWindowRect(clock, &c);
+  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right), c.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+static void AddColumn(HWND list, int index, const char* title, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.fmt = LVCFMT_LEFT;
+  column.cx = width;
+  column.pszText = (char*)title;
+  column.iSubItem = index;
+  ListView_InsertColumn(list, index, &column);
+}
+
+static void AppendRow(HWND list, const SkinRow* row) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = ListView_GetItemCount(list);
+  item.pszText = (char*)row->title;
+  int at = ListView_InsertItem(list, &item);
+  ListView_SetItemText(list, at, 1, (char*)row->author);
+  ListView_SetItemText(list, at, 2, (char*)row->fileName);
+}
+
+struct ListFill {
+  HWND list;
+  const char* dataDir;
+};
+
+// A file that cannot be opened ends the listing.
+static int ListSkin(const char* name, void* context) {
+  ListFill* fill = (ListFill*)context;
+  char path[PATH_SIZE];
+  wsprintfA(path, "%s%s", fill->dataDir, name);  // the search kept only names that fit
+  SkinRow row;
+  SetSkinRowDefaults(&row, name);
+  FILE* file = fopen(path, "rb");
+  if (!file) return 0;
+  ReadSkinTexts(file, &row);
+  fclose(file);
+  AppendRow(fill->list, &row);
+  return 1;
+}
+
+static void FillSkinList(BackgroundDialog* d) {
+  HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
+  ListView_DeleteAllItems(list);
+  ListFill fill = {list, d->app->dataDir};
+  SearchFiles(d->app->dataDir, "qkb", ListSkin, &fill);
+}
+
+static void InitBackgroundDialog(BackgroundDialog* d) {
+  AppState* app = d->app;
+  app->openDialog = DIALOG_BACKGROUND;
+  PlaceBesideClock(d->dialog, d->owner);
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+  AddColumn(list, 0, "タイトル", 141);
+  AddColumn(list, 1, "著作情報", 60);
+  AddColumn(list, 2, "ファイル名", 80);
+  FillSkinList(d);
+  InitMinutesField(d->dialog, app->changeMin);
+  SetChecked(d->dialog, IDC_BOOT_CHANGE, app->bootChange);
+  SetChecked(d->dialog, IDC_RANDOM, app->changeRnd);
+  SetChecked(d->dialog, IDC_TIMED_CHANGE, app->timeChange);
+  if (!app->timeChange) SetMinutesEditable(d->dialog, 0);
+}
+
+static void ApplySelectedSkin(BackgroundDialog* d) {
+  HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
+  int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  if (selected < 0) return;
+  char name[PATH_SIZE] = "";
+  ListView_GetItemText(list, selected, 2, name, sizeof name);
+  d->image->SetFaceImage(name);
+  d->app->skinMinutes = 0;
+}
+
+static void OpenDataFolder(BackgroundDialog* d) {
+  ShellExecuteA(d->dialog, NULL, d->app->dataDir, NULL, NULL, SW_SHOWNORMAL);
+}
+
+static void SaveChecked(BackgroundDialog* d, int id, int* mirror, const char* key) {
+  *mirror = IsChecked(d->dialog, id);
+  d->app->WriteSettingInt("IMAGE", key, *mirror);
+}
+
+static void CloseBackgroundDialog(BackgroundDialog* d, int result) {
+  AppState* app = d->app;
+  app->openDialog = DIALOG_NONE;
+  d->image->hands.RevealHands();
+  SaveChecked(d, IDC_BOOT_CHANGE, &app->bootChange, "BOOT_CHANGE");
+  SaveChecked(d, IDC_TIMED_CHANGE, &app->timeChange, "TIME_CHANGE");
+  SaveChecked(d, IDC_RANDOM, &app->changeRnd, "CHANGE_RND");
+  app->changeMin = ReadMinutes(d->dialog);
+  app->WriteSettingInt("IMAGE", "CHANGE_MIN", app->changeMin);
+  app->skinMinutes = 0;
+  current = nullptr;
+  EndDialog(d->dialog, result);
+}
+
+static void OnCommand(BackgroundDialog* d, int id, int code) {
+  switch (id) {
+    case IDC_SKIN_FOLDER:
+      OpenDataFolder(d);
+      break;
+    case IDC_TIMED_CHANGE:
+      SetMinutesEditable(d->dialog, IsChecked(d->dialog, IDC_TIMED_CHANGE));
+      break;
+    case IDC_MINUTES:
+      if (code != 0) d->app->changeMin = KeepMinutesAtLeastOne(d->dialog);
+      break;
+  }
+}
+
+static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    current = (BackgroundDialog*)lParam;
+    current->dialog = dialog;
+    InitBackgroundDialog(current);
+    return TRUE;
+  }
+  if (!current) return FALSE;  // nothing of a closed dialog is left
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        CloseBackgroundDialog(current, LOWORD(wParam));
+        return TRUE;
+      }
+      OnCommand(current, LOWORD(wParam), HIWORD(wParam));
+      return FALSE;
+    case WM_NOTIFY: {
+      const NMHDR* n = (const NMHDR*)lParam;
+      if (n->idFrom == IDC_SKIN_LIST && n->code == LVN_ITEMCHANGED) ApplySelectedSkin(current);
+      return FALSE;
+    }
+  }
+  return FALSE;
+}
+
+void OpenBackgroundDialog(HWND owner, ClockImage* image, AppState* app) {
+  BackgroundDialog record = {owner, NULL, app, image};
+  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_BACKGROUND), owner,
+                  BackgroundDialogProc, (LPARAM)&record);
+}

@@ -1,0 +1,45 @@
+#include "skins/change_rules.h"
+
+#include <string.h>
+
+int PickPosition(int mode, int count, int current, RandomSource random, void* context) {
+  if (count < 1) return -1;
+  switch (mode) {
+    case PICK_NEXT:
+      return current + 1 > count - 1 ? 0 : current + 1;
+    case PICK_PREVIOUS:
+      return current - 1 < 0 ? count - 1 : current - 1;
+    case PICK_FIRST:
+      return 0;
+    case PICK_LAST:
+      return count - 1;
+    case PICK_RANDOM: {
+      if (count < 2) return -1;
+      int p;
+      do p = random(context) % count;
+      while (p == current);
+      return p;
+    }
+  }
+  return -1;
+}
+
+int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third) {
+  const char* parts[3] = {first, second, third};
+  size_t used = 0;
+  for (const char* part : parts) {
+    size_t n = strlen(part);
+    if (n >= outSize - used) {
+      out[0] = 0;
+      return 0;
+    }
+    memcpy(out + used, part, n);
+    used += n;
+  }
+  out[used] = 0;
+  return 1;
+}
+
+int BackgroundDialogLeft(int clockLeft, int clockRight) {
+  return clockLeft > 350 ? clockLeft - 350 : clockRight + 10;
+}

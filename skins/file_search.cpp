@@ -1,0 +1,48 @@
+#include "skins/file_search.h"
+
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "skins/change_rules.h"
+
+int SearchFiles(const char* folder, const char* extension, VisitEntry visit, void* context) {
+  char pattern[PATH_SIZE], path[PATH_SIZE];
+  if (!JoinText(pattern, sizeof pattern, folder, "*.", extension)) return 0;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern, &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  int visited = 0;
+  do {
+    if (!JoinText(path, sizeof path, folder, found.cFileName, "")) continue;
+    visited++;
+    if (!visit(found.cFileName, context)) break;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return visited;
+}
+
+static int CountOne(const char*, void*) { return 1; }
+
+int CountFiles(const char* folder, const char* extension) {
+  return SearchFiles(folder, extension, CountOne, nullptr);
+}
+
+struct NthSearch {
+  int left;
+  char* name;
+};
+
+static int TakeWhenReached(const char* name, void* context) {
+  NthSearch* s = (NthSearch*)context;
+  if (s->left-- > 0) return 1;
+  lstrcpynA(s->name, name, PATH_SIZE);
+  return 0;
+}
+
+int NthFileName(int position, const char* folder, const char* extension, char* name) {
+  name[0] = 0;
+  if (position < 0) return 0;
+  NthSearch s = {position, name};
+  SearchFiles(folder, extension, TakeWhenReached, &s);
+  return name[0] != 0;
+}

@@ -1,0 +1,42 @@
+#include "skins/image_changer.h"
+
+#include <stdlib.h>
+
+#include "app/app_state.h"
+#include "face/clock_image.h"
+#include "skins/file_search.h"
+#include "skins/wallpaper.h"
+
+static int RuntimeRandom(void*) { return rand(); }
+
+// The folder searched for a kind, ending in a backslash; 0 when there is
+// none that fits.
+static int ChangeFolder(AppState* app, int kind, char* folder) {
+  if (kind == KIND_SKIN) return JoinText(folder, PATH_SIZE, app->dataDir, "", "");
+  if (kind != KIND_WALLPAPER) return 0;
+  char chosen[PATH_SIZE];
+  app->ReadSettingString("WALLPAPER", "FOLDER_PATH", chosen, "");
+  return JoinText(folder, PATH_SIZE, chosen, "\\", "");
+}
+
+int ImageChanger::ChangeImage(int mode, int kind, int current) {
+  char folder[PATH_SIZE], name[PATH_SIZE];
+  if (!ChangeFolder(app, kind, folder)) return 0;
+  const char* extension = kind == KIND_SKIN ? "qkb" : "bmp";
+  int p = PickPosition(mode, CountFiles(folder, extension), current, RuntimeRandom, nullptr);
+  if (!NthFileName(p, folder, extension, name)) return 0;
+  if (kind == KIND_SKIN) {
+    app->skinMinutes = 0;
+    app->imageLastNum = p;
+    image->SetFaceImage(name);
+    app->WriteSettingInt("IMAGE", "LAST_NUM", p);
+    return 1;
+  }
+  char path[PATH_SIZE];
+  JoinText(path, sizeof path, folder, name, "");  // the search kept only names that fit
+  app->wallpaperMinutes = 0;
+  app->wallpaperLastNum = p;
+  SetWallpaper(app, path);
+  app->WriteSettingInt("WALLPAPER", "LAST_NUM", p);
+  return 1;
+}

@@ -1,0 +1,100 @@
+#include "skins/wallpaper_preview.h"
+
+#include <vfw.h>
+
+#include "skins/bmp_view.h"
+#include "skins/preview_geometry.h"
+
+// Wallpapers larger than this are not previewed.
+static const DWORD kLargestFile = 256u << 20;
+
+struct FileBytes {
+  unsigned char* data;
+  DWORD size;
+};
+
+static int ReadWholeFile(const char* path, FileBytes* file) {
+  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  DWORD size = GetFileSize(h, NULL), got = 0;
+  file->data = size != INVALID_FILE_SIZE && size <= kLargestFile
+                   ? (unsigned char*)HeapAlloc(GetProcessHeap(), 0, size ? size : 1)
+                   : nullptr;
+  int ok = file->data && ReadFile(h, file->data, size, &got, NULL) && got == size;
+  CloseHandle(h);
+  file->size = got;
+  if (!ok && file->data) HeapFree(GetProcessHeap(), 0, file->data);
+  return ok;
+}
+
+// The frame and the desktop colour inside it.
+static void FillFramed(HDC dc, int x, int y) {
+  HBRUSH desktop = CreateSolidBrush(GetSysColor(COLOR_BACKGROUND));
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+  HGDIOBJ oldBrush = SelectObject(dc, desktop);
+  Rectangle(dc, x, y, x + PREVIEW_PICTURE_WIDTH, y + PREVIEW_PICTURE_HEIGHT);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(desktop);
+}
+
+void PaintEmptyPreview(HDC dc, int x, int y) {
+  FillFramed(dc, x, y);
+}
+
+static void DrawFrameLines(HDC dc) {
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, 0, 0, NULL);
+  LineTo(dc, PREVIEW_PICTURE_WIDTH - 1, 0);
+  LineTo(dc, PREVIEW_PICTURE_WIDTH - 1, PREVIEW_PICTURE_HEIGHT - 1);
+  LineTo(dc, 0, PREVIEW_PICTURE_HEIGHT - 1);
+  LineTo(dc, 0, 0);
+  SelectObject(dc, oldPen);
+}
+
+// Every tile is the same picture: draw one and double it across, then
+// down, instead of drawing each of what can be thousands of tiles.
+static void RepeatTile(HDC dc, int dw, int dh) {
+  for (int w = dw; w < PREVIEW_WIDTH; w *= 2) BitBlt(dc, 1 + w, 1, w, dh, dc, 1, 1, SRCCOPY);
+  for (int h = dh; h < PREVIEW_HEIGHT; h *= 2)
+    BitBlt(dc, 1, 1 + h, PREVIEW_WIDTH, h, dc, 1, 1, SRCCOPY);
+}
+
+static void DrawPicture(HDC dc, const BmpView* view, int style, int screenW, int screenH) {
+  PreviewPlan p;
+  PlanPreview(view->width, view->height, screenW, screenH, style, &p);
+  int x = style == STYLE_TILE ? 0 : p.dx, y = style == STYLE_TILE ? 0 : p.dy;
+  HDRAWDIB dib = DrawDibOpen();
+  DrawDibDraw(dib, dc, x + 1, y + 1, p.dw, p.dh, (BITMAPINFOHEADER*)view->info,
+              (void*)view->pixels, p.xs, p.ys, p.sw, p.sh, DDF_BACKGROUNDPAL);
+  DrawDibClose(dib);
+  if (style != STYLE_TILE) return;
+  RepeatTile(dc, p.dw, p.dh);
+  DrawFrameLines(dc);
+}
+
+int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int style) {
+  FileBytes file = {};
+  if (!path[0] || !ReadWholeFile(path, &file)) {
+    PaintEmptyPreview(target->dc, target->x, target->y);
+    return 0;
+  }
+  BmpView view;
+  int drawable = ParseBmpFile(file.data, file.size, &view);
+  if (drawable) {
+    HDC picture = CreateCompatibleDC(target->dc);
+    HBITMAP bits = CreateCompatibleBitmap(target->dc, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
+    HGDIOBJ old = SelectObject(picture, bits);
+    FillFramed(picture, 0, 0);
+    DrawPicture(picture, &view, style, target->screenWidth, target->screenHeight);
+    BitBlt(target->dc, target->x, target->y, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT, picture,
+           0, 0, SRCCOPY);
+    SelectObject(picture, old);
+    DeleteObject(bits);
+    DeleteDC(picture);
+  } else {
+    PaintEmptyPreview(target->dc, target->x, target->y);
+  }
+  HeapFree(GetProcessHeap(), 0, file.data);
+  return drawable;
+}

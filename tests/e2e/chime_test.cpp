@@ -1,0 +1,54 @@
+// Choosing the chime's WAV file in the real clock's open-file dialog.
+#include <gtest/gtest.h>
+
+#include "win_support.h"
+
+namespace {
+
+enum { FILE_NAME_COMBO = 0x47C, FILE_NAME_EDIT = 0x480 };
+
+struct Closed {
+  HWND dialog;
+};
+bool DialogClosed(void* p) { return !IsWindow(((Closed*)p)->dialog); }
+
+// Opens the chooser through its command and returns the dialog.
+HWND OpenChooser(const ClockProcess& clock) {
+  PostMessageA(clock.Window(), WM_COMMAND, 40044, 0);
+  return WaitForProcessDialog(clock.Id(), 10000);
+}
+
+void Finish(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, button, 0);
+  Closed c = {dialog};
+  EXPECT_TRUE(WaitUntil(DialogClosed, &c, 10000));
+}
+
+TEST(Chime, ChosenFileIsStoredWithItsFolderAndCancelKeepsIt) {
+  TempDataFolder folder;
+  folder.InstallClock();
+  // 表 ends in a backslash byte: the folder name must survive whole.
+  std::string soundDir = folder.Root() + "音\x95\x5C";
+  ASSERT_TRUE(CreateDirectoryA(soundDir.c_str(), NULL));
+  std::string wave = soundDir + "\\hour.wav";
+  ASSERT_TRUE(WriteFileBytes(wave, "RIFF"));
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+
+  HWND dialog = OpenChooser(clock);
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ("WAVEファイルの選択…", WindowText(dialog));
+  HWND name = GetDlgItem(dialog, FILE_NAME_COMBO);
+  if (!name) name = GetDlgItem(dialog, FILE_NAME_EDIT);
+  ASSERT_NE(nullptr, name);
+  SetWindowTextA(name, wave.c_str());
+  Finish(dialog, IDOK);
+  EXPECT_EQ(wave, folder.IniValue("EXT", "SOUNDFILE"));
+
+  dialog = OpenChooser(clock);
+  ASSERT_NE(nullptr, dialog);
+  Finish(dialog, IDCANCEL);
+  EXPECT_EQ(wave, folder.IniValue("EXT", "SOUNDFILE"));
+}
+
+}  // namespace

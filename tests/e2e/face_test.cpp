@@ -1,0 +1,72 @@
+// The running clock as it appears on the screen.
+#include <gtest/gtest.h>
+
+#include <math.h>
+
+#include <vector>
+
+#include "win_support.h"
+
+namespace {
+
+const COLORREF WHITE = RGB(255, 255, 255);
+
+// The clock's square of the screen.
+struct Screenshot {
+  std::vector<COLORREF> pixels;
+  explicit Screenshot(HWND clock) : pixels(200 * 200) {
+    RECT r;
+    GetWindowRect(clock, &r);
+    HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, 200, 200);
+    HGDIOBJ old = SelectObject(dc, copy);
+    BitBlt(dc, 0, 0, 200, 200, screen, r.left, r.top, SRCCOPY);
+    for (int i = 0; i < 200 * 200; i++) pixels[i] = GetPixel(dc, i % 200, i / 200);
+    SelectObject(dc, old);
+    DeleteObject(copy);
+    DeleteDC(dc);
+    ReleaseDC(NULL, screen);
+  }
+  COLORREF At(int x, int y) const { return pixels[y * 200 + x]; }
+  int WhiteNearPivot(double radius) const {
+    int n = 0;
+    for (int i = 0; i < 200 * 200; i++)
+      n += hypot(i % 200 - 100, i / 200 - 100) < radius && pixels[i] == WHITE;
+    return n;
+  }
+};
+
+void ExpectBuiltinFace(const Screenshot& s) {
+  EXPECT_EQ(RGB(255, 0, 255), s.At(123, 12));  // the ring between 12 and 1
+  EXPECT_EQ(WHITE, s.At(100, 21));              // the rim
+  EXPECT_EQ(RGB(0, 0, 0), s.At(40, 100));       // the dial
+}
+
+TEST(Face, TheBuiltinFaceWithItsHandsAndTheMenuSettingsAcrossARestart) {
+  TempDataFolder folder;
+  folder.InstallClock();
+  // A stored skin index: no start-up pick among the sample skins.
+  folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n");
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+  PumpFor(1500);
+  Screenshot first(clock.Window());
+  ExpectBuiltinFace(first);
+  EXPECT_GT(first.WhiteNearPivot(70), 80);  // default hands: white inside
+
+  SendMessageA(clock.Window(), WM_COMMAND, 40011, 0);  // no hands
+  SendMessageA(clock.Window(), WM_COMMAND, 40028, 0);  // the time
+  PumpFor(1500);
+  EXPECT_EQ(WHITE, Screenshot(clock.Window()).At(70, 154));
+  clock.Close();
+
+  ClockProcess again;
+  ASSERT_TRUE(again.Start(folder.ExePath()));
+  PumpFor(1500);
+  Screenshot restarted(again.Window());
+  ExpectBuiltinFace(restarted);
+  EXPECT_EQ(WHITE, restarted.At(70, 154));
+  EXPECT_LT(restarted.WhiteNearPivot(40), 10);
+}
+
+}  // namespace

@@ -1,0 +1,205 @@
+// The real clock placed, dragged, layered and hiding from the pointer, and
+// its menus and notification-area icon used as a person would.
+#include <gtest/gtest.h>
+
+#include "app/tray.h"
+#include "win_support.h"
+
+namespace {
+
+RECT WindowRect(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+RECT WorkArea() {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+bool Topmost(HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+struct Clock {
+  TempDataFolder folder;
+  ClockProcess process;
+  explicit Clock(const std::string& ini = "") {
+    folder.InstallClock();
+    if (!ini.empty()) folder.WriteIni(ini);
+  }
+  bool Start() { return process.Start(folder.ExePath()); }
+  HWND Window() const { return process.Window(); }
+  // Gives the clock time for what was posted to it (sent messages would
+  // overtake posted ones), then makes sure it is responsive.
+  void Settle() {
+    Sleep(500);
+    SendMessageA(Window(), WM_NULL, 0, 0);
+  }
+  void Command(WORD id) { SendMessageA(Window(), WM_COMMAND, id, 0); }
+};
+
+struct Polled {
+  HWND window;
+  bool visible;
+};
+bool VisibilityIs(void* p) {
+  Polled* s = (Polled*)p;
+  return (IsWindowVisible(s->window) != 0) == s->visible;
+}
+bool WaitVisible(HWND w, bool visible, DWORD ms) {
+  Polled s = {w, visible};
+  return WaitUntil(VisibilityIs, &s, ms);
+}
+
+// Chooses a main menu item by its access keys, as with the keyboard.
+void ChooseFromMainMenu(HWND clock, const char* keys) {
+  PostMessageA(clock, WM_CONTEXTMENU, (WPARAM)clock, MAKELPARAM(10, 10));
+  for (const char* k = keys; *k; k++) {
+    HWND popup = WaitForPopupMenu();
+    ASSERT_NE(nullptr, popup) << "menu for key " << *k;
+    PostMessageA(popup, WM_CHAR, *k, 0);
+    Sleep(300);
+  }
+}
+
+TEST(Placement, FarOffStoredPositionFallsBackUntilTheNextDrag) {
+  Clock clock("[WINDOW]\r\nPOSX=-500\r\nPOSY=100\r\n");
+  ASSERT_TRUE(clock.Start());
+  RECT r = WindowRect(clock.Window()), work = WorkArea();
+  EXPECT_EQ(work.right / 2 - 100, r.left);
+  EXPECT_EQ(100, r.top);
+  // Nothing is written back at start.
+  EXPECT_EQ("-500", clock.folder.IniValue("WINDOW", "POSX"));
+}
+
+TEST(Placement, MoveWhileShownDragWritesThePosition) {
+  Clock clock("[WINDOW]\r\nFVMOVE=1\r\nPOSX=100\r\nPOSY=120\r\n");
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+  SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 130));
+  EXPECT_EQ(150, WindowRect(w).left);
+  EXPECT_EQ(150, WindowRect(w).top);
+  SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+  EXPECT_EQ("150", clock.folder.IniValue("WINDOW", "POSX"));
+  EXPECT_EQ("150", clock.folder.IniValue("WINDOW", "POSY"));
+}
+
+// Presses at a point of the clock, drags the pointer by (dx, dy) in steps
+// and releases, with real mouse input.
+void DragWithMouse(int x, int y, int dx, int dy) {
+  MouseTo(x, y);
+  Sleep(200);
+  MouseLeftButton(true);
+  Sleep(200);
+  for (int i = 1; i <= 5; i++) {
+    MouseTo(x + dx * i / 5, y + dy * i / 5);
+    Sleep(100);
+  }
+  MouseLeftButton(false);
+  Sleep(500);
+}
+
+TEST(Placement, SystemMoveDragWritesThePosition) {
+  Clock clock("[WINDOW]\r\nPOSX=200\r\nPOSY=150\r\n");
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  DragWithMouse(300, 250, 120, 60);
+  clock.Settle();
+  RECT r = WindowRect(w);
+  EXPECT_EQ(320, r.left);
+  EXPECT_EQ(210, r.top);
+  EXPECT_EQ("320", clock.folder.IniValue("WINDOW", "POSX"));
+  EXPECT_EQ("210", clock.folder.IniValue("WINDOW", "POSY"));
+}
+
+TEST(Placement, LockedClockStaysInBothDragStyles) {
+  for (int fvMove = 0; fvMove < 2; fvMove++) {
+    SCOPED_TRACE(fvMove ? "move while shown" : "system move");
+    Clock clock("[WINDOW]\r\nPOSLOCK=1\r\nPOSX=200\r\nPOSY=150\r\nFVMOVE=" +
+                std::to_string(fvMove) + "\r\n");
+    ASSERT_TRUE(clock.Start());
+    DragWithMouse(300, 250, 120, 60);
+    clock.Settle();
+    EXPECT_EQ(200, WindowRect(clock.Window()).left);
+    EXPECT_EQ(150, WindowRect(clock.Window()).top);
+    EXPECT_EQ("200", clock.folder.IniValue("WINDOW", "POSX"));
+  }
+}
+
+TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
+  Clock clock;
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  ChooseFromMainMenu(w, "vt");
+  clock.Settle();
+  EXPECT_TRUE(Topmost(w));
+  EXPECT_EQ("1", clock.folder.IniValue("WINDOW", "TOP"));
+  // The mode survives a restart.
+  clock.process.Close();
+  ASSERT_TRUE(clock.Start());
+  w = clock.Window();
+  EXPECT_TRUE(Topmost(w));
+  ChooseFromMainMenu(w, "vt");
+  clock.Settle();
+  EXPECT_FALSE(Topmost(w));
+  EXPECT_EQ("0", clock.folder.IniValue("WINDOW", "TOP"));
+  // The next start agrees.
+  clock.process.Close();
+  ASSERT_TRUE(clock.Start());
+  EXPECT_FALSE(Topmost(clock.Window()));
+}
+
+TEST(Placement, AvoidanceHidesNearTheCentreAndShowsAfterThePointerLeaves) {
+  Clock clock("[WINDOW]\r\nWNDHIDE=1\r\nPOSX=300\r\nPOSY=200\r\n");
+  SetCursorPos(20, 20);  // an earlier test may have left the pointer over the clock
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  // Over a corner of the window but outside the circle: stays.
+  SetCursorPos(300 + 30, 200 + 30);
+  SendMessageA(w, WM_SETCURSOR, (WPARAM)w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_TRUE(IsWindowVisible(w));
+  SetCursorPos(400 + 20, 300 - 10);
+  SendMessageA(w, WM_SETCURSOR, (WPARAM)w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_FALSE(IsWindowVisible(w));
+  // Still near for longer than the re-show delay: stays hidden.
+  Sleep(1800);
+  EXPECT_FALSE(IsWindowVisible(w));
+  SetCursorPos(20, 20);
+  EXPECT_TRUE(WaitVisible(w, true, 5000));
+}
+
+TEST(Tray, IconComesAndGoesAndALeftClickShowsTheClock) {
+  Clock clock;
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  // Not resident: Escape leaves the clock shown.
+  SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(IsWindowVisible(w));
+  clock.Command(40048);
+  EXPECT_TRUE(TrayIconShown(w, 0));
+  EXPECT_EQ("1", clock.folder.IniValue("EXT", "TRAY"));
+  SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindowVisible(w));
+  SendMessageA(w, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(w));
+  clock.Command(40047);
+  EXPECT_FALSE(IsWindowVisible(w));
+  clock.Command(40050);
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_FALSE(TrayIconShown(w, 0));
+  EXPECT_EQ("0", clock.folder.IniValue("EXT", "TRAY"));
+}
+
+TEST(Tray, ResidentAtStartAndGoneAfterClose) {
+  Clock clock("[EXT]\r\nTRAY=1\r\n");
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_TRUE(TrayIconShown(w, 0));
+  clock.process.Close();
+  EXPECT_FALSE(TrayIconShown(w, 0));
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// Skin files, change decisions, wallpaper style values and the preview
+// geometry, without the platform.
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "face/skin_image.h"
+#include "skins/bmp_view.h"
+#include "skins/change_rules.h"
+#include "skins/preview_geometry.h"
+#include "skins/skin_format.h"
+#include "skins/wallpaper_style.h"
+
+namespace {
+
+typedef std::vector<unsigned char> Bytes;
+
+struct Sequence {
+  std::vector<int> values;
+  size_t next;
+};
+int NextOf(void* context) {
+  Sequence* s = (Sequence*)context;
+  return s->values[s->next++ % s->values.size()];
+}
+
+TEST(ChangePositions, EveryModeAndEdge) {
+  Sequence counting = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0};
+  struct Case {
+    int mode, count, current, expect;
+  } cases[] = {
+      {PICK_NEXT, 3, 2, 0},     {PICK_PREVIOUS, 3, 0, 2}, {PICK_NEXT, 3, -1, 0},
+      {PICK_PREVIOUS, 3, -1, 2}, {PICK_FIRST, 3, 1, 0},   {PICK_LAST, 3, 0, 2},
+      // An index left from a fuller folder: next starts over, previous
+      // asks for a position the search will not reach.
+      {PICK_NEXT, 3, 7, 0},     {PICK_PREVIOUS, 3, 7, 6},
+      // Nothing to pick, or nothing else to pick at random.
+      {PICK_NEXT, 0, 0, -1},    {PICK_RANDOM, 1, -1, -1}, {99, 3, 0, -1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expect, PickPosition(c.mode, c.count, c.current, NextOf, &counting))
+        << c.mode << " " << c.count << " " << c.current;
+  Sequence mostlyEven = {{0, 2, 4, 7, 8}, 0};
+  for (int i = 0; i < 10; i++) EXPECT_EQ(1, PickPosition(PICK_RANDOM, 2, 0, NextOf, &mostlyEven));
+}
+
+TEST(ChangePositions, JoinedPathsFitOrLeaveNothing) {
+  char out[260];
+  std::string folder(200, 'f');
+  EXPECT_EQ(1, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(58, 'n').c_str()));
+  EXPECT_EQ(259u, strlen(out));
+  EXPECT_EQ(0, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(59, 'n').c_str()));
+  EXPECT_STREQ("", out);
+}
+
+TEST(WallpaperStyle, RegistryTextsAndIndexes) {
+  EXPECT_EQ(0, ParseStyleNumber(""));
+  EXPECT_EQ(10, ParseStyleNumber("10x"));
+  EXPECT_EQ(123, ParseStyleNumber("12345"));
+  EXPECT_EQ(STYLE_TILE, StyleIndexFromValues(1, 2));
+  EXPECT_EQ(6, StyleIndexFromValues(0, 6));
+  for (int index = 0; index < 3; index++) {
+    int tile = -1, style = -1;
+    StyleValuesForIndex(index, &tile, &style);
+    EXPECT_EQ(index, StyleIndexFromValues(tile, style));
+    EXPECT_EQ(index == STYLE_STRETCH ? 2 : 0, style);
+  }
+}
+
+TEST(PreviewGeometry, ScreenExamplesAndOddSizes) {
+  struct Case {
+    int bw, bh, screenW, screenH, style;
+    PreviewPlan expect;
+  } cases[] = {
+      {800, 600, 1024, 768, STYLE_CENTER, {0, 0, 800, 600, 16, 12, 160, 120}},
+      {800, 600, 1024, 768, STYLE_TILE, {0, 0, 800, 600, 16, 12, 160, 120}},
+      {800, 600, 1024, 768, STYLE_STRETCH, {0, 0, 800, 600, 0, 0, 192, 144}},
+      {1280, 1024, 1024, 768, STYLE_CENTER, {128, 128, 1024, 768, 0, 0, 192, 144}},
+      // Narrower than one preview pixel: still a one-pixel tile.
+      {3, 2, 1024, 768, STYLE_TILE, {0, 0, 3, 2, 96, 72, 1, 1}},
+      // The rounded-down scale asks for 1024 columns of 1000: clipped.
+      {1000, 760, 1024, 768, STYLE_CENTER, {0, 0, 1000, 760, 2, 1, 187, 142}},
+  };
+  for (const Case& c : cases) {
+    PreviewPlan p;
+    PlanPreview(c.bw, c.bh, c.screenW, c.screenH, c.style, &p);
+    EXPECT_EQ(0, memcmp(&c.expect, &p, sizeof p)) << c.bw << "x" << c.bh << " style " << c.style;
+  }
+  // A screen smaller than the preview.
+  for (int style = 0; style < 3; style++) {
+    PreviewPlan p;
+    PlanPreview(150, 90, 100, 60, style, &p);
+    EXPECT_LE(p.xs + p.sw, 150);
+    EXPECT_LE(p.ys + p.sh, 90);
+    EXPECT_LE(p.dx + p.dw, PREVIEW_WIDTH);
+    EXPECT_LE(p.dy + p.dh, PREVIEW_HEIGHT);
+  }
+}
+
+// A bitmap file: 24-bit ones with red x and blue y at (x, y) from the top, paletted ones with a grey ramp and zero pixels.
+Bytes MakeBmp(int w, int h, int bits) {
+  size_t stride = BmpRowBytes(w, bits), table = bits < 16 ? 4u << bits : 0;
+  Bytes b(54 + table + stride * h, 0);
+  auto put32 = [&](size_t at, uint32_t v) { memcpy(&b[at], &v, 4); };
+  b[0] = 'B', b[1] = 'M';
+  put32(2, (uint32_t)b.size());
+  put32(10, (uint32_t)(54 + table));
+  put32(14, 40);
+  put32(18, w);
+  put32(22, h);
+  b[26] = 1, b[28] = (unsigned char)bits;
+  for (size_t i = 0; i < table / 4; i++) put32(54 + 4 * i, (uint32_t)(i * 0x010101));
+  for (int y = 0; y < h && bits == 24; y++)
+    for (int x = 0; x < w; x++) {
+      unsigned char* p = &b[54 + stride * (h - 1 - y) + 3 * x];
+      p[0] = (unsigned char)y, p[2] = (unsigned char)x;
+    }
+  return b;
+}
+
+TEST(BmpView, ReadsPixelsAndRefusesWhatCannotBeDrawnSafely) {
+  Bytes bmp = MakeBmp(5, 3, 24);
+  BmpView v;
+  ASSERT_EQ(1, ParseBmpFile(bmp.data(), bmp.size(), &v));
+  EXPECT_EQ(0x040002u, BmpPixelRgb(&v, 4, 2));
+  EXPECT_EQ(16u * 3, v.pixelSize);
+  EXPECT_EQ(0, ParseBmpFile(bmp.data(), bmp.size() - 1, &v));  // a row cut short
+  struct Patch {
+    size_t at;
+    unsigned char value;
+  } refused[] = {{30, 1} /* compressed */, {25, 0x80} /* top-down */, {13, 0x7F} /* far pixels */};
+  for (const Patch& p : refused) {
+    Bytes bad = bmp;
+    bad[p.at] = p.value;
+    EXPECT_EQ(0, ParseBmpFile(bad.data(), bad.size(), &v)) << p.at;
+  }
+  // A 108-byte header: the colour table comes after it, the copy says 40.
+  Bytes v4 = MakeBmp(9, 2, 4);
+  v4[54 + 64] = 0x3C;  // bottom row: colours 3 and 12
+  v4.insert(v4.begin() + 54, 68, 0);
+  v4[14] = 108, v4[10] += 68;
+  ASSERT_EQ(1, ParseBmpFile(v4.data(), v4.size(), &v));
+  EXPECT_EQ(40, v.info[0]);
+  EXPECT_EQ(0x0C0C0Cu, BmpPixelRgb(&v, 1, 1));
+}
+
+SkinRow RowOf(const Bytes& textBlock, const char* name = "clock.qkb") {
+  Bytes bmp = MakeBmp(4, 4, 24), skin;
+  BmpView v;
+  ParseBmpFile(bmp.data(), bmp.size(), &v);
+  BuildSkinFile(&v, "", "", &skin);
+  skin.resize(skin.size() - 2);
+  skin.insert(skin.end(), textBlock.begin(), textBlock.end());
+  SkinRow row;
+  SetSkinRowDefaults(&row, name);
+  ParseSkinTextsOfFile(skin.data(), skin.size(), &row);
+  return row;
+}
+
+TEST(SkinTexts, DefaultsExactTextsAndCutShortFiles) {
+  struct Case {
+    Bytes block;
+    const char *title, *author;
+  } cases[] = {
+      {{0, 0}, "clock.qkb", "不明"},
+      {{3, 'a', 'b', 'c', 2, 'x', 'y'}, "abc", "xy"},
+      {{0, 2, 'x', 'y'}, "clock.qkb", "xy"},
+      {{3, 'a', 0, 'c', 1, 'z'}, "a", "z"},  // a zero byte ends a text
+      {{5, 'a', 'b'}, "clock.qkb", "不明"},
+      {{2, 'a', 'b', 4, 'x'}, "ab", "不明"},
+      {{}, "clock.qkb", "不明"},
+  };
+  for (const Case& c : cases) {
+    SkinRow row = RowOf(c.block);
+    EXPECT_STREQ(c.title, row.title);
+    EXPECT_STREQ(c.author, row.author);
+    EXPECT_STREQ("clock.qkb", row.fileName);
+  }
+}
+
+TEST(SkinTexts, LongTextsAreCutToTheRowAtACharacterBoundary) {
+  Bytes block = {255};
+  for (int i = 0; i < 255; i++) block.push_back(i % 2 ? 0x5C : 0x95);  // 表 is 0x95 0x5C
+  block.push_back(200);
+  block.insert(block.end(), 200, 'a');
+  SkinRow row = RowOf(block);
+  EXPECT_EQ(126u, strlen(row.title));  // 127 would split a character
+  EXPECT_EQ(31u, strlen(row.author));
+  SetSkinRowDefaults(&row, std::string(300, 'n').c_str());
+  EXPECT_EQ(259u, strlen(row.fileName));
+}
+
+TEST(SkinImage, BuiltSkinIsOneTheFaceLoaderTakes) {
+  Bytes bmp = MakeBmp(200, 200, 8), skin;
+  BmpView v;
+  ASSERT_EQ(1, ParseBmpFile(bmp.data(), bmp.size(), &v));
+  ASSERT_EQ(1, BuildSkinFile(&v, "時計", "作者", &skin));
+  SkinImage image;
+  ASSERT_EQ(SKIN_OK, ParseSkinImage(skin.data(), skin.size(), &image));
+  EXPECT_EQ(SKIN_TABLE_OFFSET + 1024u, image.bitsOffset);  // after the full table
+  EXPECT_EQ(0, memcmp(&skin[image.bitsOffset], v.pixels, v.pixelSize));
+  SkinRow row;
+  FILE* f = tmpfile();
+  ASSERT_NE(nullptr, f);
+  fwrite(skin.data(), 1, skin.size(), f);
+  ReadSkinTexts(f, &row);
+  fclose(f);
+  EXPECT_STREQ("時計", row.title);
+  EXPECT_STREQ("作者", row.author);
+  EXPECT_EQ(0, BuildSkinFile(&v, std::string(256, 't').c_str(), "", &skin));
+}
+
+}  // namespace

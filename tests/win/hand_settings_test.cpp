@@ -1,0 +1,149 @@
+// The hand settings: what the menu commands store, what a restart reads
+// back, the menu marks, and the colour dialog.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/globals.h"
+#include "app/menus.h"
+#include "app_harness.h"
+
+namespace {
+
+void Command(const InProcessClock& clock, WORD id) {
+  SendMessageA(clock.Window(), WM_COMMAND, id, 0);
+}
+
+// What a restart reads: a second record loaded from the same file.
+ClockHands ReloadedHands() {
+  ClockHands fresh = {};
+  HDC dc = CreateCompatibleDC(NULL);
+  fresh.InitHands(theApp.hwnd, dc, &theApp);
+  fresh.ReleaseHands();
+  DeleteDC(dc);
+  return fresh;
+}
+
+int PenWidth(HPEN pen) {
+  LOGPEN logical;
+  GetObjectA(pen, sizeof logical, &logical);
+  return logical.lopnWidth.x;
+}
+
+TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  ClockHands& h = theClock.hands;
+  EXPECT_EQ(1, h.design);
+  EXPECT_EQ(0u, h.hourColor | h.minuteColor | h.secondColor);
+  EXPECT_EQ(0xFFFFFFu, h.hourFill & h.minuteFill & h.secondFill);
+  EXPECT_EQ(0, h.boldLines | h.hollowHands | h.autoHide | h.infoMode);
+  EXPECT_EQ(1, PenWidth(h.hourPen));
+  EXPECT_EQ("1", folder.IniValue("OBJECT", "DESIGN"));
+
+  for (WORD id : {40008, 40024, 40041, 40016, 40030}) Command(clock, id);
+  const char* keys[] = {"DESIGN", "BOOLD", "NULLBRS", "NDHIDE", "DIGINFO"};
+  const char* stored[] = {"4", "1", "1", "1", "4"};
+  for (int i = 0; i < 5; i++) EXPECT_EQ(stored[i], folder.IniValue("OBJECT", keys[i])) << keys[i];
+  ClockHands again = ReloadedHands();
+  EXPECT_EQ(4, again.design);
+  EXPECT_EQ(72, again.secondLength);
+  EXPECT_EQ(1, again.boldLines & again.hollowHands & again.autoHide);
+  EXPECT_EQ(4, again.infoMode);
+  EXPECT_EQ(2, PenWidth(h.secondPen));
+
+  // The reset: black on white, not hollow; design, bold and the rest stay.
+  h.hourColor = h.secondFill = 255;
+  Command(clock, 40011);
+  Command(clock, 40040);
+  for (const char* key : {"HCOL", "MCOL", "SCOL"}) EXPECT_EQ("0", folder.IniValue("OBJECT", key));
+  for (const char* key : {"HCOLB", "MCOLB", "SCOLB"})
+    EXPECT_EQ("16777215", folder.IniValue("OBJECT", key));
+  EXPECT_EQ("0", folder.IniValue("OBJECT", "NULLBRS"));
+  EXPECT_EQ("1", folder.IniValue("OBJECT", "BOOLD"));
+  EXPECT_EQ(7, ReloadedHands().design);
+  EXPECT_EQ(-1, h.GetHandOption(4));
+}
+
+bool Marked(HMENU menu, UINT id, UINT flag) { return GetMenuState(menu, id, MF_BYCOMMAND) & flag; }
+
+TEST(HandSettings, MenuMarksFollowTheSettings) {
+  TempDataFolder folder;
+  folder.WriteIni("[OBJECT]\r\nDESIGN=5\r\nNULLBRS=1\r\nBOOLD=1\r\nNDHIDE=1\r\nDIGINFO=3\r\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  HMENU menu = GetSubMenu(root, 0);
+  theClock.hands.UpdateHandMenuChecks(menu);
+  for (UINT id : {40016, 40024, 40041, 40029, 40009}) EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
+  for (UINT id : {40026, 40005, 40011}) EXPECT_FALSE(Marked(menu, id, MF_CHECKED)) << id;
+  EXPECT_TRUE(Marked(menu, 40041, MF_GRAYED));  // balloons always fill
+  DestroyMenu(root);
+}
+
+// Answers the colour dialog from another thread: notes the colour it
+// opened on, types in a red, then presses OK or Cancel.
+struct DialogAnswer {
+  bool ok;
+  std::string openedOn;
+};
+
+BOOL CALLBACK FindOwnDialog(HWND w, LPARAM found) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  char cls[32];
+  GetClassNameA(w, cls, sizeof cls);
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || strcmp(cls, "#32770")) return TRUE;
+  *(HWND*)found = w;
+  return FALSE;
+}
+
+DWORD WINAPI AnswerColourDialog(void* param) {
+  DialogAnswer* answer = (DialogAnswer*)param;
+  HWND dialog = NULL;
+  for (int i = 0; i < 100 && !dialog; i++) {
+    Sleep(100);
+    EnumWindows(FindOwnDialog, (LPARAM)&dialog);
+  }
+  if (!dialog) return 0;
+  Sleep(300);
+  for (int field = 706; field <= 708; field++) {  // red, green, blue
+    char text[16] = "";
+    GetDlgItemTextA(dialog, field, text, sizeof text);
+    answer->openedOn += text + std::string(field < 708 ? "," : "");
+  }
+  SetDlgItemTextA(dialog, 706, "200");
+  Sleep(200);
+  PostMessageA(dialog, WM_COMMAND, answer->ok ? IDOK : IDCANCEL, 0);
+  return 0;
+}
+
+void ChooseWithAnswer(int slot, DialogAnswer* answer) {
+  HANDLE thread = CreateThread(NULL, 0, AnswerColourDialog, answer, 0, NULL);
+  theClock.hands.ChooseHandColor(slot);
+  WaitForSingleObject(thread, 15000);
+  CloseHandle(thread);
+}
+
+TEST(HandSettings, ColourDialogOpensOnBlackAndCancelChangesNothing) {
+  TempDataFolder folder;
+  folder.WriteIni("[OBJECT]\r\nHCOL=65280\r\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  DialogAnswer cancel = {false, ""};
+  ChooseWithAnswer(SLOT_HOUR_OUTLINE, &cancel);
+  EXPECT_EQ("0,0,0", cancel.openedOn);
+  EXPECT_EQ(0xFF00u, theClock.hands.hourColor);
+  EXPECT_EQ("65280", folder.IniValue("OBJECT", "HCOL"));
+
+  DialogAnswer ok = {true, ""};
+  ChooseWithAnswer(SLOT_MINUTE_FILL, &ok);
+  EXPECT_EQ("0,0,0", ok.openedOn);
+  EXPECT_EQ("200", folder.IniValue("OBJECT", "MCOLB"));
+  LOGBRUSH brush;
+  GetObjectA(theClock.hands.minuteBrush, sizeof brush, &brush);
+  EXPECT_EQ(RGB(200, 0, 0), brush.lbColor);
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The hands and the information line as drawn into the back buffer.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app_harness.h"
+#include "face_frames.h"
+
+namespace {
+
+const COLORREF RED = RGB(255, 0, 0), GREEN = RGB(0, 255, 0), BLUE = RGB(0, 0, 255),
+               YELLOW = RGB(255, 255, 0), CYAN = RGB(0, 255, 255), ORANGE = RGB(255, 128, 0),
+               WHITE = RGB(255, 255, 255), BLACK = RGB(0, 0, 0);
+
+// Hour red on green, minute blue on yellow, second cyan on orange.
+std::string ColouredHands(const char* more = "") {
+  return std::string("[OBJECT]\r\nHCOL=255\r\nHCOLB=65280\r\nMCOL=16711680\r\nMCOLB=65535\r\n"
+                     "SCOL=16776960\r\nSCOLB=33023\r\n") + more;
+}
+
+void Command(const InProcessClock& clock, WORD id) {
+  SendMessageA(clock.Window(), WM_COMMAND, id, 0);
+}
+
+TEST(Hands, ColoursOutlinesAndBoldLinesOnACleanFaceEachSecond) {
+  TempDataFolder folder;
+  folder.WriteIni(ColouredHands());
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  clock.TickAt(9, 30, 10);
+  clock.TickAt(3, 0, 40);
+  BackBuffer thin;
+  // Hour bar to three, minute bar to twelve, second line to eight.
+  EXPECT_EQ(GREEN, thin.At(130, 100));
+  EXPECT_EQ(YELLOW, thin.At(100, 60));
+  EXPECT_EQ(2, thin.Count(RED, 130, 90, 131, 110));
+  EXPECT_EQ(2, thin.Count(BLUE, 90, 60, 110, 61));
+  int thinSecond = thin.Count(CYAN, 40, 101, 96, 140);
+  EXPECT_GT(thinSecond, 40);
+  EXPECT_EQ(0, thin.Count(ORANGE, 0, 0, 200, 200));  // a line has no fill
+  // Nothing is left of the minute hand of 9:30:10, below the pivot.
+  EXPECT_EQ(0, thin.ChangedPixels(95, 115, 106, 170));
+
+  Command(clock, 40024);
+  clock.TickAt(3, 0, 41);
+  clock.TickAt(3, 0, 40);
+  BackBuffer bold;
+  EXPECT_EQ(4, bold.Count(RED, 130, 90, 131, 110));
+  EXPECT_EQ(4, bold.Count(BLUE, 90, 60, 110, 61));
+  EXPECT_GE(bold.Count(CYAN, 40, 101, 96, 140) * 10, thinSecond * 18);
+}
+
+TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch) {
+  TempDataFolder folder;
+  folder.WriteIni(ColouredHands("NULLBRS=1\r\n"));
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  clock.TickAt(3, 0, 40);
+  BackBuffer hollow;
+  EXPECT_EQ(0, hollow.Count(GREEN, 0, 0, 200, 200) + hollow.Count(YELLOW, 0, 0, 200, 200));
+  EXPECT_EQ(RED, hollow.At(130, 96));
+  EXPECT_EQ(BLUE, hollow.At(97, 60));
+
+  Command(clock, 40009);
+  clock.TickAt(3, 0, 41);
+  BackBuffer balloons;
+  // Hour balloon at three, labelled in black; minute at twelve; second at eight.
+  EXPECT_EQ(GREEN, balloons.At(172, 100));
+  EXPECT_EQ(RED, balloons.At(158, 88));
+  EXPECT_GT(balloons.Count(BLACK, 151, 93, 165, 107), 10);
+  EXPECT_GT(balloons.Count(YELLOW, 88, 24, 112, 56), 100);
+  EXPECT_GT(balloons.Count(ORANGE, 38, 117, 62, 141), 100);
+
+  theApp.nonSec = 1;
+  for (WORD design = 40005; design <= 40009; design++) {
+    Command(clock, design);
+    clock.TickAt(3, 0, 50 + design - 40005);
+    BackBuffer f;
+    EXPECT_EQ(0, f.Count(CYAN, 0, 0, 200, 200) + f.Count(ORANGE, 0, 0, 200, 200)) << design;
+    EXPECT_GT(f.Count(RED, 0, 0, 200, 200), 20) << design;
+  }
+}
+
+TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
+  TempDataFolder folder;
+  folder.WriteIni(ColouredHands("DESIGN=7\r\n"));
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  EXPECT_EQ(nullptr, theClock.hands.hourPen);
+  clock.TickAt(3, 0, 40);
+  EXPECT_EQ(0, BackBuffer().ChangedPixels());
+  for (int design : {6, 42}) {
+    theClock.hands.SetDesign(design);
+    clock.TickAt(3, 0, (WORD)(design % 60));
+    EXPECT_EQ(0, BackBuffer().ChangedPixels()) << design;
+  }
+  Command(clock, 40011);
+  clock.TickAt(3, 0, 43);
+  EXPECT_EQ(40, theClock.hands.hourLength);  // "none" keeps the last lengths
+  Command(clock, 40005);
+  clock.TickAt(3, 0, 44);
+  EXPECT_GT(BackBuffer().ChangedPixels(), 500);
+}
+
+int RedrawsUntilHidden(InProcessClock* clock, WORD* second) {
+  for (int redraw = 1; redraw <= 20; redraw++) {
+    clock->TickAt(3, 0, ++*second % 60);
+    if (!theClock.hands.GetHandOption(3)) return redraw;
+  }
+  return 0;
+}
+
+TEST(Hands, AutoHideHidesOnTheTenthRedrawAndTheCursorBringsThemBack) {
+  TempDataFolder folder;
+  folder.WriteIni("[OBJECT]\r\nNDHIDE=1\r\nDIGINFO=2\r\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  WORD second = 0;
+  theClock.hands.RevealHands();
+  theClock.RedrawClock(&clockTime);  // the reveal's own redraw is the first
+  EXPECT_EQ(9, RedrawsUntilHidden(&clock, &second));
+  BackBuffer hidden;  // only the information line is left
+  EXPECT_EQ(hidden.ChangedPixels(), hidden.ChangedPixels(65, 145, 136, 164));
+  EXPECT_GT(hidden.ChangedPixels(), 200);
+
+  SendMessageA(clock.Window(), WM_SETCURSOR, (WPARAM)clock.Window(),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(1, theClock.hands.GetHandOption(3));
+  EXPECT_GT(BackBuffer().Count(WHITE, 100, 0, 200, 100), 100);  // redrawn at once
+  EXPECT_EQ(9, RedrawsUntilHidden(&clock, &second));
+
+  // While a settings dialog is open the hands stay and the count waits.
+  theClock.hands.RevealHands();
+  theApp.openDialog = 1;
+  EXPECT_EQ(0, RedrawsUntilHidden(&clock, &second));
+  EXPECT_EQ(10, theClock.hands.autoHideCount);
+  theApp.openDialog = 0;
+}
+
+TEST(InfoLine, AWhiteBoxWithBlackTextUnderTheHandsWhateverTheirColours) {
+  TempDataFolder folder;
+  folder.WriteIni(ColouredHands("DESIGN=7\r\nBOOLD=1\r\n"));
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  clock.TickAt(6, 30, 1);
+  EXPECT_EQ(0, BackBuffer().ChangedPixels());  // no line: the face shows through
+  for (int mode = 1; mode <= 6; mode++) {
+    theClock.hands.ToggleHandOption(2, mode);
+    clock.TickAt(6, 30, (WORD)(1 + mode));
+    BackBuffer f;
+    // Inside the outline, clear of the rounded corners.
+    int white = f.Count(WHITE, 68, 147, 132, 161), black = f.Count(BLACK, 68, 147, 132, 161);
+    EXPECT_GT(white, 600) << mode;
+    EXPECT_EQ(mode <= 5, black > 20) << mode;  // no text outside the table
+    EXPECT_EQ(0, f.Count(RED, 60, 140, 140, 170)) << mode;
+    EXPECT_EQ(BLACK, f.At(65, 154)) << mode;
+  }
+  // The time changes only in its last digit; the hands pass over the box.
+  Command(clock, 40028);
+  Command(clock, 40005);
+  clock.TickAt(6, 30, 10);
+  BackBuffer a;
+  clock.TickAt(6, 30, 11);
+  BackBuffer b;
+  EXPECT_GT(b.DifferentFrom(a, 114, 146, 134, 162), 5);
+  EXPECT_EQ(0, b.DifferentFrom(a, 66, 146, 114, 162));
+  EXPECT_GT(a.Count(GREEN, 66, 146, 134, 162) + a.Count(YELLOW, 66, 146, 134, 162), 20);
+  EXPECT_EQ("2", folder.IniValue("OBJECT", "DIGINFO"));
+}
+
+TEST(InfoLine, ProcessorAndMemoryFiguresAreReal) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  ClockHands& hands = theClock.hands;
+  hands.GetCpuUsage();
+  DWORD start = GetTickCount();
+  volatile unsigned spin = 0;
+  while (GetTickCount() - start < 500) spin = spin + 1;
+  int busy = hands.GetCpuUsage();
+  EXPECT_GT(busy, 5);
+  EXPECT_LE(busy, 100);
+  long long total = hands.GetMemoryValue(1), available = hands.GetMemoryValue(2);
+  EXPECT_GT(available, 0);
+  EXPECT_LE(available, total);
+  EXPECT_LE(hands.GetMemoryValue(3), 100);
+  EXPECT_EQ(-1, hands.GetMemoryValue(4));
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+// The mail check against scripted POP3 servers on loopback, inside the
+// test process: report rows, the sum rule, time-outs and the timed check.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app_harness.h"
+#include "mail/mail_check.h"
+#include "pop3_server.h"
+
+namespace {
+
+const char kNotice[] = "メールが届いています…";
+
+std::string Account(const char* name, const std::string& server) {
+  return AccountFileLine(name, server, "taro", "pw");
+}
+
+typedef std::vector<std::vector<std::string>> Rows;
+
+// Waits for the notice, reads its rows, closes it.
+Rows TakeNotice(DWORD ms) {
+  HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, ms);
+  if (!notice) return Rows();
+  Rows rows = ListViewRows(GetDlgItem(notice, 1000), 2);
+  PostMessageA(notice, WM_COMMAND, IDOK, 0);
+  PumpUntil(WindowGone, notice, 10000);
+  return rows;
+}
+
+struct MailFixture {
+  TempDataFolder folder;
+  void Prepare(const std::string& accounts, const char* ini = "[MAIL]\r\nCHECK_LAN=1\r\n") {
+    folder.WriteIni(ini);
+    folder.WriteDataFile("ZENTICK.mld", accounts);
+  }
+};
+
+std::vector<Pop3Step> Refusing(int okSteps, const char* refusal) {
+  std::vector<Pop3Step> steps = ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "");
+  steps.resize(okSteps * 2 + 1);
+  steps.back() = {Pop3Step::SEND, refusal, 0};
+  return steps;
+}
+
+TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
+  ScriptedPop3Server three(ScriptedPop3Server::Dialogue("+OK ready\r\n", "+OK\r\n", "+OK\r\n",
+                                                        "+OK 3 500\r\n"));
+  ScriptedPop3Server middle(ScriptedPop3Server::Dialogue("hello +OK there\r\n", "+OK\r\n",
+                                                         "+OK\r\n", "+OK 0 0\r\n"));
+  ScriptedPop3Server noGreeting({{Pop3Step::SEND, "-ERR go away\r\n", 0}});
+  ScriptedPop3Server badUser(Refusing(1, "-ERR who\r\n"));
+  ScriptedPop3Server badPass(Refusing(2, "-ERR wrong\r\n"));
+  ScriptedPop3Server badStat(Refusing(3, "-ERR locked\r\n"));
+  // The STAT reply comes in two pieces: the count alone makes the row.
+  std::vector<Pop3Step> split = ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 2");
+  split.insert(split.begin() + 7, {{Pop3Step::PAUSE, "", 500}, {Pop3Step::SEND, " 2048\r\n", 0}});
+  ScriptedPop3Server splitStat(split);
+  std::string closed = ClosedLoopbackAddress();
+
+  MailFixture m;
+  m.Prepare(Account("自宅", three.Address()) + Account("middle", middle.Address()) +
+            Account("greet", noGreeting.Address()) + Account("user", badUser.Address()) +
+            Account("pass", badPass.Address()) + Account("stat", badStat.Address()) +
+            Account("split", splitStat.Address()) + Account("closed", closed) +
+            Account("nohost", "no such host"));
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+  Rows rows = TakeNotice(60000);
+  Rows expected = {{"自宅", "3通（1KB）"},
+                   {"middle", "なし"},
+                   {"greet", noGreeting.Address() + "に接続失敗"},
+                   {"user", "認証エラー"},
+                   {"pass", "認証エラー"},
+                   {"stat", "不明な失敗"},
+                   {"split", "2通（1KB）"},
+                   {"closed", "サーバーソケットに接続失敗"},
+                   {"nohost", "no such hostが見つかりません"}};
+  EXPECT_EQ(expected, rows);
+  EXPECT_EQ("USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", three.Received());
+  EXPECT_EQ("USER taro\r\n", badUser.Received());
+  EXPECT_EQ(0, theApp.mailMinutes);
+}
+
+bool BothChecked(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 2; }
+
+TEST(MailCheck, EmptyMailboxesShowNothingAndNoLanChecksNothing) {
+  ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
+                                                        "+OK 0 0\r\n"));
+  MailFixture m;
+  m.Prepare(Account("a", empty.Address()) + "\n" + Account("b", empty.Address()));
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  StartMailCheck(&theApp);
+  ASSERT_TRUE(PumpUntil(BothChecked, &empty, 30000));  // the blank line is skipped
+  EXPECT_EQ(NULL, WaitForCaption(GetCurrentProcessId(), kNotice, 1500));
+
+  // Without a LAN or a dial-up connection only the count is reset.
+  theApp.WriteSettingInt("MAIL", "CHECK_LAN", 0);
+  theApp.mailMinutes = 7;
+  SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+  EXPECT_EQ(0, theApp.mailMinutes);
+  PumpFor(1500);
+  EXPECT_EQ(2, empty.Finished());
+}
+
+TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
+  ScriptedPop3Server silent({{Pop3Step::HOLD, "", 0}});
+  // Greets, then answers USER with a single byte and nothing more.
+  ScriptedPop3Server trickle({{Pop3Step::SEND, "+OK\r\n", 0}, {Pop3Step::READ_LINE, "", 0},
+                              {Pop3Step::SEND, "+", 0}, {Pop3Step::HOLD, "", 0}});
+  MailFixture m;
+  m.Prepare(Account("silent", silent.Address()) + Account("trickle", trickle.Address()));
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  StartMailCheck(&theApp);
+  // The check waits on its own thread: the tick still runs here.
+  clock.TickAt(12, 1, 0);
+  EXPECT_EQ(1, theApp.mailMinutes);
+  Rows rows = TakeNotice(MAIL_CONNECT_TIMEOUT_MS + 2 * MAIL_RECEIVE_TIMEOUT_MS + 20000);
+  Rows expected = {{"silent", silent.Address() + "に接続失敗"}, {"trickle", "認証エラー"}};
+  EXPECT_EQ(expected, rows);
+}
+
+TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
+  ScriptedPop3Server one(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
+                                                      "+OK 1 2048\r\n"));
+  MailFixture m;
+  m.Prepare(Account("one", one.Address()));
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  StartMailCheck(&theApp);
+  HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, 30000);
+  ASSERT_NE(nullptr, notice);
+  theApp.openDialog = DIALOG_EVENT;
+  PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
+  EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+}
+
+// The tick acts on a change of second, so each boundary needs one before it.
+void TickMinute(InProcessClock* clock, WORD minute) {
+  clock->TickAt(12, minute - 1, 59);
+  clock->TickAt(12, minute, 0);
+}
+
+bool Connected(void* server) { return !((ScriptedPop3Server*)server)->Received().empty(); }
+
+TEST(MailCheck, TimedCheckAfterTheIntervalButNotUnderTheSettingsDialog) {
+  ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
+                                                        "+OK 0 0\r\n"));
+  MailFixture m;
+  m.Prepare(Account("a", empty.Address()),
+            "[MAIL]\r\nCHECK_LAN=1\r\nALLOW_CHECK=1\r\nCHECK_TIME=2\r\n");
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  theApp.openDialog = DIALOG_MAIL;
+  for (WORD minute = 1; minute <= 4; minute++) TickMinute(&clock, minute);
+  EXPECT_EQ(4, theApp.mailMinutes);
+  PumpFor(1000);
+  EXPECT_EQ("", empty.Received());
+  theApp.openDialog = DIALOG_NONE;
+  theApp.mailMinutes = 0;
+  TickMinute(&clock, 5);
+  TickMinute(&clock, 6);
+  EXPECT_EQ(2, theApp.mailMinutes);  // not above the interval yet
+  TickMinute(&clock, 7);
+  EXPECT_EQ(0, theApp.mailMinutes);  // the check started and reset the count
+  EXPECT_TRUE(PumpUntil(Connected, &empty, 30000));
+}
+
+}  // namespace

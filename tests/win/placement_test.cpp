@@ -1,0 +1,101 @@
+// What is no drag, z-order and the bottom marker inside the running clock.
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app_harness.h"
+
+namespace {
+
+RECT WindowRect(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// No visible window lies below it.
+bool AtTheBottom(HWND w) {
+  for (HWND below = GetWindow(w, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+    if (IsWindowVisible(below)) return false;
+  return true;
+}
+
+// A plain visible window for the clock to be above or below.
+HWND OtherWindow() {
+  return CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, NULL, NULL, NULL,
+                         NULL);
+}
+
+bool Topmost(HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+TEST(Placement, ReleaseOrMoveWithoutAPressOnTheClockIsNoDrag) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  HWND w = clock.Window();
+  theApp.fvMove = 1;
+  RECT start = WindowRect(w);
+  // Button held from elsewhere, then released over the clock.
+  SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 20));
+  SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(150, 20));
+  EXPECT_EQ(start.left, WindowRect(w).left);
+  EXPECT_EQ("<absent>", folder.IniValue("WINDOW", "POSX"));
+}
+
+TEST(Placement, ZOrderModesAndTheirToggles) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  HWND w = clock.Window();
+  // In front twice: back in the ordinary band.
+  SendMessageA(w, WM_COMMAND, 40061, 0);
+  EXPECT_TRUE(Topmost(w));
+  EXPECT_EQ("1", folder.IniValue("WINDOW", "TOP"));
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
+  SendMessageA(w, WM_COMMAND, 40061, 0);
+  EXPECT_FALSE(Topmost(w));
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
+  EXPECT_EQ(0, theApp.top);
+  // Behind while in front: leaves the topmost band for the bottom.
+  HWND other = OtherWindow();
+  SendMessageA(w, WM_COMMAND, 40061, 0);
+  ASSERT_FALSE(AtTheBottom(w));
+  SendMessageA(w, WM_COMMAND, 40062, 0);
+  EXPECT_FALSE(Topmost(w));
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
+  EXPECT_EQ("1", folder.IniValue("WINDOW", "BOTTOM"));
+  EXPECT_TRUE(AtTheBottom(w));
+  // Behind again only clears the mode.
+  SendMessageA(w, WM_COMMAND, 40062, 0);
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
+  EXPECT_EQ(0, theApp.bottom);
+  // Normal while in front takes it out of the band at once.
+  SendMessageA(w, WM_COMMAND, 40061, 0);
+  SendMessageA(w, WM_COMMAND, 40060, 0);
+  EXPECT_FALSE(Topmost(w));
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
+  EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
+  DestroyWindow(other);
+}
+
+TEST(Placement, BottomMarkerOnlyWhileBehind) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  HWND w = clock.Window();
+  HWND other = OtherWindow();
+  WINDOWPOS pos = {};
+  pos.hwnd = w;
+  pos.hwndInsertAfter = HWND_TOP;
+  SendMessageA(w, WM_WINDOWPOSCHANGING, 0, (LPARAM)&pos);
+  EXPECT_EQ(HWND_TOP, pos.hwndInsertAfter);
+  SendMessageA(w, WM_COMMAND, 40062, 0);
+  SendMessageA(w, WM_WINDOWPOSCHANGING, 0, (LPARAM)&pos);
+  EXPECT_EQ(HWND_BOTTOM, pos.hwndInsertAfter);
+  // Raising it sinks it back. (Wine raises an activated window without
+  // asking it, so the raise here leaves activation alone.)
+  SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_TRUE(AtTheBottom(w));
+  DestroyWindow(other);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// Region files read by the Win32 loader, whole and cut short.
+#include <gtest/gtest.h>
+
+#include "face/region.h"
+#include "win_support.h"
+
+namespace {
+
+bool InsideCross(int x, int y, const void*) { return (x >= 4 && x < 8) || (y >= 4 && y < 8); }
+
+std::string CrossRegionFile() {
+  RegionRect rects[32];
+  size_t n = BuildRegionRects(12, 12, InsideCross, nullptr, rects, 32);
+  std::string bytes(RegionFileSize(n), '\0');
+  FormatRegionFile(rects, n, 12, 12, (unsigned char*)&bytes[0]);
+  return bytes;
+}
+
+TEST(RegionLoader, ValidFileGivesItsShapeAndSize) {
+  TempDataFolder folder;
+  std::string path = folder.DataDir() + "ZENTICK.rgn";
+  WriteFileBytes(path, CrossRegionFile());
+  WindowShape shape = {0, 0};
+  MessageBoxCatcher catcher;
+  HRGN region = LoadRegionFile(path.c_str(), &shape);
+  ASSERT_NE(nullptr, region);
+  EXPECT_TRUE(catcher.boxes.empty());
+  EXPECT_EQ(12, shape.width);
+  EXPECT_EQ(12, shape.height);
+  EXPECT_TRUE(PtInRegion(region, 5, 0));
+  EXPECT_TRUE(PtInRegion(region, 0, 5));
+  EXPECT_FALSE(PtInRegion(region, 1, 1));
+  EXPECT_FALSE(PtInRegion(region, 11, 11));
+  DeleteObject(region);
+}
+
+TEST(RegionLoader, EveryTruncationIsRefusedWithOneMessage) {
+  TempDataFolder folder;
+  std::string path = folder.DataDir() + "ZENTICK.rgn";
+  std::string whole = CrossRegionFile();
+  for (size_t length = 0; length < whole.size(); length++) {
+    SCOPED_TRACE(length);
+    WriteFileBytes(path, whole.substr(0, length));
+    WindowShape shape;
+    MessageBoxCatcher catcher;
+    EXPECT_EQ(nullptr, LoadRegionFile(path.c_str(), &shape));
+    ASSERT_EQ(1u, catcher.boxes.size());
+    EXPECT_EQ("ERROR", catcher.boxes[0].caption);
+    EXPECT_EQ(length < 4 ? "File format wrong" : "File Format wrong", catcher.boxes[0].text);
+  }
+}
+
+TEST(RegionLoader, ApplyGivesTheWindowItsSizeAtTheSameCorner) {
+  TempDataFolder folder;
+  std::string path = folder.DataDir() + "ZENTICK.rgn";
+  WriteFileBytes(path, CrossRegionFile());
+  HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 30, 40, 0, 0, NULL, NULL,
+                           NULL, NULL);
+  ASSERT_TRUE(ApplyRegionFile(w, path.c_str()));
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(30, r.left);
+  EXPECT_EQ(40, r.top);
+  EXPECT_EQ(12, r.right - r.left);
+  EXPECT_EQ(12, r.bottom - r.top);
+  DestroyWindow(w);
+  MessageBoxCatcher catcher;
+  EXPECT_FALSE(ApplyRegionFile(w, (folder.DataDir() + "none.rgn").c_str()));
+  ASSERT_EQ(1u, catcher.boxes.size());
+  EXPECT_EQ("Not found rgn file\n" + folder.DataDir() + "none.rgn", catcher.boxes[0].text);
+}
+
+}  // namespace

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target (AddressSanitizer and UBSan) from its seed
+# corpus for a bounded time each.
+#   tools/fuzz.sh [SECONDS_EACH] [BUILD_DIR]      (default 60 seconds, build)
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+SECONDS_EACH=${1:-60}
+BUILD=$(realpath -m "${2:-$ROOT/build}")
+bash "$ROOT/tools/setup.sh"
+cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DZT_FUZZ=ON -DZT_FUZZ_SECONDS="$SECONDS_EACH" >/dev/null
+cmake --build "$BUILD/fuzz"
+ctest --test-dir "$BUILD/fuzz" --output-on-failure --timeout $((SECONDS_EACH * 3 + 60))
