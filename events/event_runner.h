@@ -4,4 +4,5 @@
 
 struct AppState;
 
-void RunDueEvents(AppState* app, const SYSTEMTIME* time);
+// 1 when the event file was read, 0 when it could not be.
+int RunDueEvents(AppState* app, const SYSTEMTIME* time);

@@ -11,7 +11,7 @@ PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest python3
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine32:i386 xvfb x11-utils xdotool imagemagick x11-apps bc
-  fonts-ipafont-gothic locales dovecot-pop3d
+  fonts-ipafont-gothic fonts-wine locales dovecot-pop3d
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

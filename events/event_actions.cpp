@@ -1,0 +1,59 @@
+#include "events/event_actions.h"
+
+#include <shellapi.h>
+
+#include "events/event_platform.h"
+
+void OpenEventFile(const char* path) { ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW); }
+
+void ShowEventMessage(const char* text) { MessageBoxA(NULL, text, "Message", MB_SETFOREGROUND); }
+
+// The oldest connection record layout, which every system accepts.
+struct DialUpConnection {
+  DWORD size;
+  HRASCONN handle;
+  char entryName[257];
+  char deviceType[17];
+  char deviceName[129];
+};
+static_assert(sizeof(DialUpConnection) == 412, "connection record layout");
+
+enum { MAX_DIAL_UP_CONNECTIONS = 8 };
+
+int HangUpDialUp() {
+  DialUpConnection connections[MAX_DIAL_UP_CONNECTIONS] = {};
+  connections[0].size = sizeof(DialUpConnection);
+  DWORD bytes = sizeof connections, count = 0;
+  if (eventPlatform.rasEnumConnections((LPRASCONNA)connections, &bytes, &count) != 0) return 0;
+  if (count > MAX_DIAL_UP_CONNECTIONS) count = MAX_DIAL_UP_CONNECTIONS;
+  for (DWORD i = 0; i < count; i++)
+    if (eventPlatform.rasHangUp(connections[i].handle) != 0) return 0;
+  return 1;
+}
+
+static void EnableShutdownPrivilege(HANDLE token) {
+  TOKEN_PRIVILEGES privilege = {};
+  privilege.PrivilegeCount = 1;
+  privilege.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  eventPlatform.lookupPrivilegeValue(NULL, "SeShutdownPrivilege", &privilege.Privileges[0].Luid);
+  eventPlatform.adjustTokenPrivileges(token, FALSE, &privilege, 0, NULL, NULL);
+}
+
+int ShutdownSystem(int forced) {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  eventPlatform.getVersionEx(&version);
+  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) {
+    eventPlatform.exitWindowsEx(EWX_SHUTDOWN | EWX_POWEROFF | (forced ? EWX_FORCE : 0), 0);
+    return 1;
+  }
+  HANDLE token;
+  if (!eventPlatform.openProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
+                                      &token))
+    return 1;
+  EnableShutdownPrivilege(token);
+  eventPlatform.closeHandle(token);
+  // This family closes programs without asking for both kinds.
+  eventPlatform.exitWindowsEx(EWX_SHUTDOWN | EWX_FORCE, 0);
+  return 1;
+}

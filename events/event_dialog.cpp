@@ -1,0 +1,248 @@
+#include "events/event_dialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <stdio.h>
+
+#include "app/app_state.h"
+#include "app/cp932.h"
+#include "events/event_calendar.h"
+#include "events/event_controls.h"
+#include "events/event_line.h"
+#include "events/event_store.h"
+#include "events/event_text.h"
+#include "res/resource.h"
+
+struct EventDialogState {
+  AppState* app;
+  char eventPath[MAX_PATH];
+  const SYSTEMTIME* time;
+  HWND dialog;
+};
+
+static EventDialogState* dialogState;
+
+static const char* const kActionNames[] = {
+    "ファイルの実行(オープン)", "メッセージの表示", "ダイアルアップの切断",
+    "OSのシャットダウン(通常)", "OSのシャットダウン(強制)",
+};
+// What actions without a parameter store, for the list to show.
+static const char* const kActionLabels[] = {
+    "", "", "ダイアルアップの切断", "OSのシャットダウン", "OSのシャットダウン(強制)",
+};
+
+static HWND Control(int id) { return GetDlgItem(dialogState->dialog, id); }
+
+static int Selection(int combo) {
+  return (int)SendMessageA(Control(combo), CB_GETCURSEL, 0, 0);
+}
+
+static void Select(int combo, int index) {
+  SendMessageA(Control(combo), CB_SETCURSEL, index, 0);
+}
+
+static void AddEntry(int combo, const char* text) {
+  SendMessageA(Control(combo), CB_ADDSTRING, 0, (LPARAM)text);
+}
+
+static void AddNumbers(int combo, int first, int last) {
+  for (int n = first; n <= last; n++) {
+    char text[12];
+    wsprintfA(text, "%d", n);
+    AddEntry(combo, text);
+  }
+}
+
+static void FillDayCombo(int monthIndex) {
+  int old = Selection(IDC_EVENT_DAY);  // CB_ERR (-1) at the first fill
+  int dayCount = DayCountOfMonth(monthIndex);
+  SendMessageA(Control(IDC_EVENT_DAY), CB_RESETCONTENT, 0, 0);
+  AddEntry(IDC_EVENT_DAY, "毎日");
+  AddNumbers(IDC_EVENT_DAY, 1, dayCount);
+  Select(IDC_EVENT_DAY, ChooseDaySelection(old, dayCount, dialogState->time->wDay));
+}
+
+static void AddListRow(HWND list, int row, const char* line) {
+  char when[64];
+  FormatEventWhen(line, "毎月", "毎日", when, sizeof when);
+  EventEntry entry;
+  ParseEventLine(line, &entry);
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = when;
+  SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
+  item.iSubItem = 1;
+  item.pszText = entry.parameter;
+  SendMessageA(list, LVM_SETITEMTEXTA, row, (LPARAM)&item);
+}
+
+// One row per line of the file, so a row index is a line index.
+static void FillEventList() {
+  HWND list = Control(IDC_EVENT_LIST);
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  EventText text;
+  if (!ReadEventText(dialogState->eventPath, &text)) return;
+  char line[EVENT_LINE_SIZE];
+  int row = 0;
+  for (size_t pos = 0; pos < text.length; row++) {
+    pos = ReadEventLine(text.bytes, text.length, pos, line);
+    AddListRow(list, row, line);
+  }
+  FreeEventText(&text);
+}
+
+static void AddListColumn(HWND list, int index, const char* title, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+  column.fmt = LVCFMT_LEFT;
+  column.cx = width;
+  column.pszText = (char*)title;
+  SendMessageA(list, LVM_INSERTCOLUMNA, index, (LPARAM)&column);
+}
+
+static void InitEventDialog() {
+  EventDialogState* s = dialogState;
+  s->app->openDialog = DIALOG_EVENT;
+  HWND list = Control(IDC_EVENT_LIST);
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  AddListColumn(list, 0, "日時", 90);
+  AddListColumn(list, 1, "内容", 167);
+  AddEntry(IDC_EVENT_MONTH, "毎月");
+  AddNumbers(IDC_EVENT_MONTH, 1, 12);
+  Select(IDC_EVENT_MONTH, s->time->wMonth);
+  FillDayCombo(s->time->wMonth);
+  AddNumbers(IDC_EVENT_HOUR, 0, 23);
+  Select(IDC_EVENT_HOUR, s->time->wHour);
+  AddNumbers(IDC_EVENT_MINUTE, 0, 59);
+  Select(IDC_EVENT_MINUTE, s->time->wMinute);
+  for (const char* name : kActionNames) AddEntry(IDC_EVENT_ACTION, name);
+  Select(IDC_EVENT_ACTION, EVENT_OPEN_FILE);
+  SendMessageA(Control(IDC_EVENT_PARAMETER), EM_LIMITTEXT, 260, 0);
+  FillEventList();
+}
+
+static void OnActionChanged() {
+  int action = Selection(IDC_EVENT_ACTION);
+  SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, "");
+  SendMessageA(Control(IDC_EVENT_PARAMETER), EM_SETREADONLY, action >= EVENT_HANG_UP, 0);
+}
+
+static void BrowseForFile() {
+  char fileName[PATH_SIZE] = "";
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  ofn.hwndOwner = dialogState->dialog;
+  ofn.lpstrFilter = "ALL files(*.*)\0*.*\0";
+  ofn.lpstrFile = fileName;
+  ofn.nMaxFile = PATH_SIZE;
+  ofn.lpstrTitle = "ファイルの選択…";
+  ofn.lpstrDefExt = "wav";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
+  if (GetOpenFileNameA(&ofn)) SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+}
+
+// The line for the chosen settings into line; 0 (after telling the user)
+// when there is no parameter.
+static size_t MakeEventLine(char* line, size_t size) {
+  EventEntry entry;
+  entry.action = Selection(IDC_EVENT_ACTION);
+  if (entry.action < EVENT_OPEN_FILE || entry.action > EVENT_SHUTDOWN_FORCED)
+    entry.action = EVENT_OPEN_FILE;
+  entry.month = Selection(IDC_EVENT_MONTH);
+  entry.day = Selection(IDC_EVENT_DAY);
+  entry.hour = Selection(IDC_EVENT_HOUR);
+  entry.minute = Selection(IDC_EVENT_MINUTE);
+  if (entry.action <= EVENT_MESSAGE) {
+    char typed[1024] = "";  // the edit counts characters, not bytes
+    GetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, typed, sizeof typed);
+    CopyTextCut(entry.parameter, sizeof entry.parameter, typed);
+  } else {
+    CopyTextCut(entry.parameter, sizeof entry.parameter, kActionLabels[entry.action]);
+  }
+  if (!entry.parameter[0]) {
+    MessageBoxA(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
+    return 0;
+  }
+  return FormatEventLine(&entry, line, size);
+}
+
+static void RegisterEvent() {
+  char line[EVENT_LINE_SIZE];
+  size_t length = MakeEventLine(line, sizeof line);
+  if (!length) return;
+  AppendEventLine(dialogState->eventPath, line, length);
+  FillEventList();
+}
+
+static void DeleteSelectedEvent() {
+  int row = (int)SendMessageA(Control(IDC_EVENT_LIST), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+  if (row < 0) return;
+  DeleteEventLine(dialogState->eventPath, (size_t)row);
+  FillEventList();
+}
+
+static void DeleteAllEvents() {
+  ReplaceEventFile(dialogState->eventPath, "", 0);  // an empty file, not a missing one
+  FillEventList();
+}
+
+static void OnCommand(WORD id, WORD code) {
+  switch (id) {
+    case IDC_EVENT_MONTH:
+      if (code == CBN_SELCHANGE) FillDayCombo(Selection(IDC_EVENT_MONTH));
+      break;
+    case IDC_EVENT_ACTION:
+      if (code == CBN_SELCHANGE) OnActionChanged();
+      break;
+    case IDC_EVENT_BROWSE:
+      BrowseForFile();
+      break;
+    case IDC_EVENT_REGISTER:
+      RegisterEvent();
+      break;
+    case IDC_EVENT_DELETE:
+      DeleteSelectedEvent();
+      break;
+    case IDC_EVENT_DELETE_ALL:
+      DeleteAllEvents();
+      break;
+    case IDOK:
+    case IDCANCEL:
+      dialogState->app->openDialog = DIALOG_NONE;
+      EndDialog(dialogState->dialog, id);
+      break;
+  }
+}
+
+static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      dialogState = (EventDialogState*)lParam;
+      dialogState->dialog = dialog;
+      InitEventDialog();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
+  // The command can still arrive while the dialog is open (the clock is
+  // disabled, not deaf); a second one would take over the first one's state.
+  if (dialogState) {
+    SetForegroundWindow(dialogState->dialog);
+    return;
+  }
+  EventDialogState state = {};
+  state.app = app;
+  state.time = time;
+  if (!EventFilePath(app, state.eventPath)) return;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
+                  (LPARAM)&state);
+  dialogState = NULL;
+}

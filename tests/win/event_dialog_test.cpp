@@ -1,0 +1,276 @@
+// The event dialog opened from the clock's menu command and driven as a
+// user would, from a timer inside its modal loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/globals.h"
+#include "app_harness.h"
+#include "event_boxes.h"
+#include "events/event_controls.h"
+
+namespace {
+
+InProcessClock* clockUnderTest;
+void (*dialogScript)(HWND dialog);
+
+BOOL CALLBACK FindEventDialog(HWND w, LPARAM found) {
+  if (WindowText(w) != "イベントの設定") return TRUE;
+  *(HWND*)found = w;
+  return FALSE;
+}
+
+BOOL CALLBACK CountEventDialogs(HWND w, LPARAM count) {
+  *(int*)count += WindowText(w) == "イベントの設定";
+  return TRUE;
+}
+
+VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = NULL;
+  EnumThreadWindows(GetCurrentThreadId(), FindEventDialog, (LPARAM)&dialog);
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  KillTimer(NULL, id);
+  dialogScript(dialog);
+  if (IsWindow(dialog)) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+// Menu command 40054, with script run once the dialog is up.
+void RunEventDialog(InProcessClock& clock, void (*script)(HWND dialog)) {
+  clockUnderTest = &clock;
+  dialogScript = script;
+  SetTimer(NULL, 0, 100, RunScript);
+  SendMessageA(clock.Window(), WM_COMMAND, 40054, 0);
+}
+
+int Selected(HWND d, int combo) { return (int)SendDlgItemMessageA(d, combo, CB_GETCURSEL, 0, 0); }
+int Entries(HWND d, int combo) { return (int)SendDlgItemMessageA(d, combo, CB_GETCOUNT, 0, 0); }
+
+std::string Entry(HWND d, int combo, int index) {
+  char text[128] = "";
+  SendDlgItemMessageA(d, combo, CB_GETLBTEXT, index, (LPARAM)text);
+  return text;
+}
+
+void Choose(HWND d, int combo, int index) {
+  SendDlgItemMessageA(d, combo, CB_SETCURSEL, index, 0);
+  SendMessageA(d, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), (LPARAM)GetDlgItem(d, combo));
+}
+
+void Click(HWND d, int button) { SendMessageA(GetDlgItem(d, button), BM_CLICK, 0, 0); }
+
+int Rows(HWND d) { return (int)SendDlgItemMessageA(d, IDC_EVENT_LIST, LVM_GETITEMCOUNT, 0, 0); }
+
+std::string Cell(HWND d, int row, int column) {
+  char text[300] = "";
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendDlgItemMessageA(d, IDC_EVENT_LIST, LVM_GETITEMTEXTA, row, (LPARAM)&item);
+  return text;
+}
+
+bool ParameterReadOnly(HWND d) {
+  return GetWindowLongA(GetDlgItem(d, IDC_EVENT_PARAMETER), GWL_STYLE) & ES_READONLY;
+}
+
+TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
+  TempDataFolder folder;
+  folder.WriteDataFile("ZENTICK.evt", "0,0,0,0,1,skipped while the dialog is open,\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  InProcessClock::SetTime(2027, 1, 31, 23, 59, 10);
+  clock.Tick();
+  BoxCloser closer;
+  RunEventDialog(clock, [](HWND d) {
+    EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+    EXPECT_TRUE(GetWindowLongA(d, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(1, Selected(d, IDC_EVENT_MONTH));
+    EXPECT_EQ(31, Selected(d, IDC_EVENT_DAY));
+    EXPECT_EQ(23, Selected(d, IDC_EVENT_HOUR));
+    EXPECT_EQ(59, Selected(d, IDC_EVENT_MINUTE));
+    EXPECT_EQ(0, Selected(d, IDC_EVENT_ACTION));
+    EXPECT_EQ(13, Entries(d, IDC_EVENT_MONTH));
+    EXPECT_EQ(32, Entries(d, IDC_EVENT_DAY));
+    EXPECT_EQ(24, Entries(d, IDC_EVENT_HOUR));
+    EXPECT_EQ(60, Entries(d, IDC_EVENT_MINUTE));
+    EXPECT_EQ("毎月", Entry(d, IDC_EVENT_MONTH, 0));
+    EXPECT_EQ("12", Entry(d, IDC_EVENT_MONTH, 12));
+    EXPECT_EQ("毎日", Entry(d, IDC_EVENT_DAY, 0));
+    EXPECT_EQ("0", Entry(d, IDC_EVENT_HOUR, 0));
+    EXPECT_EQ("59", Entry(d, IDC_EVENT_MINUTE, 59));
+    ASSERT_EQ(5, Entries(d, IDC_EVENT_ACTION));
+    EXPECT_EQ("ファイルの実行(オープン)", Entry(d, IDC_EVENT_ACTION, 0));
+    EXPECT_EQ("OSのシャットダウン(強制)", Entry(d, IDC_EVENT_ACTION, 4));
+    EXPECT_FALSE(ParameterReadOnly(d));
+    ASSERT_EQ(1, Rows(d));
+    EXPECT_EQ("毎月/毎日 0:0", Cell(d, 0, 0));
+
+    Choose(d, IDC_EVENT_MONTH, 2);
+    EXPECT_EQ(30, Entries(d, IDC_EVENT_DAY));
+    EXPECT_EQ(29, Selected(d, IDC_EVENT_DAY));
+    Choose(d, IDC_EVENT_MONTH, 0);
+    EXPECT_EQ(32, Entries(d, IDC_EVENT_DAY));
+    EXPECT_EQ(29, Selected(d, IDC_EVENT_DAY));
+    Choose(d, IDC_EVENT_DAY, 0);
+    Choose(d, IDC_EVENT_MONTH, 4);
+    EXPECT_EQ(0, Selected(d, IDC_EVENT_DAY));
+
+    // A second command while it is open brings no second dialog.
+    SendMessageA(clockUnderTest->Window(), WM_COMMAND, 40054, 0);
+    int dialogs = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountEventDialogs, (LPARAM)&dialogs);
+    EXPECT_EQ(1, dialogs);
+    EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+
+    // The next minute's events are skipped while the dialog is open.
+    clockUnderTest->TickAt(0, 0, 0);
+    PumpFor(300);
+  });
+  EXPECT_EQ(DIALOG_NONE, theApp.openDialog);
+  EXPECT_TRUE(seenBoxes.empty());
+  EXPECT_EQ("0,0,0,0,1,skipped while the dialog is open,\n", folder.ReadDataFile("ZENTICK.evt"));
+}
+
+TEST(EventDialog, ListColumnsAndLayout) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  RunEventDialog(clock, [](HWND d) {
+    HWND list = GetDlgItem(d, IDC_EVENT_LIST);
+    const char* titles[] = {"日時", "内容"};
+    const int widths[] = {90, 167};
+    for (int i = 0; i < 2; i++) {
+      char title[32] = "";
+      LVCOLUMNA column = {};
+      column.mask = LVCF_TEXT | LVCF_WIDTH;
+      column.pszText = title;
+      column.cchTextMax = sizeof title;
+      ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, i, (LPARAM)&column));
+      EXPECT_STREQ(titles[i], title);
+      EXPECT_EQ(widths[i], column.cx);
+    }
+    LONG style = GetWindowLongA(list, GWL_STYLE);
+    EXPECT_EQ(LVS_REPORT, style & LVS_TYPEMASK);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+    // The client area and a few controls, in dialog units.
+    RECT expected = {0, 0, 179, 194};
+    MapDialogRect(d, &expected);
+    RECT client;
+    GetClientRect(d, &client);
+    EXPECT_EQ(expected.right, client.right);
+    EXPECT_EQ(expected.bottom, client.bottom);
+    // Each control's x, y, width and height, in dialog units.
+    struct Placed { int id; RECT units; } placed[] = {
+        {IDC_EVENT_LIST, {2, 2, 158, 67}},         {IDC_EVENT_DELETE_ALL, {162, 39, 15, 30}},
+        {IDC_EVENT_PARAMETER, {9, 135, 148, 13}},  {IDC_EVENT_BROWSE, {159, 136, 11, 13}},
+        {IDC_EVENT_REGISTER, {114, 152, 56, 17}},  {IDOK, {114, 175, 56, 17}}};
+    for (Placed& p : placed) {
+      MapDialogRect(d, &p.units);
+      RECT r;
+      GetWindowRect(GetDlgItem(d, p.id), &r);
+      MapWindowPoints(NULL, d, (POINT*)&r, 2);
+      EXPECT_EQ(p.units.left, r.left) << p.id;
+      EXPECT_EQ(p.units.top, r.top) << p.id;
+      EXPECT_EQ(p.units.right, r.right - r.left) << p.id;
+      EXPECT_EQ(p.units.bottom, r.bottom - r.top) << p.id;
+    }
+    EXPECT_EQ("△ 登録する", WindowText(GetDlgItem(d, IDC_EVENT_REGISTER)));
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(d, IDC_EVENT_DELETE), GWL_STYLE) & BS_MULTILINE);
+  });
+}
+
+TEST(EventDialog, RegistersListsAndDeletesEvents) {
+  TempDataFolder folder;
+  static TempDataFolder* data;
+  data = &folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  BoxCloser closer;
+  RunEventDialog(clock, [](HWND d) {
+    EXPECT_EQ(0, Rows(d));
+    // Nothing to show or open: told so, nothing stored.
+    Choose(d, IDC_EVENT_ACTION, 1);
+    Click(d, IDC_EVENT_REGISTER);
+    ASSERT_EQ(1u, seenBoxes.size());
+    EXPECT_EQ("error", seenBoxes[0].caption);
+    EXPECT_EQ("開くファイル、またはメッセージが未設定です", seenBoxes[0].text);
+    EXPECT_EQ(d, seenBoxes[0].owner);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesA((data->DataDir() + "ZENTICK.evt").c_str()));
+
+    Choose(d, IDC_EVENT_MONTH, 0);
+    Choose(d, IDC_EVENT_DAY, 0);
+    Choose(d, IDC_EVENT_HOUR, 7);
+    Choose(d, IDC_EVENT_MINUTE, 5);
+    SetDlgItemTextA(d, IDC_EVENT_PARAMETER, "message");
+    Click(d, IDC_EVENT_REGISTER);
+    EXPECT_EQ("0,0,7,5,1,message,\n", data->ReadDataFile("ZENTICK.evt"));
+    ASSERT_EQ(1, Rows(d));
+    EXPECT_EQ("毎月/毎日 7:5", Cell(d, 0, 0));
+    EXPECT_EQ("message", Cell(d, 0, 1));
+
+    SetDlgItemTextA(d, IDC_EVENT_PARAMETER, "typed before");
+    Choose(d, IDC_EVENT_ACTION, 4);
+    EXPECT_EQ("", WindowText(GetDlgItem(d, IDC_EVENT_PARAMETER)));
+    EXPECT_TRUE(ParameterReadOnly(d));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDC_EVENT_BROWSE)));
+    Choose(d, IDC_EVENT_MONTH, 3);
+    Choose(d, IDC_EVENT_DAY, 4);
+    Choose(d, IDC_EVENT_HOUR, 12);
+    Choose(d, IDC_EVENT_MINUTE, 0);
+    Click(d, IDC_EVENT_REGISTER);
+    EXPECT_EQ("0,0,7,5,1,message,\n3,4,12,0,4,OSのシャットダウン(強制),\n",
+              data->ReadDataFile("ZENTICK.evt"));
+    ASSERT_EQ(2, Rows(d));
+    EXPECT_EQ("3/4 12:0", Cell(d, 1, 0));
+    EXPECT_EQ("OSのシャットダウン(強制)", Cell(d, 1, 1));
+    Choose(d, IDC_EVENT_ACTION, 0);
+    EXPECT_FALSE(ParameterReadOnly(d));
+
+    // Delete needs a selected row, and takes that line only.
+    Click(d, IDC_EVENT_DELETE);
+    EXPECT_EQ(2, Rows(d));
+    LVITEMA state = {};
+    state.stateMask = state.state = LVIS_SELECTED;
+    SendDlgItemMessageA(d, IDC_EVENT_LIST, LVM_SETITEMSTATE, 0, (LPARAM)&state);
+    Click(d, IDC_EVENT_DELETE);
+    EXPECT_EQ("3,4,12,0,4,OSのシャットダウン(強制),\n", data->ReadDataFile("ZENTICK.evt"));
+    ASSERT_EQ(1, Rows(d));
+    EXPECT_EQ("3/4 12:0", Cell(d, 0, 0));
+
+    Click(d, IDC_EVENT_DELETE_ALL);
+    EXPECT_EQ(0, Rows(d));
+    std::string path = data->DataDir() + "ZENTICK.evt";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+    EXPECT_EQ("", data->ReadDataFile("ZENTICK.evt"));
+  });
+  EXPECT_EQ(1u, seenBoxes.size());
+}
+
+TEST(EventDialog, BrowseButtonPutsTheChosenFileIntoTheParameter) {
+  TempDataFolder folder;
+  static std::string chosen;
+  chosen = folder.Root() + "chime.wav";
+  WriteFileBytes(chosen, "RIFF");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  onBox = [](const SeenBox& box) {
+    if (box.caption != "ファイルの選択…") return;
+    // The name field: an edit in the old-style dialog, a combo box in the newer one.
+    SetDlgItemTextA(box.window, 0x480, chosen.c_str());
+    SetDlgItemTextA(box.window, 0x47C, chosen.c_str());
+  };
+  BoxCloser closer;
+  RunEventDialog(clock, [](HWND d) {
+    Click(d, IDC_EVENT_BROWSE);
+    EXPECT_EQ(chosen, WindowText(GetDlgItem(d, IDC_EVENT_PARAMETER)));
+  });
+  onBox = nullptr;
+  ASSERT_EQ(1u, seenBoxes.size());
+  EXPECT_EQ("ファイルの選択…", seenBoxes[0].caption);
+}
+
+}  // namespace
