@@ -66,5 +66,6 @@ add_test(NAME faults.readonly_setup COMMAND bash ${ZT_READONLY} setup ${CMAKE_BI
 add_test(NAME faults.readonly_cleanup COMMAND bash ${ZT_READONLY} cleanup ${CMAKE_BINARY_DIR})
 set_tests_properties(faults.readonly_setup PROPERTIES FIXTURES_SETUP readonly_data)
 set_tests_properties(faults.readonly_cleanup PROPERTIES FIXTURES_CLEANUP readonly_data)
-set_tests_properties(e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept PROPERTIES
+set_tests_properties(e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept
+  win.FaultEvents.ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile PROPERTIES
   FIXTURES_REQUIRED readonly_data)

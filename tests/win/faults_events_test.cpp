@@ -1,0 +1,200 @@
+// The event file under faults: cut at every length, a thousand lines, and
+// a data folder that cannot be written. Hang-up and shutdown go to
+// recorders; message boxes are answered at once.
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "events/event_platform.h"
+#include "events/event_runner.h"
+#include "win_support.h"
+
+namespace {
+
+int hangUps, shutdowns;
+
+DWORD WINAPI NoConnections(LPRASCONNA, LPDWORD, LPDWORD count) {
+  hangUps++;
+  *count = 0;
+  return 0;
+}
+DWORD WINAPI NoHangUp(HRASCONN) { return 0; }
+BOOL WINAPI NtVersion(LPOSVERSIONINFOA v) {
+  v->dwPlatformId = VER_PLATFORM_WIN32_NT;
+  return TRUE;
+}
+BOOL WINAPI NoToken(HANDLE, DWORD, PHANDLE token) {
+  *token = NULL;
+  return FALSE;
+}
+BOOL WINAPI NoLookup(LPCSTR, LPCSTR, PLUID) { return FALSE; }
+BOOL WINAPI NoAdjust(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD) {
+  return FALSE;
+}
+BOOL WINAPI CountExit(UINT, DWORD) {
+  shutdowns++;
+  return TRUE;
+}
+BOOL WINAPI NoClose(HANDLE) { return TRUE; }
+void WINAPI NoSleep(DWORD) {}
+
+// Nothing is hung up or shut down while it lives; calls are counted.
+struct RecordedActions {
+  EventPlatform saved = eventPlatform;
+  MessageBoxCatcher boxes;
+  RecordedActions() {
+    eventPlatform = {NoConnections, NoHangUp, NtVersion, NoToken, NoLookup,
+                     NoAdjust,      CountExit, NoClose,  NoSleep};
+    hangUps = shutdowns = 0;
+  }
+  ~RecordedActions() { eventPlatform = saved; }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& b : boxes.boxes) texts.push_back(b.text);
+    return texts;
+  }
+};
+
+const SYSTEMTIME kNow = {2026, 12, 2, 1, 9, 0, 0, 0};  // 1 December, 9:00
+
+struct Line {
+  const char* text;
+  bool due, oneShot;
+  const char* message;  // for a due message line
+};
+
+const Line kLines[] = {
+    {"0,0,9,0,1,daily,\n", true, false, "daily"},
+    {"12,1,9,0,1,once,\n", true, true, "once"},
+    {"0,0,10,0,1,later,\n", false, false, nullptr},
+    {"12,1,9,0,2,ダイアルアップの切断,\n", true, true, nullptr},
+    {"11,1,9,0,1,other month,\n", false, true, nullptr},
+    {"0,1,9,0,1,monthly,\n", true, false, "monthly"},
+    {"12,1,9,0,1,last,\n", true, true, "last"},
+};
+
+// Bytes of a line up to and including the comma ending its fifth field.
+size_t FiveFieldsLength(const char* line) {
+  const char* p = line;
+  for (int commas = 0; commas < 5; p++)
+    if (*p == ',') commas++;
+  return p - line;
+}
+
+TEST(FaultEvents, FileCutAtEveryLengthRunsWholeFieldsAndKeepsTheRest) {
+  TempDataFolder folder;
+  theApp.Load(folder.ExePath().c_str());
+  std::string whole;
+  for (const Line& l : kLines) whole += l.text;
+  for (size_t length = 0; length <= whole.size(); length++) {
+    SCOPED_TRACE(length);
+    std::string cut = whole.substr(0, length);
+    folder.WriteDataFile("ZENTICK.evt", cut);
+    // What must happen: a line runs when its six fields are there (its
+    // text cut where the file ends); fired one-shot lines go.
+    std::vector<std::string> messages;
+    std::string kept;
+    int hangUpLines = 0;
+    size_t at = 0;
+    for (const Line& l : kLines) {
+      if (at >= length) break;
+      size_t size = strlen(l.text), present = length - at < size ? length - at : size;
+      std::string part = cut.substr(at, present);
+      at += size;
+      bool fires = l.due && present > FiveFieldsLength(l.text);
+      if (!fires || !l.oneShot) kept += part;
+      if (!fires) continue;
+      if (l.message) {
+        std::string text = part.substr(FiveFieldsLength(l.text));
+        messages.push_back(text.substr(0, text.find(',')));
+      } else {
+        hangUpLines++;
+      }
+    }
+    RecordedActions actions;
+    EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+    EXPECT_EQ(messages, actions.Messages());
+    EXPECT_EQ(hangUpLines ? 1 : 0, hangUps);
+    EXPECT_EQ(0, shutdowns);
+    ASSERT_EQ(kept, folder.ReadDataFile("ZENTICK.evt"));
+  }
+}
+
+double Milliseconds(LARGE_INTEGER from) {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * (now.QuadPart - from.QuadPart) / frequency.QuadPart;
+}
+
+TEST(FaultEvents, ThousandLinesRunInFileOrderAndOnlyFiredOneShotsLeave) {
+  TempDataFolder folder;
+  theApp.Load(folder.ExePath().c_str());
+  std::string file, kept;
+  std::vector<std::string> expected, repeating;
+  for (int i = 0; i < 1000; i++) {
+    char line[96];
+    int kind = i % 10;
+    // One in ten fires once, one in ten every day; the rest wait for other
+    // minutes, hours, days or months.
+    if (kind == 0) snprintf(line, sizeof line, "12,1,9,0,1,once %d,\n", i);
+    else if (kind == 5) snprintf(line, sizeof line, "0,0,9,0,1,daily %d,\n", i);
+    else snprintf(line, sizeof line, "%d,%d,%d,%d,1,waits %d,\n", kind % 3 == 0 ? 0 : 11,
+                  kind % 2, 8 + kind % 3 * 2, kind, i);
+    file += line;
+    if (kind != 0) kept += line;
+    if (kind == 0 || kind == 5) {
+      std::string message = strstr(line, kind == 0 ? "once" : "daily");
+      message.resize(message.size() - 2);
+      expected.push_back(message);
+      if (kind == 5) repeating.push_back(message);
+    }
+  }
+  folder.WriteDataFile("ZENTICK.evt", file);
+  RecordedActions actions;
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+  double ms = Milliseconds(start);
+  EXPECT_EQ(expected, actions.Messages());
+  EXPECT_EQ(kept, folder.ReadDataFile("ZENTICK.evt"));
+  printf("1000-line event file: %u due events run, 100 lines removed, in %.0f ms\n",
+         (unsigned)expected.size(), ms);
+
+  // Run again at the same minute: only the repeating ones.
+  actions.boxes.boxes.clear();
+  QueryPerformanceCounter(&start);
+  RunDueEvents(&theApp, &kNow);
+  printf("second run, nothing to remove: %.0f ms\n", Milliseconds(start));
+  EXPECT_EQ(repeating, actions.Messages());
+  EXPECT_EQ(kept, folder.ReadDataFile("ZENTICK.evt"));
+
+  // A minute with nothing due: the reading and matching alone.
+  SYSTEMTIME later = kNow;
+  later.wMinute = 1;
+  QueryPerformanceCounter(&start);
+  RunDueEvents(&theApp, &later);
+  printf("a minute with nothing due: %.1f ms (message boxes: %.1f ms each)\n",
+         Milliseconds(start), ms / expected.size());
+  EXPECT_EQ(repeating.size(), actions.boxes.boxes.size());
+}
+
+TEST(FaultEvents, ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile) {
+  std::string stage = BuildPath("readonly\\stage") + "\\";
+  std::string root = BuildPath("readonly\\clock") + "\\";
+  std::string file = "12,1,9,0,1,once,\n0,0,9,0,1,daily,\n";
+  ASSERT_TRUE(WriteFileBytes(stage + "ZENTICK.evt", file));
+  theApp.Load((root + "Zentick.exe").c_str());
+  RecordedActions actions;
+  EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+  std::vector<std::string> both = {"once", "daily"};
+  EXPECT_EQ(both, actions.Messages());
+  EXPECT_EQ(file, ReadFileBytes(root + "data\\ZENTICK.evt"));
+}
+
+}  // namespace
