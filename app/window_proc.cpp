@@ -32,7 +32,7 @@ static void OnMinuteBoundary() {
   theApp.skinMinutes += 1;
   if (theApp.timeChange && theApp.skinMinutes == theApp.changeMin &&
       theApp.openDialog != DIALOG_BACKGROUND)
-    ChangeImageNow(PICK_NEXT + 4 * theApp.changeRnd, KIND_SKIN, theApp.imageLastNum);
+    ChangeImageNow(theApp.changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, theApp.imageLastNum);
   if (theApp.sound && clockTime.wMinute == 0) PlaySettingSound(&theApp, "EXT", "SOUNDFILE");
   if (theApp.allowCheck && theApp.mailMinutes > theApp.checkTime &&
       theApp.openDialog != DIALOG_MAIL)

@@ -10,7 +10,8 @@ void ClockHands::SetDesign(int number) {
     hourLength = lengths.hour;
     minuteLength = lengths.minute;
     secondLength = lengths.second;
-    CreateHandTools(boldLines + 1, boldLines + 1, boldLines + 1);
+    int width = boldLines ? 2 : 1;  // a flag: any garbage non-zero means bold
+    CreateHandTools(width, width, width);
   }
   design = number;
   app->WriteSettingInt("OBJECT", "DESIGN", number);

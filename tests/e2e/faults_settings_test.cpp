@@ -116,6 +116,8 @@ TEST(FaultSettings, GarbageInEveryKeyGivesASaneWorkingClock) {
     GetWindowRect(w, &r);
     std::vector<DWORD> before = ScreenPixels(r);
     PumpFor(1500);
+    POINT centre = {r.left + 100, r.top + 100};
+    EXPECT_EQ(w, WindowFromPoint(centre));
     EXPECT_NE(before, ScreenPixels(r)) << "the face did not change in 1.5 s";
     EXPECT_TRUE(Responds(w));
     EXPECT_EQ(nullptr, WaitForProcessDialog(clock.Id(), 200));
