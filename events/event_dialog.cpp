@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/cp932.h"
+#include "app/list_view.h"
 #include "events/event_calendar.h"
 #include "events/event_controls.h"
 #include "events/event_line.h"
@@ -62,19 +63,13 @@ static void FillDayCombo(int monthIndex) {
   Select(IDC_EVENT_DAY, ChooseDaySelection(old, dayCount, dialogState->time->wDay));
 }
 
-static void AddListRow(HWND list, int row, const char* line) {
+static void AddListRow(HWND list, const char* line) {
   char when[64];
   FormatEventWhen(line, "毎月", "毎日", when, sizeof when);
   EventEntry entry;
   ParseEventLine(line, &entry);
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.pszText = when;
-  SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
-  item.iSubItem = 1;
-  item.pszText = entry.parameter;
-  SendMessageA(list, LVM_SETITEMTEXTA, row, (LPARAM)&item);
+  const char* texts[2] = {when, entry.parameter};
+  AppendListRow(list, texts, 2);
 }
 
 // One row per line of the file, so a row index is a line index.
@@ -84,21 +79,11 @@ static void FillEventList() {
   EventText text;
   if (!ReadEventText(dialogState->eventPath, &text)) return;
   char line[EVENT_LINE_SIZE];
-  int row = 0;
-  for (size_t pos = 0; pos < text.length; row++) {
+  for (size_t pos = 0; pos < text.length;) {
     pos = ReadEventLine(text.bytes, text.length, pos, line);
-    AddListRow(list, row, line);
+    AddListRow(list, line);
   }
   FreeEventText(&text);
-}
-
-static void AddListColumn(HWND list, int index, const char* title, int width) {
-  LVCOLUMNA column = {};
-  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
-  column.fmt = LVCFMT_LEFT;
-  column.cx = width;
-  column.pszText = (char*)title;
-  SendMessageA(list, LVM_INSERTCOLUMNA, index, (LPARAM)&column);
 }
 
 static void InitEventDialog() {

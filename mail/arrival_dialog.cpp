@@ -13,8 +13,8 @@ static void FillNotice(HWND dialog, const char* report) {
   PrepareTwoColumnList(list, "アカウント", 90, "着信", 186);
   char account[NOTICE_COLUMN_SIZE], result[NOTICE_COLUMN_SIZE];
   const char* cursor = report;
-  for (int row = 0; NextReportRow(&cursor, account, sizeof account, result, sizeof result); row++)
-    AddTwoColumnRow(list, row, account, result);
+  while (NextReportRow(&cursor, account, sizeof account, result, sizeof result))
+    AddTwoColumnRow(list, account, result);
 }
 
 // Several notices can be open at once, one per check thread, so the

@@ -13,4 +13,4 @@ void MailArrivalDialog(HWND owner, const char* report);
 // The two-column lists of the settings dialog and the notice.
 void PrepareTwoColumnList(HWND list, const char* first, int firstWidth, const char* second,
                           int secondWidth);
-void AddTwoColumnRow(HWND list, int row, const char* first, const char* second);
+void AddTwoColumnRow(HWND list, const char* first, const char* second);

@@ -21,11 +21,11 @@ static void FillAccountList() {
   if (!ReadAccountFile(settings->accountPath, &file)) return;
   char line[ACCOUNT_LINE_SIZE];
   size_t offset = 0;
-  for (int row = 0; ReadNextAccountLine(file, &offset, line); row++) {
+  while (ReadNextAccountLine(file, &offset, line)) {
     UnscrambleLine(line);
     AccountEntry entry;
     SplitAccountFields(line, &entry);
-    AddTwoColumnRow(list, row, entry.name, entry.server);
+    AddTwoColumnRow(list, entry.name, entry.server);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
+#include "app/list_view.h"
 #include "face/clock_image.h"
 #include "res/resource.h"
 #include "skins/change_rules.h"
@@ -29,24 +30,9 @@ static void PlaceBesideClock(HWND dialog, HWND clock) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-static void AddColumn(HWND list, int index, const char* title, int width) {
-  LVCOLUMNA column = {};
-  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.fmt = LVCFMT_LEFT;
-  column.cx = width;
-  column.pszText = (char*)title;
-  column.iSubItem = index;
-  ListView_InsertColumn(list, index, &column);
-}
-
 static void AppendRow(HWND list, const SkinRow* row) {
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = ListView_GetItemCount(list);
-  item.pszText = (char*)row->title;
-  int at = ListView_InsertItem(list, &item);
-  ListView_SetItemText(list, at, 1, (char*)row->author);
-  ListView_SetItemText(list, at, 2, (char*)row->fileName);
+  const char* texts[3] = {row->title, row->author, row->fileName};
+  AppendListRow(list, texts, 3);
 }
 
 struct ListFill {
@@ -84,9 +70,9 @@ static void InitBackgroundDialog(BackgroundDialog* d) {
   InitCommonControlsEx(&controls);
   HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-  AddColumn(list, 0, "タイトル", 141);
-  AddColumn(list, 1, "著作情報", 60);
-  AddColumn(list, 2, "ファイル名", 80);
+  AddListColumn(list, 0, "タイトル", 141);
+  AddListColumn(list, 1, "著作情報", 60);
+  AddListColumn(list, 2, "ファイル名", 80);
   FillSkinList(d);
   InitMinutesField(d->dialog, app->changeMin);
   SetChecked(d->dialog, IDC_BOOT_CHANGE, app->bootChange);
