@@ -18,12 +18,18 @@ trap zt_wine_down EXIT
 
 HZ=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+in_prefix() {  # is process $1 one of this prefix's Wine processes?
+  tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"
+}
 server_pid() {  # the wineserver started for this prefix
-  for p in $(pgrep wineserver); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
+  for p in $(pgrep wineserver); do in_prefix "$p" && { echo "$p"; return; }; done
+}
+find_pid() {  # the newest process matching $1 (of this prefix, for Wine programs)
+  local native=$2
+  for p in $(pgrep -f "$1" | sort -rn); do
+    if [ "$native" = native ] || in_prefix "$p"; then echo "$p"; return; fi
   done
 }
-find_pid() { pgrep -n -f "$1"; }
 
 RUN=$(mktemp -d)
 cp "$BUILD/win/Zentick.exe" "$RUN/" && cp -r "$BUILD/win/data" "$RUN/"
@@ -40,7 +46,7 @@ measure() {
   local launcher=$!
   sleep 5
   local pid server
-  pid=$(find_pid "$pattern")
+  pid=$(find_pid "$pattern" "$([ "$1" = wine ] || echo native)")
   server=""
   [ "$1" = wine ] && server=$(server_pid)
   local p0 s0 p1 s1
