@@ -15,3 +15,5 @@ const char* FindLastBackslash(const char* path);
 // Copies src into dst of dstSize bytes, cutting at a character boundary so
 // that no half character is left; returns the bytes copied.
 size_t CopyTextCut(char* dst, size_t dstSize, const char* src);
+// The same for the first length bytes of src (or up to a NUL before them).
+size_t CopySpanCut(char* dst, size_t dstSize, const char* src, size_t length);

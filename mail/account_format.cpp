@@ -49,14 +49,6 @@ int BuildAccountLine(const AccountEntry* entry, char* out, size_t outSize) {
 // 0x40 and up), so both can be searched for a byte at a time.
 static size_t FieldLength(const char* text) { return strcspn(text, ",\n"); }
 
-static void CopyField(char* dst, size_t dstSize, const char* src, size_t length) {
-  char field[ACCOUNT_LINE_SIZE];
-  if (length >= sizeof field) length = sizeof field - 1;
-  memcpy(field, src, length);
-  field[length] = 0;
-  CopyTextCut(dst, dstSize, field);
-}
-
 static char* FieldBuffer(AccountEntry* entry, int i, size_t* size) {
   char* buffers[] = {entry->name, entry->server, entry->user, entry->password};
   size_t sizes[] = {sizeof entry->name, sizeof entry->server, sizeof entry->user,
@@ -71,7 +63,7 @@ void SplitAccountFields(const char* line, AccountEntry* entry) {
   for (int i = 0; i < 4 && *p && *p != '\n'; i++) {
     size_t length = FieldLength(p), size;
     char* dst = FieldBuffer(entry, i, &size);
-    CopyField(dst, size, p, length);
+    CopySpanCut(dst, size, p, length);
     p += length;
     if (*p == ',') p++;
   }
@@ -86,7 +78,7 @@ int SplitAccountTokens(const char* line, AccountEntry* entry) {
     if (!*p || *p == '\n') break;
     size_t length = FieldLength(p), size;
     char* dst = FieldBuffer(entry, found++, &size);
-    CopyField(dst, size, p, length);
+    CopySpanCut(dst, size, p, length);
     p += length;
   }
   return found == 4;

@@ -102,15 +102,6 @@ int AppendReportLine(char* report, const char* name, const char* result) {
   return 1;
 }
 
-// Copies the bytes up to stop into dst, cut at a character boundary.
-static void CopyColumn(char* dst, size_t dstSize, const char* src, size_t length) {
-  char column[MAIL_REPORT_SIZE];
-  if (length >= sizeof column) length = sizeof column - 1;
-  memcpy(column, src, length);
-  column[length] = 0;
-  CopyTextCut(dst, dstSize, column);
-}
-
 int NextReportRow(const char** cursor, char* account, size_t accountSize, char* result,
                   size_t resultSize) {
   const char* line = *cursor;
@@ -118,9 +109,9 @@ int NextReportRow(const char** cursor, char* account, size_t accountSize, char* 
   // Names hold no comma; comma and line feed are never second bytes.
   size_t lineLength = strcspn(line, "\n");
   size_t nameLength = strcspn(line, ",\n");
-  CopyColumn(account, accountSize, line, nameLength);
+  CopySpanCut(account, accountSize, line, nameLength);
   const char* rest = line + nameLength + (nameLength < lineLength ? 1 : 0);
-  CopyColumn(result, resultSize, rest, line + lineLength - rest);
+  CopySpanCut(result, resultSize, rest, line + lineLength - rest);
   *cursor = line + lineLength + (line[lineLength] ? 1 : 0);
   return 1;
 }

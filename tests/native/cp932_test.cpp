@@ -40,3 +40,22 @@ TEST(Cp932, CutCopyNeverSplitsACharacter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cp932, SpanCopyStopsAtTheSpanAndNeverReadsPastIt) {
+  std::string text = std::string("ab") + kSo + "cd";
+  char out[16];
+  EXPECT_EQ(3u, CopySpanCut(out, sizeof out, text.c_str(), 3));  // ソ's lead byte alone
+  EXPECT_EQ(std::string("ab\x83"), out);
+  EXPECT_EQ(4u, CopySpanCut(out, sizeof out, text.c_str(), 4));
+  EXPECT_EQ(std::string("ab") + kSo, out);
+  char small[4];
+  EXPECT_EQ(2u, CopySpanCut(small, sizeof small, text.c_str(), 6));
+  EXPECT_STREQ("ab", small);
+  const char unterminated[3] = {'x', 'y', 'z'};
+  EXPECT_EQ(2u, CopySpanCut(out, sizeof out, unterminated, 2));
+  EXPECT_STREQ("xy", out);
+}
+
+}  // namespace
