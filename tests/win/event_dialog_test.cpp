@@ -62,13 +62,7 @@ void Click(HWND d, int button) { SendMessageA(GetDlgItem(d, button), BM_CLICK, 0
 int Rows(HWND d) { return (int)SendDlgItemMessageA(d, IDC_EVENT_LIST, LVM_GETITEMCOUNT, 0, 0); }
 
 std::string Cell(HWND d, int row, int column) {
-  char text[300] = "";
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendDlgItemMessageA(d, IDC_EVENT_LIST, LVM_GETITEMTEXTA, row, (LPARAM)&item);
-  return text;
+  return ListViewRows(GetDlgItem(d, IDC_EVENT_LIST), 2).at(row).at(column);
 }
 
 bool ParameterReadOnly(HWND d) {

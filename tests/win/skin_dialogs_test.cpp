@@ -17,16 +17,6 @@ const char kBackgroundCaption[] = "背景の設定";
 const char kWallpaperCaption[] = "壁紙の変更";
 const int kBackgroundCommand = 40004, kWallpaperCommand = 40055;
 
-std::string ItemText(HWND list, int item, int column) {
-  char text[300] = "";
-  LVITEMA lv = {};
-  lv.iSubItem = column;
-  lv.pszText = text;
-  lv.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, item, (LPARAM)&lv);
-  return text;
-}
-
 void SelectRow(HWND list, int item) {
   LVITEMA lv = {};
   lv.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -53,9 +43,7 @@ void UseBackgroundDialog(HWND dialog, void* context) {
   v->openCode = theApp.openDialog;
   GetWindowRect(dialog, &v->where);
   HWND list = GetDlgItem(dialog, IDC_SKIN_LIST);
-  int rows = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
-  for (int i = 0; i < rows; i++)
-    v->rows.push_back(ItemText(list, i, 0) + "|" + ItemText(list, i, 1) + "|" + ItemText(list, i, 2));
+  for (const auto& row : ListViewRows(list, 3)) v->rows.push_back(row[0] + "|" + row[1] + "|" + row[2]);
   if (v->pick >= 0) SelectRow(list, v->pick);
   SendDlgItemMessageA(dialog, IDC_TIMED_CHANGE, BM_CLICK, 0, 0);
   v->editableUnchecked = IsEditable(dialog);
