@@ -4,12 +4,13 @@
 
 #include "app/menus.h"
 
-enum { NOTIFY_RECORD_SIZE = 88, DEFAULT_TRAY_ITEM = 40051 };
+enum { DEFAULT_TRAY_ITEM = 40051 };
 
-// The first version of the icon record: what every shell understands.
+// The first version of the icon record, what every shell understands:
+// 88 bytes on 32-bit Windows, 152 on 64-bit.
 static NOTIFYICONDATAA IconRecord(HWND window, int id) {
   NOTIFYICONDATAA nid = {};
-  nid.cbSize = NOTIFY_RECORD_SIZE;
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
   nid.hWnd = window;
   nid.uID = id;
   return nid;

@@ -8,29 +8,6 @@ void OpenEventFile(const char* path) { ShellExecuteA(NULL, NULL, path, NULL, NUL
 
 void ShowEventMessage(const char* text) { MessageBoxA(NULL, text, "Message", MB_SETFOREGROUND); }
 
-// The oldest connection record layout, which every system accepts.
-struct DialUpConnection {
-  DWORD size;
-  HRASCONN handle;
-  char entryName[257];
-  char deviceType[17];
-  char deviceName[129];
-};
-static_assert(sizeof(DialUpConnection) == 412, "connection record layout");
-
-enum { MAX_DIAL_UP_CONNECTIONS = 8 };
-
-int HangUpDialUp() {
-  DialUpConnection connections[MAX_DIAL_UP_CONNECTIONS] = {};
-  connections[0].size = sizeof(DialUpConnection);
-  DWORD bytes = sizeof connections, count = 0;
-  if (eventPlatform.rasEnumConnections((LPRASCONNA)connections, &bytes, &count) != 0) return 0;
-  if (count > MAX_DIAL_UP_CONNECTIONS) count = MAX_DIAL_UP_CONNECTIONS;
-  for (DWORD i = 0; i < count; i++)
-    if (eventPlatform.rasHangUp(connections[i].handle) != 0) return 0;
-  return 1;
-}
-
 static void EnableShutdownPrivilege(HANDLE token) {
   TOKEN_PRIVILEGES privilege = {};
   privilege.PrivilegeCount = 1;

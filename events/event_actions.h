@@ -6,7 +6,5 @@
 void OpenEventFile(const char* path);
 // Shows text in a "Message" box without owner; returns when it is closed.
 void ShowEventMessage(const char* text);
-// Hangs up every dial-up connection; 0 when listing or a hang-up failed.
-int HangUpDialUp();
 // Shuts the system down, forced or not, as each system family allows.
 int ShutdownSystem(int forced);

@@ -1,6 +1,6 @@
 #include "events/event_platform.h"
 
 EventPlatform eventPlatform = {
-    RasEnumConnectionsA, RasHangUpA,            GetVersionExA, OpenProcessToken, LookupPrivilegeValueA,
+    GetVersionExA, OpenProcessToken, LookupPrivilegeValueA,
     AdjustTokenPrivileges, ExitWindowsEx, CloseHandle,   Sleep,
 };

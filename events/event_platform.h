@@ -4,11 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include <ras.h>
-
 struct EventPlatform {
-  DWORD(WINAPI* rasEnumConnections)(LPRASCONNA connections, LPDWORD bytes, LPDWORD count);
-  DWORD(WINAPI* rasHangUp)(HRASCONN connection);
   BOOL(WINAPI* getVersionEx)(LPOSVERSIONINFOA version);
   BOOL(WINAPI* openProcessToken)(HANDLE process, DWORD access, PHANDLE token);
   BOOL(WINAPI* lookupPrivilegeValue)(LPCSTR system, LPCSTR name, PLUID luid);

@@ -1,5 +1,6 @@
 #include "events/event_runner.h"
 
+#include "app/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_plan.h"
 #include "events/event_platform.h"

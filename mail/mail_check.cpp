@@ -2,37 +2,17 @@
 
 #include <winsock.h>
 #include <windows.h>
-#include <ras.h>
 #include <stdio.h>
 #include <string.h>
 
 #include <string>
 
 #include "app/app_state.h"
+#include "app/dial_up.h"
 #include "app/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
 #include "mail/pop3_dialogue.h"
-
-enum { DIAL_UP_RECORDS = 8 };
-
-// The oldest connection record layout, which every system accepts.
-struct DialUpRecord {
-  DWORD size;
-  HRASCONN handle;
-  char names[404];
-};
-static_assert(sizeof(DialUpRecord) == 412, "record layout");
-
-int IsDialUpConnected() {
-  DialUpRecord records[DIAL_UP_RECORDS] = {};
-  records[0].size = sizeof(DialUpRecord);
-  DWORD bytes = sizeof records, count = 0;
-  if (RasEnumConnectionsA((RASCONNA*)records, &bytes, &count) != 0) return 0;
-  for (DWORD i = 0; i < count && i < DIAL_UP_RECORDS; i++)
-    if (records[i].handle) return 1;
-  return 0;
-}
 
 static int WaitForSocket(SOCKET s, int forWrite, int ms) {
   fd_set ready, failed;

@@ -8,7 +8,6 @@ struct AccountEntry;
 enum { MAIL_CONNECT_TIMEOUT_MS = 10000, MAIL_RECEIVE_TIMEOUT_MS = 20000 };
 
 void StartMailCheck(AppState* app);
-int IsDialUpConnected();
 // One account's dialogue; appends its report line. Gives the message
 // count, or 1 after a failure.
 int CheckPop3Account(const AccountEntry* account, char* report);

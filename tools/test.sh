@@ -38,12 +38,23 @@ run_ctest native "$BUILD/native" -j2
 run_ctest fuzz "$BUILD/fuzz" -j2
 
 source "$ROOT/tools/wine-env.sh"
-if zt_wine_up "$BUILD/win"; then
-  run_ctest win "$BUILD/win"
-  zt_wine_down
-else
+zt_wine_arches
+if [ ${#ZT_WINE_ARCHES[@]} -gt 0 ]; then
+  echo "wine: running the Win32 and end-to-end tests for ${ZT_WINE_ARCHES[*]}"
+fi
+for line in "${ZT_WINE_SKIPPED[@]}"; do echo "wine: not run for $line"; done
+if [ ${#ZT_WINE_ARCHES[@]} -eq 0 ]; then
+  echo "No Win32 test could run: neither Wine loader starts on this host."
   failed=$((failed + 1))
 fi
+for arch in "${ZT_WINE_ARCHES[@]}"; do
+  if zt_wine_up "$BUILD/win-$arch" "$arch"; then
+    run_ctest "win-$arch" "$BUILD/win-$arch"
+    zt_wine_down
+  else
+    failed=$((failed + 1))
+  fi
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

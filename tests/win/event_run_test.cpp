@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "event_boxes.h"
+#include "app/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"
@@ -22,6 +23,9 @@ DWORD enumResult = 0;
 DWORD failingHangUp = 0;  // handle whose hang-up fails; 0 none
 BOOL tokenOpens = TRUE;
 
+// Handles and pointers the same on either architecture.
+unsigned long Bits(const void* p) { return (unsigned long)(UINT_PTR)p; }
+
 void Record(const char* format, ...) {
   char text[160];
   va_list args;
@@ -33,8 +37,9 @@ void Record(const char* format, ...) {
 
 DWORD WINAPI FakeEnum(LPRASCONNA list, LPDWORD bytes, LPDWORD count) {
   Record("enum %lu %lu", *(DWORD*)list, *bytes);
-  for (DWORD i = 0; i < connectionCount && (i + 1) * 412 <= *bytes; i++)
-    *(HRASCONN*)((char*)list + i * 412 + 4) = (HRASCONN)(UINT_PTR)(i + 1);
+  auto* records = (DialUpConnection*)list;
+  for (DWORD i = 0; i < connectionCount && (i + 1) * sizeof *records <= *bytes; i++)
+    records[i].handle = (HRASCONN)(UINT_PTR)(i + 1);
   *count = connectionCount;
   return enumResult;
 }
@@ -60,9 +65,9 @@ BOOL WINAPI FakeLookup(LPCSTR system, LPCSTR name, PLUID luid) {
 }
 BOOL WINAPI FakeAdjust(HANDLE token, BOOL disableAll, PTOKEN_PRIVILEGES state, DWORD size,
                        PTOKEN_PRIVILEGES previous, PDWORD returned) {
-  Record("adjust %p %d count=%lu luid=%lu attr=%lu %lu %p %p", token, disableAll,
+  Record("adjust %lx %d count=%lu luid=%lu attr=%lu %lu %lx %lx", Bits(token), disableAll,
          state->PrivilegeCount, state->Privileges[0].Luid.LowPart,
-         state->Privileges[0].Attributes, size, previous, returned);
+         state->Privileges[0].Attributes, size, Bits(previous), Bits(returned));
   return TRUE;
 }
 BOOL WINAPI FakeExit(UINT flags, DWORD reason) {
@@ -70,7 +75,7 @@ BOOL WINAPI FakeExit(UINT flags, DWORD reason) {
   return TRUE;
 }
 BOOL WINAPI FakeClose(HANDLE h) {
-  Record("close %p", h);
+  Record("close %lx", Bits(h));
   return TRUE;
 }
 void WINAPI FakeSleep(DWORD ms) { Record("sleep %lu", ms); }
@@ -78,17 +83,26 @@ void WINAPI FakeSleep(DWORD ms) { Record("sleep %lu", ms); }
 // Puts the recorders in place of the system calls for one test.
 struct RecordedPlatform {
   EventPlatform saved = eventPlatform;
+  DialUpSeam savedDialUp = dialUpSeam;
   RecordedPlatform() {
-    eventPlatform = {FakeEnum,   FakeHangUp, FakeVersion, FakeOpenToken, FakeLookup,
-                     FakeAdjust, FakeExit,   FakeClose,   FakeSleep};
+    eventPlatform = {FakeVersion, FakeOpenToken, FakeLookup, FakeAdjust,
+                     FakeExit,    FakeClose,     FakeSleep};
+    dialUpSeam = {FakeEnum, FakeHangUp};
     calls.clear();
   }
-  ~RecordedPlatform() { eventPlatform = saved; }
+  ~RecordedPlatform() {
+    eventPlatform = saved;
+    dialUpSeam = savedDialUp;
+  }
 };
+
+// One record's size and room for eight, as this architecture passes them.
+const std::string kEnumCall = "enum " + std::to_string(sizeof(DialUpConnection)) + " " +
+                              std::to_string(8 * sizeof(DialUpConnection));
 
 const std::vector<std::string> kNtShutdown = {
     "version 148", "token self 0x28", "lookup local SeShutdownPrivilege",
-    "adjust 00001234 0 count=1 luid=19 attr=2 0 00000000 00000000", "close 00001234", "exit 5 0"};
+    "adjust 1234 0 count=1 luid=19 attr=2 0 0 0", "close 1234", "exit 5 0"};
 
 bool FileExists(void* path) {
   return GetFileAttributesA(((std::string*)path)->c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -170,7 +184,7 @@ TEST(EventRun, FailedRewriteLeavesTheFileAsItWas) {
   RunMinute(clock, 9, 0);
   EXPECT_EQ(text, folder.ReadDataFile("ZENTICK.evt"));
   // The actions run all the same, each once.
-  EXPECT_EQ((std::vector<std::string>{"enum 412 3296", "hangup 1", "hangup 2"}), calls);
+  EXPECT_EQ((std::vector<std::string>{kEnumCall, "hangup 1", "hangup 2"}), calls);
 
   RemoveDirectoryA(newPath.c_str());
   RunMinute(clock, 9, 0);
@@ -187,7 +201,7 @@ TEST(EventRun, HangUpThenWaitThenOneShutdownTheLastLineChooses) {
   ASSERT_TRUE(clock.Started());
   RecordedPlatform platform;
   RunMinute(clock, 23, 59);
-  std::vector<std::string> expected = {"enum 412 3296", "hangup 1", "hangup 2", "sleep 2000"};
+  std::vector<std::string> expected = {kEnumCall, "hangup 1", "hangup 2", "sleep 2000"};
   expected.insert(expected.end(), kNtShutdown.begin(), kNtShutdown.end());
   EXPECT_EQ(expected, calls);
 
@@ -223,13 +237,13 @@ TEST(EventActions, HangUpStopsAtTheFirstFailureAndKeepsToEightConnections) {
   RecordedPlatform platform;
   connectionCount = 0;
   EXPECT_EQ(1, HangUpDialUp());
-  EXPECT_EQ((std::vector<std::string>{"enum 412 3296"}), calls);
+  EXPECT_EQ((std::vector<std::string>{kEnumCall}), calls);
 
   connectionCount = 3;
   failingHangUp = 2;
   calls.clear();
   EXPECT_EQ(0, HangUpDialUp());
-  EXPECT_EQ((std::vector<std::string>{"enum 412 3296", "hangup 1", "hangup 2"}), calls);
+  EXPECT_EQ((std::vector<std::string>{kEnumCall, "hangup 1", "hangup 2"}), calls);
 
   // A count beyond the list's room is not followed past it.
   connectionCount = 50;

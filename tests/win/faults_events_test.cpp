@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dial_up.h"
 #include "app/globals.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"
@@ -46,13 +47,17 @@ void WINAPI NoSleep(DWORD) {}
 // Nothing is hung up or shut down while it lives; calls are counted.
 struct RecordedActions {
   EventPlatform saved = eventPlatform;
+  DialUpSeam savedDialUp = dialUpSeam;
   MessageBoxCatcher boxes;
   RecordedActions() {
-    eventPlatform = {NoConnections, NoHangUp, NtVersion, NoToken, NoLookup,
-                     NoAdjust,      CountExit, NoClose,  NoSleep};
+    eventPlatform = {NtVersion, NoToken, NoLookup, NoAdjust, CountExit, NoClose, NoSleep};
+    dialUpSeam = {NoConnections, NoHangUp};
     hangUps = shutdowns = 0;
   }
-  ~RecordedActions() { eventPlatform = saved; }
+  ~RecordedActions() {
+    eventPlatform = saved;
+    dialUpSeam = savedDialUp;
+  }
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
     for (const auto& b : boxes.boxes) texts.push_back(b.text);

@@ -1,0 +1,22 @@
+# Cross build for Windows with the posix-thread MinGW-w64 compilers:
+# -DZT_ARCH=i686 (the main download) or -DZT_ARCH=x86_64.
+set(CMAKE_SYSTEM_NAME Windows)
+if(NOT ZT_ARCH)
+  set(ZT_ARCH i686)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${ZT_ARCH})
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZT_ARCH)
+set(triple ${ZT_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Wine's loader for this architecture; tools/wine-env.sh sets up its prefix.
+if(ZT_ARCH STREQUAL "x86_64")
+  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
+endif()
