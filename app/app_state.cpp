@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 
 AppState LoadStartUpState() {
   AppState app = {};

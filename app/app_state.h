@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-enum { PATH_SIZE = 260, LONGEST_EXE_PATH = 250 };
+#include "base/paths.h"
 
 enum OpenDialogCode {
   DIALOG_NONE = 0,

@@ -5,12 +5,13 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
-#include "app/cp932.h"
+#include "base/cp932.h"
 #include "app/list_view.h"
 #include "events/event_calendar.h"
 #include "events/event_controls.h"
 #include "events/event_line.h"
 #include "events/event_store.h"
+#include "platform/file_replace.h"
 #include "events/event_text.h"
 #include "res/resource.h"
 
@@ -76,14 +77,14 @@ static void AddListRow(HWND list, const char* line) {
 static void FillEventList() {
   HWND list = Control(IDC_EVENT_LIST);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  EventText text;
+  FileBytes text;
   if (!ReadEventText(dialogState->eventPath, &text)) return;
   char line[EVENT_LINE_SIZE];
-  for (size_t pos = 0; pos < text.length;) {
-    pos = ReadEventLine(text.bytes, text.length, pos, line);
+  for (size_t pos = 0; pos < text.size;) {
+    pos = ReadEventLine(text.data, text.size, pos, line);
     AddListRow(list, line);
   }
-  FreeEventText(&text);
+  FreeFileBytes(&text);
 }
 
 static void InitEventDialog() {
@@ -168,7 +169,7 @@ static void DeleteSelectedEvent() {
 }
 
 static void DeleteAllEvents() {
-  ReplaceEventFile(dialogState->eventPath, "", 0);  // an empty file, not a missing one
+  ReplaceDataFile(dialogState->eventPath, "", 0);  // an empty file, not a missing one
   FillEventList();
 }
 

@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 
 // Comma, CR and LF lie below 0x40, so none of them can be the second byte
 // of a double-byte character: looking at single bytes for them is safe.

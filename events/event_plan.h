@@ -2,8 +2,6 @@
 #pragma once
 #include <stddef.h>
 
-#include <vector>
-
 #include "events/event_line.h"
 
 struct EventTime {
@@ -22,12 +20,16 @@ int IsEventDue(const EventEntry* entry, const EventTime* now);
 int IsOneShotEvent(const EventEntry* entry);
 
 struct DuePlan {
-  std::vector<EventEntry> immediate;  // open-file and message events, in file order
-  std::vector<size_t> removals;       // indexes of the fired one-shot lines, ascending
+  EventEntry* immediate;  // open-file and message events, in file order
+  size_t immediateCount;
+  size_t* removals;  // indexes of the fired one-shot lines, ascending
+  size_t removalCount;
   int hangUp;
   int shutdown;  // ShutdownKind; the last due shutdown line decides
 };
 
 // Reads every line of the event file's text. Lines with fewer than six
-// fields are never due.
-void PlanDueEvents(const char* text, size_t length, const EventTime* now, DuePlan* plan);
+// fields are never due. 0 (and an empty plan) when memory ran out; free
+// the plan with FreeDuePlan either way.
+int PlanDueEvents(const char* text, size_t length, const EventTime* now, DuePlan* plan);
+void FreeDuePlan(DuePlan* plan);

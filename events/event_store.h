@@ -4,20 +4,17 @@
 #include <windows.h>
 #include <stddef.h>
 
+#include "base/file_bytes.h"
+
 struct AppState;
 
-struct EventText {
-  char* bytes;  // not NUL-terminated; free with FreeEventText
-  size_t length;
-};
+// A hand-made file larger than this is not read.
+enum { EVENT_FILE_CAP = 4 << 20 };
 
 // The file's path into path (MAX_PATH bytes); 0 if it does not fit.
 int EventFilePath(const AppState* app, char* path);
-// 0 when the file cannot be opened or read.
-int ReadEventText(const char* path, EventText* text);
-void FreeEventText(EventText* text);
-// Writes bytes to a new file beside path, then puts it in path's place.
-int ReplaceEventFile(const char* path, const char* bytes, size_t length);
+// 0 when the file cannot be opened or read; free text with FreeFileBytes.
+int ReadEventText(const char* path, FileBytes* text);
 // Adds one line at the end, starting a new line first if the last one
 // (a hand-edited one) has no line feed.
 int AppendEventLine(const char* path, const char* line, size_t length);

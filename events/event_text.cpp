@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 
 // Past the line feed of the line at pos (a line feed is never the second
 // byte of a character), or the end of the text.

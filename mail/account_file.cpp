@@ -2,7 +2,7 @@
 
 #include <stdio.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 #include "res/resource.h"
 
 void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {

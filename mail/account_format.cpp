@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 
 enum { SCRAMBLE_SHIFT = 64 };
 

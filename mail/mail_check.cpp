@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/dial_up.h"
+#include "platform/dial_up.h"
 #include "app/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"

@@ -4,7 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 
 int ReplyAccepted(const char* reply, size_t length) {
   for (size_t i = 0; i + 3 <= length; i++)

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "app/cp932.h"
+#include "base/cp932.h"
 #include "face/skin_image.h"
 
 static uint32_t Get32(const unsigned char* p) {

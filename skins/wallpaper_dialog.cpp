@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "app/app_state.h"
-#include "app/cp932.h"
+#include "base/cp932.h"
 #include "res/resource.h"
 #include "skins/change_rules.h"
 #include "skins/dialog_controls.h"

@@ -40,14 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DuePlan plan;
   PlanDueEvents(text.data(), length, &now, &plan);
-  for (size_t i = 0; i < plan.removals.size(); i++)
+  for (size_t i = 0; i < plan.removalCount; i++)
     if (plan.removals[i] >= lines || (i > 0 && plan.removals[i] <= plan.removals[i - 1]))
       __builtin_trap();
-  size_t kept = RemoveTextLines(text.data(), length, plan.removals.data(), plan.removals.size());
+  size_t kept = RemoveTextLines(text.data(), length, plan.removals, plan.removalCount);
   if (kept > length) __builtin_trap();
   // What is left holds exactly the lines that were not removed.
   size_t left = 0;
   for (size_t pos = 0; pos < kept; left++) pos = ReadEventLine(text.data(), kept, pos, line);
-  if (left + plan.removals.size() != lines) __builtin_trap();
+  if (left + plan.removalCount != lines) __builtin_trap();
+  FreeDuePlan(&plan);
   return 0;
 }

@@ -147,11 +147,14 @@ TEST(EventMatch, DaysThatOnlySomeMonthsOrYearsHave) {
   EXPECT_TRUE(IsEventDue(&feb29, &leapDay));
 }
 
-DuePlan Plan(const std::string& text, EventTime now) {
-  DuePlan plan;
-  PlanDueEvents(text.data(), text.size(), &now, &plan);
-  return plan;
-}
+// A plan that frees itself.
+struct Plan : DuePlan {
+  Plan(const std::string& text, EventTime now) {
+    EXPECT_TRUE(PlanDueEvents(text.data(), text.size(), &now, this));
+  }
+  ~Plan() { FreeDuePlan(this); }
+  std::vector<size_t> Removals() const { return {removals, removals + removalCount}; }
+};
 
 TEST(EventPlan, ImmediateActionsInFileOrderDeferredOnesOnce) {
   std::string text =
@@ -162,18 +165,18 @@ TEST(EventPlan, ImmediateActionsInFileOrderDeferredOnesOnce) {
       "0,0,7,30,0,C:\\a.bat,\n"
       "0,0,7,30,2,hang up again,\n"
       "0,0,7,30,1,last,\n";
-  DuePlan plan = Plan(text, {6, 1, 7, 30});
-  ASSERT_EQ(3u, plan.immediate.size());
+  Plan plan(text, {6, 1, 7, 30});
+  ASSERT_EQ(3u, plan.immediateCount);
   EXPECT_STREQ("first", plan.immediate[0].parameter);
   EXPECT_EQ(EVENT_OPEN_FILE, plan.immediate[1].action);
   EXPECT_STREQ("C:\\a.bat", plan.immediate[1].parameter);
   EXPECT_STREQ("last", plan.immediate[2].parameter);
   EXPECT_EQ(1, plan.hangUp);
   EXPECT_EQ(SHUTDOWN_NORMAL, plan.shutdown);
-  EXPECT_TRUE(plan.removals.empty());  // all repeating
+  EXPECT_TRUE(plan.removalCount == 0);  // all repeating
 
-  DuePlan quiet = Plan(text, {6, 1, 8, 30});
-  EXPECT_TRUE(quiet.immediate.empty());
+  Plan quiet(text, {6, 1, 8, 30});
+  EXPECT_TRUE(quiet.immediateCount == 0);
   EXPECT_EQ(0, quiet.hangUp);
   EXPECT_EQ(SHUTDOWN_NONE, quiet.shutdown);
 }
@@ -192,19 +195,19 @@ TEST(EventPlan, FiredOneShotLinesAreMarkedEvenBeyondThe256th) {
     else if (i % 100 == 2) text += "3,4,5,6,9,unknown action,\n";  // one-shot, no action
     else text += "3,5,5,6,1,another day,\n";
   }
-  DuePlan plan = Plan(text, {3, 4, 5, 6});
+  Plan plan(text, {3, 4, 5, 6});
   std::vector<size_t> expected;
   for (size_t i = 0; i < 600; i += 100) {
     expected.push_back(i);
     expected.push_back(i + 2);
   }
-  EXPECT_EQ(expected, plan.removals);
-  EXPECT_EQ(12u, plan.immediate.size());
+  EXPECT_EQ(expected, plan.Removals());
+  EXPECT_EQ(12u, plan.immediateCount);
 }
 
 TEST(EventPlan, IncompleteLinesNeverRun) {
-  DuePlan plan = Plan("0,0,7,5\n0,0,7,5,3\n0,0,7,5,0,,,\n", {1, 1, 7, 5});
-  EXPECT_TRUE(plan.immediate.empty());
+  Plan plan("0,0,7,5\n0,0,7,5,3\n0,0,7,5,0,,,\n", {1, 1, 7, 5});
+  EXPECT_TRUE(plan.immediateCount == 0);
   EXPECT_EQ(SHUTDOWN_NONE, plan.shutdown);
 }
 

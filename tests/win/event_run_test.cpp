@@ -8,7 +8,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "event_boxes.h"
-#include "app/dial_up.h"
+#include "platform/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"

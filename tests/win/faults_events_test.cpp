@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dial_up.h"
+#include "platform/dial_up.h"
 #include "app/globals.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"

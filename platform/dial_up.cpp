@@ -1,4 +1,4 @@
-#include "app/dial_up.h"
+#include "platform/dial_up.h"
 
 static_assert(sizeof(DialUpConnection) == (sizeof(void*) == 8 ? 424 : 412),
               "the system checks the record size");

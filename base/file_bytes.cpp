@@ -1,0 +1,44 @@
+#include "base/file_bytes.h"
+
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+// Grows the buffer by doubling until the file ends or passes cap.
+static int ReadOpenFile(FILE* file, size_t cap, FileBytes* out) {
+  size_t room = 4096;
+  out->data = (char*)malloc(room + 1);
+  if (!out->data) return FILE_UNREADABLE;
+  for (;;) {
+    if (out->size == room) {
+      if (room > cap) return FILE_TOO_BIG;
+      char* grown = (char*)realloc(out->data, room * 2 + 1);
+      if (!grown) return FILE_UNREADABLE;
+      out->data = grown;
+      room *= 2;
+    }
+    size_t got = fread(out->data + out->size, 1, room - out->size, file);
+    if (got == 0) break;
+    out->size += got;
+  }
+  out->data[out->size] = 0;
+  if (ferror(file)) return FILE_UNREADABLE;
+  return out->size > cap ? FILE_TOO_BIG : FILE_READ_OK;
+}
+
+int ReadFileBytes(const char* path, size_t cap, FileBytes* out) {
+  out->data = NULL;
+  out->size = 0;
+  FILE* file = fopen(path, "rb");
+  if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
+  int result = ReadOpenFile(file, cap, out);
+  fclose(file);
+  if (result != FILE_READ_OK) FreeFileBytes(out);
+  return result;
+}
+
+void FreeFileBytes(FileBytes* bytes) {
+  free(bytes->data);
+  bytes->data = NULL;
+  bytes->size = 0;
+}

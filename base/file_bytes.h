@@ -1,0 +1,16 @@
+// Whole small files read into memory, with a cap on their size so that a
+// huge or endless file cannot exhaust memory.
+#pragma once
+#include <stddef.h>
+
+struct FileBytes {
+  char* data;  // NUL-terminated copy of the file (the NUL is not counted)
+  size_t size;
+};
+
+enum FileReadResult { FILE_READ_OK = 1, FILE_MISSING = 0, FILE_UNREADABLE = -1, FILE_TOO_BIG = -2 };
+
+// Reads path whole when it holds at most cap bytes; the caller frees with
+// FreeFileBytes (also after a failure, which leaves an empty buffer).
+int ReadFileBytes(const char* path, size_t cap, FileBytes* out);
+void FreeFileBytes(FileBytes* bytes);

@@ -1,0 +1,24 @@
+// Rewriting a data file without losing it: the new contents go to a file
+// beside it ("NAME.new"), which then takes the old file's place. A reader
+// (the mail check's thread, a user's editor) may hold the old file for a
+// moment, so the replacement is retried for about a second.
+#pragma once
+#include <stddef.h>
+
+// The file system calls the replacement needs, given by the platform.
+struct ReplaceOps {
+  // Moves from over to in one step: 1 done, 0 failed, -1 when the system
+  // does not implement such a move (Windows 95, 98 and Me).
+  int (*moveReplacing)(const char* from, const char* to);
+  int (*move)(const char* from, const char* to);  // fails when to exists
+  int (*remove)(const char* path);
+  void (*sleep)(int ms);
+};
+
+enum { REPLACE_TRIES = 20, REPLACE_WAIT_MS = 50 };
+
+// Writes size bytes as the new contents of path. 1 on success. On failure
+// path keeps its old contents, or, where the system has no one-step move
+// and the old file was already deleted, the complete new ones wait in
+// NAME.new: one of the two is always whole.
+int ReplaceFileContents(const char* path, const void* bytes, size_t size, const ReplaceOps* ops);

@@ -1,0 +1,200 @@
+#include "base/cp932.h"
+#include "base/file_bytes.h"
+#include "base/safe_replace.h"
+
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ソ is 83 5C and 表 is 95 5C in code page 932: the second byte is a backslash.
+const char kSo[] = "\x83\x5C";
+const char kHyo[] = "\x95\x5C";
+
+TEST(Cp932, BackslashInsideACharacterIsNotASeparator) {
+  std::string path = std::string("C:\\") + kSo + "ft\\" + kHyo + "\\Zentick.exe";
+  const char* last = FindLastBackslash(path.c_str());
+  ASSERT_NE(nullptr, last);
+  EXPECT_STREQ("\\Zentick.exe", last);
+
+  std::string trailing = std::string("C:\\dir") + kHyo;  // ends in 表, no separator after
+  EXPECT_EQ(trailing.c_str() + 2, FindLastBackslash(trailing.c_str()));
+  EXPECT_EQ(nullptr, FindLastBackslash(kSo));
+  EXPECT_EQ(nullptr, FindLastBackslash(""));
+}
+
+TEST(Cp932, LoneLeadByteAtTheEndIsOneCharacter) {
+  const char text[] = "a\x83";
+  EXPECT_EQ(1u, Cp932CharLength(text + 1));
+  EXPECT_EQ(nullptr, FindLastBackslash(text));
+}
+
+TEST(Cp932, CutCopyNeverSplitsACharacter) {
+  std::string text = std::string("ab") + kSo + kHyo;
+  char out[5];
+  EXPECT_EQ(4u, CopyTextCut(out, sizeof out, text.c_str()));  // 表 does not fit whole
+  EXPECT_EQ(std::string("ab") + kSo, out);
+  char small[4];
+  EXPECT_EQ(2u, CopyTextCut(small, sizeof small, text.c_str()));
+  EXPECT_STREQ("ab", small);
+  char one[1];
+  EXPECT_EQ(0u, CopyTextCut(one, 1, "abc"));
+  EXPECT_STREQ("", one);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Cp932, SpanCopyStopsAtTheSpanAndNeverReadsPastIt) {
+  std::string text = std::string("ab") + kSo + "cd";
+  char out[16];
+  EXPECT_EQ(3u, CopySpanCut(out, sizeof out, text.c_str(), 3));  // ソ's lead byte alone
+  EXPECT_EQ(std::string("ab\x83"), out);
+  EXPECT_EQ(4u, CopySpanCut(out, sizeof out, text.c_str(), 4));
+  EXPECT_EQ(std::string("ab") + kSo, out);
+  char small[4];
+  EXPECT_EQ(2u, CopySpanCut(small, sizeof small, text.c_str(), 6));
+  EXPECT_STREQ("ab", small);
+  const char unterminated[3] = {'x', 'y', 'z'};
+  EXPECT_EQ(2u, CopySpanCut(out, sizeof out, unterminated, 2));
+  EXPECT_STREQ("xy", out);
+}
+
+}  // namespace
+
+// Whole-file reading and the safe replacement, on real files in a folder
+// of the test's own; the replacement's system calls are stand-ins that
+// behave as Windows does (a plain move never overwrites) and can be told
+// to fail.
+namespace files {
+
+std::string folder;
+int oneStep = 1;      // 1 works, 0 fails (file busy), -1 not implemented
+int busyMoves = 0;    // plain moves that fail before one works
+int removeWorks = 1;
+std::vector<std::string> calls;
+
+bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+std::string Contents(const std::string& path) {
+  FileBytes bytes;
+  if (ReadFileBytes(path.c_str(), 1 << 20, &bytes) != FILE_READ_OK) return "<none>";
+  std::string text(bytes.data, bytes.size);
+  FreeFileBytes(&bytes);
+  return text;
+}
+void Write(const std::string& path, const std::string& text) {
+  FILE* f = fopen(path.c_str(), "wb");
+  fwrite(text.data(), 1, text.size(), f);
+  fclose(f);
+}
+
+int MoveReplacing(const char* from, const char* to) {
+  calls.push_back("replace");
+  if (oneStep != 1) return oneStep;
+  return rename(from, to) == 0;
+}
+int Move(const char* from, const char* to) {
+  calls.push_back("move");
+  if (Exists(to) || busyMoves-- > 0) return 0;
+  return rename(from, to) == 0;
+}
+int Remove(const char* path) {
+  calls.push_back("remove");
+  return removeWorks && unlink(path) == 0;
+}
+void Sleep(int) { calls.push_back("sleep"); }
+const ReplaceOps kOps = {MoveReplacing, Move, Remove, Sleep};
+
+struct Folder {
+  std::string path;
+  Folder() {
+    char name[] = "/tmp/zt-files-XXXXXX";
+    path = mkdtemp(name);
+    folder = path;
+    oneStep = 1;
+    busyMoves = 0;
+    removeWorks = 1;
+    calls.clear();
+  }
+  ~Folder() {
+    std::string command = "rm -rf '" + path + "'";
+    EXPECT_EQ(0, system(command.c_str()));
+  }
+  std::string File(const char* name) const { return path + "/" + name; }
+};
+
+TEST(FileBytes, ReadsWholeFilesUpToTheCapAndTellsMissingFromTooBig) {
+  Folder f;
+  std::string big(10000, 'x');
+  Write(f.File("big"), big);
+  FileBytes bytes;
+  ASSERT_EQ(FILE_READ_OK, ReadFileBytes(f.File("big").c_str(), 10000, &bytes));
+  EXPECT_EQ(big, std::string(bytes.data, bytes.size));
+  EXPECT_EQ(0, bytes.data[bytes.size]);
+  FreeFileBytes(&bytes);
+  EXPECT_EQ(FILE_TOO_BIG, ReadFileBytes(f.File("big").c_str(), 9999, &bytes));
+  EXPECT_EQ(nullptr, bytes.data);
+  EXPECT_EQ(FILE_MISSING, ReadFileBytes(f.File("none").c_str(), 100, &bytes));
+  Write(f.File("empty"), "");
+  ASSERT_EQ(FILE_READ_OK, ReadFileBytes(f.File("empty").c_str(), 100, &bytes));
+  EXPECT_EQ(0u, bytes.size);
+  FreeFileBytes(&bytes);
+}
+
+TEST(SafeReplace, OneStepMoveRetriedWhileTheFileIsBusy) {
+  Folder f;
+  std::string path = f.File("ZENTICK.evt");
+  Write(path, "old");
+  oneStep = 0;
+  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
+  EXPECT_EQ("old", Contents(path));
+  EXPECT_FALSE(Exists(path + ".new"));
+  EXPECT_EQ(REPLACE_TRIES, std::count(calls.begin(), calls.end(), "replace"));
+  oneStep = 1;
+  EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
+  EXPECT_EQ("new", Contents(path));
+}
+
+TEST(SafeReplace, WithoutAOneStepMoveTheOldFileGoesOnlyOnceTheNewIsWhole) {
+  Folder f;
+  std::string path = f.File("ZENTICK.mld");
+  // No old file: the new one simply moves in.
+  oneStep = -1;
+  EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "first", 5, &kOps));
+  EXPECT_EQ("first", Contents(path));
+  // An old file: deleted, then the new one moves in.
+  calls.clear();
+  EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "second", 6, &kOps));
+  EXPECT_EQ("second", Contents(path));
+  EXPECT_EQ((std::vector<std::string>{"replace", "move", "remove", "move"}), calls);
+  // The old file cannot be deleted: it stays as it was.
+  removeWorks = 0;
+  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "third", 5, &kOps));
+  EXPECT_EQ("second", Contents(path));
+  // Deleted, but the move keeps failing: the new contents wait, whole.
+  removeWorks = 1;
+  busyMoves = 1000;
+  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "fourth", 6, &kOps));
+  EXPECT_FALSE(Exists(path));
+  EXPECT_EQ("fourth", Contents(path + ".new"));
+}
+
+TEST(SafeReplace, AFailedWriteTouchesNothing) {
+  Folder f;
+  std::string path = f.File("ZENTICK.evt");
+  Write(path, "old");
+  ASSERT_EQ(0, mkdir((path + ".new").c_str(), 0700));  // the new file cannot be made
+  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
+  EXPECT_EQ("old", Contents(path));
+  EXPECT_EQ(std::vector<std::string>{"remove"}, calls);
+}
+
+}  // namespace files
