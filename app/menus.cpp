@@ -8,13 +8,15 @@ enum { MENU_IMAGE_SIZE = 11, CHIME_SUBMENU_POSITION = 8 };
 
 void UpdateMenuChecks(AppState* app, HMENU menu) {
   // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
-  CheckMenuRadioItem(menu, 40060, 40062, 40060 + app->top + 2 * app->bottom, MF_BYCOMMAND);
-  const struct { UINT id; int* flag; } checks[] = {
-      {40003, &app->fvMove}, {40014, &app->posLock}, {40025, &app->wndHide},
-      {40043, &app->sound},  {40052, &app->nonSec},  {40048, &app->tray}};
+  CheckMenuRadioItem(menu, IDM_ZORDER_NORMAL, IDM_ZORDER_BOTTOM,
+                     IDM_ZORDER_NORMAL + app->top + 2 * app->bottom, MF_BYCOMMAND);
+  const struct { UINT id; int* flag;
+  } checks[] = {{IDM_MOVE_SHOWN, &app->fvMove},     {IDM_LOCK_POSITION, &app->posLock},
+                {IDM_AVOID_CURSOR, &app->wndHide},  {IDM_CHIME, &app->sound},
+                {IDM_NO_SECOND_HAND, &app->nonSec}, {IDM_RESIDENT, &app->tray}};
   for (const auto& c : checks)
     CheckMenuItem(menu, c.id, MF_BYCOMMAND | (*c.flag ? MF_CHECKED : MF_UNCHECKED));
-  if (!app->tray) EnableMenuItem(menu, 40047, MF_BYCOMMAND | MF_GRAYED);
+  if (!app->tray) EnableMenuItem(menu, IDM_HIDE, MF_BYCOMMAND | MF_GRAYED);
 }
 
 // The images are drawn on the classic menu grey; that grey becomes this
@@ -48,13 +50,13 @@ void TrackAtCursor(HMENU popup, HWND owner) {
 }
 
 void ShowMainMenu(AppState* app, ClockHands* hands) {
-  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   if (!bar) return;
   HMENU menu = GetSubMenu(bar, MAIN_MENU);
   UpdateMenuChecks(app, menu);
   hands->UpdateHandMenuChecks(menu);
   HBITMAP find = LoadMenuImage(IDB_MENU_FIND), sound = LoadMenuImage(IDB_MENU_SOUND);
-  SetMenuItemBitmaps(menu, 40004, MF_BYCOMMAND, find, NULL);
+  SetMenuItemBitmaps(menu, IDM_BACKGROUND, MF_BYCOMMAND, find, NULL);
   SetMenuItemBitmaps(menu, CHIME_SUBMENU_POSITION, MF_BYPOSITION, sound, NULL);
   TrackAtCursor(menu, app->hwnd);
   DestroyMenu(bar);

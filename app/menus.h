@@ -5,7 +5,8 @@
 struct AppState;
 struct ClockHands;
 
-enum { MENU_RESOURCE = 101, MAIN_MENU = 0, TRAY_MENU = 1 };
+// The two popups of menu IDR_MENU.
+enum { MAIN_MENU = 0, TRAY_MENU = 1 };
 
 // Opens the main menu at the cursor and waits until it closes; the chosen
 // command reaches the clock window as a command message.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/app_state.h"
+#include "platform/newer_calls.h"
 
 enum { MONITOR_LIMIT = 16, AVOID_POLL_MS = 333, AVOID_RESHOW_MS = 1000 };
 
@@ -17,7 +18,7 @@ static BOOL CALLBACK AddMonitorWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM da
   MonitorList* list = (MonitorList*)data;
   MONITORINFO info = {};
   info.cbSize = sizeof info;
-  if (GetMonitorInfoA(monitor, &info)) list->areas[list->count++] = AreaOf(&info.rcWork);
+  if (Newer()->getMonitorInfo(monitor, &info)) list->areas[list->count++] = AreaOf(&info.rcWork);
   return list->count < MONITOR_LIMIT;
 }
 
@@ -28,8 +29,11 @@ void LoadWindowPosition(AppState* app, POINT* position) {
   ScreenPoint fallback = DefaultWindowPosition(&primary);
   ScreenPoint stored = {app->ReadSettingInt("WINDOW", "POSX", fallback.x),
                         app->ReadSettingInt("WINDOW", "POSY", fallback.y)};
+  // Without the monitor calls (95, NT 4.0) the primary work area is all there is.
   MonitorList monitors = {};
-  EnumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
+  if (Newer()->enumDisplayMonitors && Newer()->getMonitorInfo)
+    Newer()->enumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
+  if (monitors.count == 0) monitors.areas[monitors.count++] = primary;
   ScreenPoint p = ChooseWindowPosition(stored, &primary, monitors.areas, monitors.count);
   app->centerX = p.x + FACE_HALF;
   app->centerY = p.y + FACE_HALF;
@@ -59,38 +63,17 @@ static void SetZOrder(HWND window, HWND insertAfter) {
 }
 
 void SetZOrderMode(AppState* app, int mode) {
-  HWND w = app->hwnd;
-  if (mode == ZORDER_NORMAL) {
-    app->top = 0;
-    app->bottom = 0;
-    app->WriteSettingInt("WINDOW", "TOP", 0);
-    app->WriteSettingInt("WINDOW", "BOTTOM", 0);
-    SetZOrder(w, HWND_NOTOPMOST);
-    SetZOrder(w, HWND_TOP);  // also lifts it from the bottom
-  } else if (mode == ZORDER_IN_FRONT) {
-    app->top = !app->top;
-    if (app->top) {
-      app->bottom = 0;
-      app->WriteSettingInt("WINDOW", "BOTTOM", 0);
-      SetZOrder(w, HWND_TOPMOST);
-    } else {
-      SetZOrder(w, HWND_NOTOPMOST);
-    }
-    app->WriteSettingInt("WINDOW", "TOP", app->top);
-  } else if (mode == ZORDER_BEHIND) {
-    if (!app->bottom) {
-      app->top = 0;
-      app->WriteSettingInt("WINDOW", "TOP", 0);
-      // Not every system drops the topmost status when sinking; this must
-      // happen before the bottom marker rewrites every z-order change.
-      SetZOrder(w, HWND_NOTOPMOST);
-      app->bottom = 1;
-      SetZOrder(w, HWND_BOTTOM);
-    } else {
-      app->bottom = 0;
-    }
-    app->WriteSettingInt("WINDOW", "BOTTOM", app->bottom);
+  static const HWND kPlaces[] = {HWND_NOTOPMOST, HWND_TOPMOST, HWND_TOP, HWND_BOTTOM};
+  ZOrderPlan plan = PlanZOrder(mode, app->top, app->bottom);
+  app->top = plan.top;
+  if (!plan.bottom) app->bottom = 0;
+  for (int i = 0; i < plan.moveCount; i++) {
+    if (i == plan.moveCount - 1) app->bottom = plan.bottom;
+    SetZOrder(app->hwnd, kPlaces[plan.moves[i]]);
   }
+  app->bottom = plan.bottom;
+  if (plan.writeTop) app->WriteSettingInt("WINDOW", "TOP", plan.top);
+  if (plan.writeBottom) app->WriteSettingInt("WINDOW", "BOTTOM", plan.bottom);
 }
 
 int IsCursorNear(AppState* app) {

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "app/position_rule.h"
+#include "app/zorder_rule.h"
 
 struct AppState;
 
 enum { TIMER_CLOCK = 1, TIMER_AVOID_POLL = 2, TIMER_AVOID_RESHOW = 3 };
-enum { ZORDER_NORMAL = 0, ZORDER_IN_FRONT = 1, ZORDER_BEHIND = 2 };
 
 void LoadWindowPosition(AppState* app, POINT* position);
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY);

@@ -19,8 +19,8 @@ ScreenPoint DefaultWindowPosition(const ScreenArea* primary);
 
 // Keeps a stored top-left corner when the window's centre lies within the
 // work area of one of the monitors (at least half of the window inside);
-// otherwise each coordinate is judged against the primary work area alone
-// and falls back to its default when less than half of the window is in.
+// otherwise each coordinate is judged against the nearest monitor's work
+// area and falls back to its default when less than half of the window is in.
 ScreenPoint ChooseWindowPosition(ScreenPoint stored, const ScreenArea* primary,
                                  const ScreenArea* monitors, int monitorCount);
 

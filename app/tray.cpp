@@ -3,8 +3,9 @@
 #include <shellapi.h>
 
 #include "app/menus.h"
+#include "res/resource.h"
 
-enum { DEFAULT_TRAY_ITEM = 40051 };
+enum { DEFAULT_TRAY_ITEM = IDM_SHOW };
 
 // The first version of the icon record, what every shell understands:
 // 88 bytes on 32-bit Windows, 152 on 64-bit.
@@ -26,9 +27,9 @@ void TrayIcon::Toggle(HWND window) {
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = WM_TRAYNOTIFY;
   // The small size the notification area draws, rather than a scaled large one.
-  nid.hIcon = (HICON)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(TRAY_ICON), IMAGE_ICON,
-                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                LR_SHARED);
+  nid.hIcon =
+      (HICON)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON,
+                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
   lstrcpynA(nid.szTip, "Zentick", sizeof nid.szTip);
   Shell_NotifyIconA(NIM_ADD, &nid);
   iconId = nid.uID;
@@ -42,7 +43,7 @@ void TrayIcon::Remove(HWND window) {
 }
 
 static void ShowTrayMenu(HWND window) {
-  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   if (!bar) return;
   HMENU menu = GetSubMenu(bar, TRAY_MENU);
   SetMenuDefaultItem(menu, DEFAULT_TRAY_ITEM, FALSE);

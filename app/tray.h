@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-enum { WM_TRAYNOTIFY = WM_USER + 123, TRAY_ICON = 107 };
+enum { WM_TRAYNOTIFY = WM_USER + 123 };
 
 struct TrayIcon {
   int added;

@@ -9,14 +9,13 @@
 #include "app/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
+#include "face/hand_geometry.h"
 #include "mail/mail_check.h"
 #include "mail/mail_dialogs.h"
 #include "skins/background_dialog.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper_dialog.h"
-
-enum { HAND_AUTO_HIDE = 1, HAND_INFO_MODE = 2, HAND_SHOWN_NOW = 3, HAND_BOLD = 5,
-       HAND_HOLLOW = 6 };
+#include "res/resource.h"
 
 static int tickStarted;
 static WORD lastSecond;
@@ -70,7 +69,7 @@ static void OnSetCursor(LPARAM lParam) {
   if (LOWORD(lParam) != HTCLIENT) return;
   if (theApp.wndHide) AvoidCursor(&theApp, AVOID_OVER_CLOCK);
   ClockHands* hands = &theClock.hands;
-  if (hands->GetHandOption(HAND_AUTO_HIDE) && !hands->GetHandOption(HAND_SHOWN_NOW)) {
+  if (hands->GetHandOption(OPTION_AUTO_HIDE) && !hands->GetHandOption(OPTION_SHOWN_NOW)) {
     hands->RevealHands();
     theClock.RedrawClock(&clockTime);
   }
@@ -117,7 +116,7 @@ static void Background(HWND w, int) {
 }
 static void Design(HWND, int d) { theClock.hands.SetDesign(d); }
 static void HandOption(HWND, int code) { theClock.hands.ToggleHandOption(code, 0); }
-static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(HAND_INFO_MODE, mode); }
+static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_INFO_MODE, mode); }
 static void HandColor(HWND, int which) { theClock.hands.ChooseHandColor(which); }
 static void ChooseChime(HWND w, int) {
   SendMessageA(w, WM_PAINT, 0, 0);
@@ -149,21 +148,49 @@ static void Wallpaper(HWND w, int) {
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
 
 static const Command kCommands[] = {
-    {40001, Close, 0},          {40003, ToggleFvMove, 0},   {40004, Background, 0},
-    {40005, Design, 1},         {40006, Design, 2},         {40007, Design, 3},
-    {40008, Design, 4},         {40009, Design, 5},         {40010, Design, 6},
-    {40011, Design, 7},         {40014, ToggleLock, 0},     {40016, HandOption, HAND_AUTO_HIDE},
-    {40024, HandOption, HAND_BOLD}, {40025, ToggleAvoid, 0}, {40026, InfoMode, 0},
-    {40027, InfoMode, 1},       {40028, InfoMode, 2},       {40029, InfoMode, 3},
-    {40030, InfoMode, 4},       {40031, InfoMode, 5},       {40038, HandColor, 1},
-    {40042, HandColor, 2},      {40036, HandColor, 3},      {40037, HandColor, 4},
-    {40035, HandColor, 5},      {40039, HandColor, 6},      {40040, HandColor, -1},
-    {40041, HandOption, HAND_HOLLOW}, {40043, ToggleChime, 0}, {40044, ChooseChime, 0},
-    {40045, CheckMail, 0},      {40046, MailSettings, 0},   {40047, Hide, 0},
-    {40048, Resident, 0},       {40049, Close, 0},          {40050, EndResidency, 0},
-    {40051, Show, 0},           {40052, ToggleSeconds, 0},  {40054, Events, 0},
-    {40055, Wallpaper, 0},      {40060, ZOrder, 0},         {40061, ZOrder, 1},
-    {40062, ZOrder, 2},
+    {IDM_CLOSE, Close, 0},
+    {IDM_MOVE_SHOWN, ToggleFvMove, 0},
+    {IDM_BACKGROUND, Background, 0},
+    {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE},
+    {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2},
+    {IDM_DESIGN_TRIANGLE, Design, DESIGN_TRIANGLE},
+    {IDM_DESIGN_TRIANGLE2, Design, DESIGN_TRIANGLE2},
+    {IDM_DESIGN_BALLOON, Design, DESIGN_BALLOON},
+    {IDM_DESIGN_SMALL, Design, DESIGN_SMALL},
+    {IDM_DESIGN_NONE, Design, DESIGN_NONE},
+    {IDM_LOCK_POSITION, ToggleLock, 0},
+    {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE},
+    {IDM_BOLD, HandOption, OPTION_BOLD},
+    {IDM_HOLLOW, HandOption, OPTION_HOLLOW},
+    {IDM_AVOID_CURSOR, ToggleAvoid, 0},
+    {IDM_INFO_NONE, InfoMode, INFO_NONE},
+    {IDM_INFO_DATE, InfoMode, INFO_DATE},
+    {IDM_INFO_TIME, InfoMode, INFO_TIME},
+    {IDM_INFO_CPU, InfoMode, INFO_CPU},
+    {IDM_INFO_FREE_MEMORY, InfoMode, INFO_FREE_MEMORY},
+    {IDM_INFO_MEMORY_LOAD, InfoMode, INFO_MEMORY_LOAD},
+    {IDM_SECOND_OUTLINE, HandColor, SLOT_SECOND_OUTLINE},
+    {IDM_SECOND_FILL, HandColor, SLOT_SECOND_FILL},
+    {IDM_MINUTE_OUTLINE, HandColor, SLOT_MINUTE_OUTLINE},
+    {IDM_MINUTE_FILL, HandColor, SLOT_MINUTE_FILL},
+    {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE},
+    {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
+    {IDM_COLOR_RESET, HandColor, SLOT_RESET},
+    {IDM_CHIME, ToggleChime, 0},
+    {IDM_CHIME_SOUND, ChooseChime, 0},
+    {IDM_CHECK_MAIL, CheckMail, 0},
+    {IDM_MAIL_SETTINGS, MailSettings, 0},
+    {IDM_HIDE, Hide, 0},
+    {IDM_RESIDENT, Resident, 0},
+    {IDM_TRAY_CLOSE, Close, 0},
+    {IDM_END_RESIDENT, EndResidency, 0},
+    {IDM_SHOW, Show, 0},
+    {IDM_NO_SECOND_HAND, ToggleSeconds, 0},
+    {IDM_EVENTS, Events, 0},
+    {IDM_WALLPAPER, Wallpaper, 0},
+    {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL},
+    {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT},
+    {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND},
 };
 
 static void OnCommand(HWND window, WPARAM id) {

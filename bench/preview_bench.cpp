@@ -1,6 +1,6 @@
 // Time to draw the wallpaper preview, per style, for a screen-size bitmap
 // and for one small enough to tile a pixel a tile.
-//   wine build/win/zt_preview_bench.exe [ROUNDS]
+//   (under Wine) build/win-ARCH/zt_preview_bench.exe [ROUNDS]
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <vector>
+#include "res/resource.h"
 
 static double Now(LARGE_INTEGER freq) {
   LARGE_INTEGER t;
@@ -62,7 +63,7 @@ static double StartOnce(const char* exe, LARGE_INTEGER freq) {
     HWND w = FindWindowA("ZENTICK", "ZENTICK");
     if (w && FacePainted(w, &samples)) {
       painted = Now(freq) - start;
-      PostMessageA(w, WM_COMMAND, 40001, 0);
+      PostMessageA(w, WM_COMMAND, IDM_CLOSE, 0);
       break;
     }
     Sleep(1);

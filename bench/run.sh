@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Zentick measured, in one run under one virtual display and one
-# wineserver: idle cost beside Wine's clock.exe and xclock, microseconds per
-# redraw for every design and information mode, the wallpaper preview per
-# style, start-up time to the first
-# painted face, and the program's size and working set.
+# Zentick measured, for each Windows build this host can run, under one
+# virtual display and one wineserver each: idle cost beside Wine's
+# clock.exe and xclock, microseconds per redraw for every design and
+# information mode, the wallpaper preview per style, start-up time to the
+# first painted face, and the program's size and working set.
 #   bench/run.sh [SECONDS_EACH] [BUILD_DIR]     (default 60 s, build)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,9 +11,8 @@ SECONDS_EACH=${1:-60}
 BUILD=$(realpath -m "${2:-$ROOT/build}")
 bash "$ROOT/tools/setup.sh"
 bash "$ROOT/tools/build.sh" "$BUILD" >/dev/null
-cmake --build "$BUILD/win" --target zt_probe redraw_bench zt_preview_bench >/dev/null
 source "$ROOT/tools/wine-env.sh"
-zt_wine_up "$BUILD/win"
+zt_wine_arches
 trap zt_wine_down EXIT
 
 HZ=$(getconf CLK_TCK)
@@ -31,10 +30,6 @@ find_pid() {  # the newest process matching $1 (of this prefix, for Wine program
   done
 }
 
-RUN=$(mktemp -d)
-cp "$BUILD/win/Zentick.exe" "$RUN/" && cp -r "$BUILD/win/data" "$RUN/"
-WINE_RUN="$(winepath -w "$RUN")"
-
 # measure NAME PATTERN COMMAND...: CPU seconds of the process (and of the
 # wineserver while a Wine program runs alone) over SECONDS_EACH, and its
 # resident set.
@@ -46,9 +41,9 @@ measure() {
   local launcher=$!
   sleep 5
   local pid server
-  pid=$(find_pid "$pattern" "$([ "$1" = wine ] || echo native)")
+  pid=$(find_pid "$pattern" "$([ "$1" = zt_wine ] || echo native)")
   server=""
-  [ "$1" = wine ] && server=$(server_pid)
+  [ "$1" = zt_wine ] && server=$(server_pid)
   local p0 s0 p1 s1
   p0=$(ticks "$pid"); s0=$( [ -n "$server" ] && ticks "$server" || echo 0 )
   sleep "$SECONDS_EACH"
@@ -61,26 +56,40 @@ measure() {
   sleep 1
 }
 
-measure zentick 'Zentick.exe' wine "$WINE_RUN\\Zentick.exe"
-measure wineclock 'clock.exe' wine clock.exe
-measure xclock 'xclock -update' xclock -update 1
-
-REDRAW=$(wine "$BUILD/win/redraw_bench.exe" "$WINE_RUN" | tr -d '\r')
-PREVIEW=$(wine "$BUILD/win/zt_preview_bench.exe" | tr -d '\r')
-STARTUP=$(wine "$BUILD/win/zt_probe.exe" "$WINE_RUN\\Zentick.exe" 5 | tr -d '\r')
-SIZE=$(stat -c %s "$BUILD/win/Zentick.exe")
-rm -rf "$RUN"
+bench_arch() {  # ARCH: everything measured on one build
+  local arch=$1 WIN="$BUILD/win-$1"
+  cmake --build "$WIN" --target zt_probe redraw_bench zt_preview_bench >/dev/null
+  zt_wine_up "$WIN" "$arch"
+  local RUN WINE_RUN
+  RUN=$(mktemp -d)
+  cp "$WIN/Zentick.exe" "$RUN/" && cp -r "$WIN/data" "$RUN/"
+  WINE_RUN="$(zt_wine winepath -w "$RUN" 2>/dev/null | tr -d '\r')"
+  measure zentick 'Zentick.exe' zt_wine "$WINE_RUN\\Zentick.exe"
+  measure wineclock 'clock.exe' zt_wine clock.exe
+  [ -n "${CPU[xclock]:-}" ] || measure xclock 'xclock -update' xclock -update 1
+  local REDRAW PREVIEW STARTUP
+  REDRAW=$(zt_wine "$WIN/redraw_bench.exe" "$WINE_RUN" | tr -d '\r')
+  PREVIEW=$(zt_wine "$WIN/zt_preview_bench.exe" | tr -d '\r')
+  STARTUP=$(zt_wine "$WIN/zt_probe.exe" "$WINE_RUN\\Zentick.exe" 5 | tr -d '\r')
+  rm -rf "$RUN"
+  zt_wine_down
+  printf '\n=== %s\nIdle cost over %s s (second hand shown)\n' "$arch" "$SECONDS_EACH"
+  printf '%-12s %10s %12s %10s %10s\n' program "cpu s" "wineserver s" "total s" "rss KiB"
+  for n in zentick wineclock xclock; do
+    printf '%-12s %10s %12s %10s %10s\n' "$n" "${CPU[$n]}" "${SERVER[$n]}" "$(total $n)" "${RSS[$n]}"
+  done
+  printf 'zentick / wine clock.exe: %s    zentick / xclock: %s\n' "$(ratio zentick wineclock)" "$(ratio zentick xclock)"
+  printf '\nOne redraw, in-process (microseconds per RedrawClock)\n%s\n' "$REDRAW"
+  printf '\nWallpaper preview\n%s\n' "$PREVIEW"
+  printf '\nStart-up to first painted face: %s ms (median of 5)\n' "$STARTUP"
+  printf 'Zentick.exe working set after %s s: %s KiB\n' "$((SECONDS_EACH + 5))" "${RSS[zentick]}"
+}
 
 total() { echo "scale=3; ${CPU[$1]} + ${SERVER[$1]}" | bc; }
 ratio() { local b; b=$(total "$2"); [ "$(echo "$b > 0" | bc)" = 1 ] && echo "scale=2; $(total "$1") / $b" | bc || echo "-"; }
-printf '\nIdle cost over %s s (second hand shown)\n' "$SECONDS_EACH"
-printf '%-12s %10s %12s %10s %10s\n' program "cpu s" "wineserver s" "total s" "rss KiB"
-for n in zentick wineclock xclock; do
-  printf '%-12s %10s %12s %10s %10s\n' "$n" "${CPU[$n]}" "${SERVER[$n]}" "$(total $n)" "${RSS[$n]}"
+
+for arch in i686 x86_64; do
+  printf 'Zentick.exe (%s) size: %s bytes (target under 409600)\n' "$arch" "$(stat -c %s "$BUILD/win-$arch/Zentick.exe")"
 done
-printf 'zentick / wine clock.exe: %s    zentick / xclock: %s\n' "$(ratio zentick wineclock)" "$(ratio zentick xclock)"
-printf '\nOne redraw, in-process (microseconds per RedrawClock)\n%s\n' "$REDRAW"
-printf '\nWallpaper preview\n%s\n' "$PREVIEW"
-printf '\nStart-up to first painted face: %s ms (median of 5)\n' "$STARTUP"
-printf 'Zentick.exe size: %s bytes (target under 409600)\n' "$SIZE"
-printf 'Zentick.exe working set after %s s: %s KiB\n' "$((SECONDS_EACH + 5))" "${RSS[zentick]}"
+for line in "${ZT_WINE_SKIPPED[@]}"; do echo "not measured for $line"; done
+for arch in "${ZT_WINE_ARCHES[@]}"; do bench_arch "$arch"; done

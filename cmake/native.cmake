@@ -37,7 +37,13 @@ else()
   file(GLOB ZT_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
   add_executable(native_tests ${ZT_NATIVE_TESTS})
   target_link_libraries(native_tests zt_core GTest::gtest_main)
-  # Fuzz corpora double as regression inputs for the parsers.
-  target_compile_definitions(native_tests PRIVATE ZT_FUZZ_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/corpus")
   gtest_discover_tests(native_tests TEST_PREFIX native.)
+endif()
+
+# Both Windows builds load on every system the program names: nothing in
+# their import tables is newer than Windows 98 and NT 4.0 both have.
+if(NOT ZT_FUZZ)
+  add_test(NAME imports.OnlyCallsOlderWindowsHave
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/imports/check.sh
+            ${CMAKE_BINARY_DIR}/../win-i686/Zentick.exe ${CMAKE_BINARY_DIR}/../win-x86_64/Zentick.exe)
 endif()

@@ -1,19 +1,19 @@
 #include "events/event_dialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <stdio.h>
 
 #include "app/app_state.h"
 #include "base/cp932.h"
-#include "app/list_view.h"
+#include "platform/list_view.h"
 #include "events/event_calendar.h"
-#include "events/event_controls.h"
+#include "res/resource.h"
 #include "events/event_line.h"
 #include "events/event_store.h"
+#include "platform/dialog_controls.h"
+#include "platform/file_chooser.h"
 #include "platform/file_replace.h"
 #include "events/event_text.h"
-#include "res/resource.h"
 
 struct EventDialogState {
   AppState* app;
@@ -115,17 +115,9 @@ static void OnActionChanged() {
 }
 
 static void BrowseForFile() {
-  char fileName[PATH_SIZE] = "";
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  ofn.hwndOwner = dialogState->dialog;
-  ofn.lpstrFilter = "ALL files(*.*)\0*.*\0";
-  ofn.lpstrFile = fileName;
-  ofn.nMaxFile = PATH_SIZE;
-  ofn.lpstrTitle = "ファイルの選択…";
-  ofn.lpstrDefExt = "wav";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON;
-  if (GetOpenFileNameA(&ofn)) SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+  char fileName[PATH_SIZE];
+  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", fileName))
+    SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
 }
 
 // The line for the chosen settings into line; 0 (after telling the user)
@@ -216,18 +208,12 @@ static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam
 }
 
 void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
-  // The command can still arrive while the dialog is open (the clock is
-  // disabled, not deaf); a second one would take over the first one's state.
-  if (dialogState) {
-    SetForegroundWindow(dialogState->dialog);
-    return;
-  }
+  if (BringForwardIfOpen(dialogState ? dialogState->dialog : NULL)) return;
   EventDialogState state = {};
   state.app = app;
   state.time = time;
   if (!EventFilePath(app, state.eventPath)) return;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  InitCommonControls();
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
                   (LPARAM)&state);
   dialogState = NULL;

@@ -7,11 +7,9 @@
 
 #include "app/app_state.h"
 #include "face/skin_image.h"
+#include "res/resource.h"
 
-ClockImage::ClockImage() {
-  memset(this, 0, sizeof *this);
-  hands.memoryStatus.dwLength = sizeof hands.memoryStatus;
-}
+ClockImage::ClockImage() { memset(this, 0, sizeof *this); }
 
 ClockImage::~ClockImage() {
   ReleaseClockImage();
@@ -50,7 +48,7 @@ void ClockImage::SetFaceImage(const char* fileName) {
 }
 
 void ClockImage::ShowBuiltinFace() {
-  HBITMAP face = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(BUILTIN_FACE));
+  HBITMAP face = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDB_BUILTIN_FACE));
   HDC faceDC = CreateCompatibleDC(NULL);
   HGDIOBJ previous = SelectObject(faceDC, face);
   BitBlt(memoryDC, faceWidth, 0, faceWidth, faceHeight, faceDC, 0, 0, SRCCOPY);

@@ -7,7 +7,7 @@
 
 struct AppState;
 
-enum { FACE_SIZE = 200, BUILTIN_FACE = 100 };
+enum { FACE_SIZE = 200 };
 
 struct ClockImage {
   HWND hwnd;

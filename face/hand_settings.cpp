@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "face/hand_geometry.h"
+#include "res/resource.h"
 
 static const COLORREF WHITE = 0xFFFFFF;
 
@@ -28,6 +29,7 @@ static COLORREF customColors[16];
 void ClockHands::LoadSettings() {
   autoHide = app->ReadSettingInt("OBJECT", "NDHIDE", 0);
   infoMode = app->ReadSettingInt("OBJECT", "DIGINFO", INFO_NONE);
+  if (infoMode == INFO_CPU) StartCpuReading(&cpu);
   design = app->ReadSettingInt("OBJECT", "DESIGN", DESIGN_SQUARE);
   boldLines = app->ReadSettingInt("OBJECT", "BOOLD", 0);
   hollowHands = app->ReadSettingInt("OBJECT", "NULLBRS", 0);
@@ -75,6 +77,7 @@ void ClockHands::ToggleHandOption(int code, int value) {
       app->ToggleSetting(&autoHide, "OBJECT", "NDHIDE");
       break;
     case OPTION_INFO_MODE:
+      if (value == INFO_CPU && infoMode != INFO_CPU) StartCpuReading(&cpu);
       infoMode = value;
       app->WriteSettingInt("OBJECT", "DIGINFO", value);
       break;
@@ -119,10 +122,12 @@ void ClockHands::ChooseHandColor(int which) {
 }
 
 void ClockHands::UpdateHandMenuChecks(HMENU menu) {
-  if (autoHide) CheckMenuItem(menu, 40016, MF_BYCOMMAND | MF_CHECKED);
-  if (boldLines) CheckMenuItem(menu, 40024, MF_BYCOMMAND | MF_CHECKED);
-  if (hollowHands) CheckMenuItem(menu, 40041, MF_BYCOMMAND | MF_CHECKED);
-  if (design == DESIGN_BALLOON) EnableMenuItem(menu, 40041, MF_BYCOMMAND | MF_GRAYED);
-  CheckMenuRadioItem(menu, 40026, 40031, 40026 + infoMode, MF_BYCOMMAND);
-  CheckMenuRadioItem(menu, 40005, 40011, 40004 + design, MF_BYCOMMAND);
+  if (autoHide) CheckMenuItem(menu, IDM_AUTO_HIDE, MF_BYCOMMAND | MF_CHECKED);
+  if (boldLines) CheckMenuItem(menu, IDM_BOLD, MF_BYCOMMAND | MF_CHECKED);
+  if (hollowHands) CheckMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_CHECKED);
+  if (design == DESIGN_BALLOON) EnableMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_GRAYED);
+  CheckMenuRadioItem(menu, IDM_INFO_NONE, IDM_INFO_MEMORY_LOAD, IDM_INFO_NONE + infoMode,
+                     MF_BYCOMMAND);
+  CheckMenuRadioItem(menu, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE,
+                     IDM_DESIGN_SQUARE + design - DESIGN_SQUARE, MF_BYCOMMAND);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "face/info_line.h"
+#include "face/info_stats.h"
 
 struct AppState;
 struct HandShape;
@@ -42,7 +43,6 @@ struct ClockHands {
   COLORREF hourColor, minuteColor, secondColor;
   COLORREF hourFill, minuteFill, secondFill;
   AppState* app;
-  MEMORYSTATUSEX memoryStatus;
   int autoHideCount;
   int handsVisible;
   int infoMode;
@@ -50,10 +50,7 @@ struct ClockHands {
   int design;
   int boldLines;
   int hollowHands;
-  // Processor times at the last reading and the figure they gave, for
-  // systems without the dynamic statistics.
-  CpuTimes lastCpuTimes;
-  int cpuPercent;
+  CpuReading cpu;
 
   void InitHands(HWND window, HDC dc, AppState* state);
   void ReleaseHands();
@@ -67,10 +64,8 @@ struct ClockHands {
   void ChooseHandColor(int which);
   void UpdateHandMenuChecks(HMENU menu);
   void DrawInfoLine(const SYSTEMTIME* time);
-  int GetCpuUsage();
   // 1 total physical bytes, 2 available physical bytes, 3 load percent;
   // -1 for other kinds.
-  long long GetMemoryValue(int kind);
 
  private:
   void LoadSettings();

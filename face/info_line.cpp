@@ -12,7 +12,13 @@ int FormatInfoText(int mode, const InfoValues* v, char* text, size_t size, int* 
     case INFO_TIME:
       length = snprintf(text, size, "%02d:%02d:%02d", v->hour, v->minute, v->second);
       break;
-    case INFO_CPU: length = snprintf(text, size, "CPU:%3d%%", v->cpuPercent); break;
+    case INFO_CPU:
+      // A system that keeps no processor figure shows none.
+      if (v->cpuPercent < 0)
+        length = snprintf(text, size, "CPU: --%%");
+      else
+        length = snprintf(text, size, "CPU:%3d%%", v->cpuPercent);
+      break;
     case INFO_FREE_MEMORY: {
       // Counted in 64 bits so that more than 2 GiB shows as it is.
       uint64_t megabytes = v->availableBytes / 1048576;

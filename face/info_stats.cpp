@@ -1,5 +1,8 @@
-// The information line and the system figures it shows.
+#include "face/info_stats.h"
+
 #include "face/hands.h"
+
+#include "platform/newer_calls.h"
 
 static int ReadDynamicStat(const char* keyName, DWORD* value) {
   HKEY key;
@@ -14,31 +17,47 @@ static uint64_t Ticks(const FILETIME& t) {
   return (uint64_t)t.dwHighDateTime << 32 | t.dwLowDateTime;
 }
 
-int ClockHands::GetCpuUsage() {
+static int ReadProcessorTimes(CpuTimes* times) {
+  FILETIME idle, kernel, user;
+  if (!Newer()->getSystemTimes || !Newer()->getSystemTimes(&idle, &kernel, &user)) return 0;
+  *times = CpuTimes{Ticks(idle), Ticks(kernel), Ticks(user)};
+  return 1;
+}
+
+void StartCpuReading(CpuReading* reading) {
+  DWORD usage;
+  reading->percent = -1;
   // Querying the start key is what starts the statistic.
+  if (ReadDynamicStat("PerfStats\\StartStat", &usage)) return;
+  if (!ReadProcessorTimes(&reading->last)) reading->last = CpuTimes{};
+}
+
+int ReadCpuPercent(CpuReading* reading) {
   DWORD usage = 0;
   if (ReadDynamicStat("PerfStats\\StartStat", &usage) &&
       ReadDynamicStat("PerfStats\\StatData", &usage))
-    return (int)usage;
-  // Without it: the busy share of processor time since the last reading,
-  // the last figure again when no time has passed.
-  FILETIME idle, kernel, user;
-  if (!GetSystemTimes(&idle, &kernel, &user)) return cpuPercent;
-  CpuTimes now = {Ticks(idle), Ticks(kernel), Ticks(user)};
-  int percent = CpuPercentBetween(&lastCpuTimes, &now);
-  lastCpuTimes = now;
-  if (percent >= 0) cpuPercent = percent;
-  return cpuPercent;
+    return reading->percent = (int)usage;
+  CpuTimes now;
+  if (!ReadProcessorTimes(&now)) return reading->percent = -1;
+  // The last figure again when no time has passed.
+  int percent = CpuPercentBetween(&reading->last, &now);
+  reading->last = now;
+  if (percent >= 0) reading->percent = percent;
+  return reading->percent;
 }
 
-long long ClockHands::GetMemoryValue(int kind) {
-  GlobalMemoryStatusEx(&memoryStatus);
-  switch (kind) {
-    case 1: return (long long)memoryStatus.ullTotalPhys;
-    case 2: return (long long)memoryStatus.ullAvailPhys;
-    case 3: return memoryStatus.dwMemoryLoad;
-    default: return -1;
+void ReadMemoryFigures(MemoryFigures* figures) {
+  MEMORYSTATUSEX status = {};
+  status.dwLength = sizeof status;
+  if (Newer()->globalMemoryStatusEx && Newer()->globalMemoryStatusEx(&status)) {
+    *figures = MemoryFigures{status.ullTotalPhys, status.ullAvailPhys, status.dwMemoryLoad};
+    return;
   }
+  // The older call counts in 32 bits: beyond 4 GiB it reports what fits.
+  MEMORYSTATUS old = {};
+  old.dwLength = sizeof old;
+  GlobalMemoryStatus(&old);
+  *figures = MemoryFigures{old.dwTotalPhys, old.dwAvailPhys, old.dwMemoryLoad};
 }
 
 void ClockHands::DrawInfoLine(const SYSTEMTIME* time) {
@@ -47,9 +66,13 @@ void ClockHands::DrawInfoLine(const SYSTEMTIME* time) {
             INFO_BOX_CORNER, INFO_BOX_CORNER);
   InfoValues values = {time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0,
                        0, 0};
-  if (infoMode == INFO_CPU) values.cpuPercent = GetCpuUsage();
-  if (infoMode == INFO_FREE_MEMORY) values.availableBytes = (uint64_t)GetMemoryValue(2);
-  if (infoMode == INFO_MEMORY_LOAD) values.memoryLoad = (uint32_t)GetMemoryValue(3);
+  if (infoMode == INFO_CPU) values.cpuPercent = ReadCpuPercent(&cpu);
+  if (infoMode == INFO_FREE_MEMORY || infoMode == INFO_MEMORY_LOAD) {
+    MemoryFigures memory;
+    ReadMemoryFigures(&memory);
+    values.availableBytes = memory.availableBytes;
+    values.memoryLoad = memory.load;
+  }
   char text[INFO_TEXT_SIZE];
   int x;
   int length = FormatInfoText(infoMode, &values, text, sizeof text, &x);

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/list_view.h"
+#include "platform/list_view.h"
 
 void PrepareTwoColumnList(HWND list, const char* first, int firstWidth, const char* second,
                           int secondWidth) {

@@ -1,4 +1,5 @@
-// Resource identifiers shared by the resource script and the code.
+// Every resource identifier, shared by the resource script, the code and
+// the tests: menus, commands, dialogs, controls, bitmaps and icons.
 #pragma once
 
 #define IDR_MENU 101
@@ -30,3 +31,75 @@
 #define IDC_MAIL_LAN 1027
 #define IDC_MAIL_SOUND 1029
 #define IDC_MAIL_SOUNDFILE 1041
+
+// Controls of the background and wallpaper dialogs.
+#define IDC_SKIN_LIST 1000
+#define IDC_SKIN_FOLDER 1003
+#define IDC_RANDOM 1011
+#define IDC_TRANSPARENT_TEXT 1012
+#define IDC_BOOT_CHANGE 1018
+#define IDC_TIMED_CHANGE 1021
+#define IDC_AUTO_CLOSE 1023
+#define IDC_MINUTES 1024
+#define IDC_WALLPAPER_LIST 1000
+#define IDC_CHOOSE_FOLDER 1039
+#define IDC_STYLE 1047
+
+// Controls of the event dialog.
+#define IDC_EVENT_LIST 1000
+#define IDC_EVENT_DELETE 1016
+#define IDC_EVENT_REGISTER 1017
+#define IDC_EVENT_DELETE_ALL 1019
+#define IDC_EVENT_MONTH 1031
+#define IDC_EVENT_DAY 1032
+#define IDC_EVENT_HOUR 1033
+#define IDC_EVENT_MINUTE 1034
+#define IDC_EVENT_ACTION 1037
+#define IDC_EVENT_PARAMETER 1038
+#define IDC_EVENT_BROWSE 1040
+
+// Menu commands, of the main and the notification-area menus.
+#define IDM_CLOSE 40001
+#define IDM_MOVE_SHOWN 40003
+#define IDM_BACKGROUND 40004
+#define IDM_DESIGN_SQUARE 40005
+#define IDM_DESIGN_SQUARE2 40006
+#define IDM_DESIGN_TRIANGLE 40007
+#define IDM_DESIGN_TRIANGLE2 40008
+#define IDM_DESIGN_BALLOON 40009
+#define IDM_DESIGN_SMALL 40010
+#define IDM_DESIGN_NONE 40011
+#define IDM_LOCK_POSITION 40014
+#define IDM_AUTO_HIDE 40016
+#define IDM_BOLD 40024
+#define IDM_AVOID_CURSOR 40025
+#define IDM_INFO_NONE 40026
+#define IDM_INFO_DATE 40027
+#define IDM_INFO_TIME 40028
+#define IDM_INFO_CPU 40029
+#define IDM_INFO_FREE_MEMORY 40030
+#define IDM_INFO_MEMORY_LOAD 40031
+#define IDM_INFO_CUSTOM 40032
+#define IDM_HOUR_OUTLINE 40035
+#define IDM_MINUTE_OUTLINE 40036
+#define IDM_MINUTE_FILL 40037
+#define IDM_SECOND_OUTLINE 40038
+#define IDM_HOUR_FILL 40039
+#define IDM_COLOR_RESET 40040
+#define IDM_HOLLOW 40041
+#define IDM_SECOND_FILL 40042
+#define IDM_CHIME 40043
+#define IDM_CHIME_SOUND 40044
+#define IDM_CHECK_MAIL 40045
+#define IDM_MAIL_SETTINGS 40046
+#define IDM_HIDE 40047
+#define IDM_RESIDENT 40048
+#define IDM_TRAY_CLOSE 40049
+#define IDM_END_RESIDENT 40050
+#define IDM_SHOW 40051
+#define IDM_NO_SECOND_HAND 40052
+#define IDM_EVENTS 40054
+#define IDM_WALLPAPER 40055
+#define IDM_ZORDER_NORMAL 40060
+#define IDM_ZORDER_TOP 40061
+#define IDM_ZORDER_BOTTOM 40062

@@ -5,12 +5,11 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
-#include "app/list_view.h"
+#include "platform/list_view.h"
 #include "face/clock_image.h"
 #include "res/resource.h"
 #include "skins/change_rules.h"
-#include "skins/dialog_controls.h"
-#include "skins/dialog_ids.h"
+#include "platform/dialog_controls.h"
 #include "skins/file_search.h"
 #include "skins/skin_format.h"
 
@@ -66,8 +65,7 @@ static void InitBackgroundDialog(BackgroundDialog* d) {
   AppState* app = d->app;
   app->openDialog = DIALOG_BACKGROUND;
   PlaceBesideClock(d->dialog, d->owner);
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  InitCommonControls();
   HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
   AddListColumn(list, 0, "タイトル", 141);
@@ -155,6 +153,7 @@ static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM w
 }
 
 void OpenBackgroundDialog(HWND owner, ClockImage* image, AppState* app) {
+  if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   BackgroundDialog record = {owner, NULL, app, image};
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_BACKGROUND), owner,
                   BackgroundDialogProc, (LPARAM)&record);

@@ -6,8 +6,7 @@
 #include "base/cp932.h"
 #include "res/resource.h"
 #include "skins/change_rules.h"
-#include "skins/dialog_controls.h"
-#include "skins/dialog_ids.h"
+#include "platform/dialog_controls.h"
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
 #include "skins/wallpaper_preview.h"
@@ -219,6 +218,7 @@ static INT_PTR CALLBACK WallpaperDialogProc(HWND dialog, UINT message, WPARAM wP
 }
 
 void OpenWallpaperDialog(WallpaperDialogArgs* args) {
+  if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   WallpaperDialog record = {};
   record.app = args->app;
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_WALLPAPER), args->owner,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ bool DialogClosed(void* p) { return !IsWindow(((Closed*)p)->dialog); }
 
 // Opens the chooser through its command and returns the dialog.
 HWND OpenChooser(const ClockProcess& clock) {
-  PostMessageA(clock.Window(), WM_COMMAND, 40044, 0);
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_CHIME_SOUND, 0);
   return WaitForProcessDialog(clock.Id(), 10000);
 }
 

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "events/event_controls.h"
+#include "res/resource.h"
 #include "win_support.h"
 
 namespace {
@@ -15,7 +15,7 @@ TEST(Events, DialogFromTheMenuCommandStoresAMessageEvent) {
   folder.WriteDataFile("ZENTICK.evt", "0,0,6,0,1,wake up,\n");
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
-  PostMessageA(clock.Window(), WM_COMMAND, 40054, 0);
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_EVENTS, 0);
   HWND d = WaitForProcessDialog(clock.Id(), 10000);
   ASSERT_NE(nullptr, d);
   EXPECT_EQ("イベントの設定", WindowText(d));

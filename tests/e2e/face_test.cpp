@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ TEST(Face, TheBuiltinFaceWithItsHandsAndTheMenuSettingsAcrossARestart) {
   ExpectBuiltinFace(first);
   EXPECT_GT(first.WhiteNearPivot(70), 80);  // default hands: white inside
 
-  SendMessageA(clock.Window(), WM_COMMAND, 40011, 0);  // no hands
-  SendMessageA(clock.Window(), WM_COMMAND, 40028, 0);  // the time
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_DESIGN_NONE, 0);  // no hands
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_INFO_TIME, 0);    // the time
   PumpFor(1500);
   EXPECT_EQ(WHITE, Screenshot(clock.Window()).At(70, 154));
   clock.Close();

@@ -9,6 +9,7 @@
 #include "pop3_server.h"
 #include "skin_support.h"
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -85,15 +86,20 @@ TEST(FaultReadOnly, WritesFailQuietlyAndEveryFileIsKept) {
   ASSERT_TRUE(clock.Start(root + "Zentick.exe"));
   HWND w = clock.Window();
   // Flags, hands, information line, colours, z-order, residency.
-  const int commands[] = {40003, 40003, 40014, 40014, 40025, 40025, 40043, 40043, 40052,
-                          40052, 40016, 40016, 40024, 40041, 40005, 40007, 40011, 40026,
-                          40028, 40031, 40026, 40040, 40060, 40061, 40062, 40048, 40050};
+  const int commands[] = {
+      IDM_MOVE_SHOWN,     IDM_MOVE_SHOWN,     IDM_LOCK_POSITION, IDM_LOCK_POSITION,
+      IDM_AVOID_CURSOR,   IDM_AVOID_CURSOR,   IDM_CHIME,         IDM_CHIME,
+      IDM_NO_SECOND_HAND, IDM_NO_SECOND_HAND, IDM_AUTO_HIDE,     IDM_AUTO_HIDE,
+      IDM_BOLD,           IDM_HOLLOW,         IDM_DESIGN_SQUARE, IDM_DESIGN_TRIANGLE,
+      IDM_DESIGN_NONE,    IDM_INFO_NONE,      IDM_INFO_TIME,     IDM_INFO_MEMORY_LOAD,
+      IDM_INFO_NONE,      IDM_COLOR_RESET,    IDM_ZORDER_NORMAL, IDM_ZORDER_TOP,
+      IDM_ZORDER_BOTTOM,  IDM_RESIDENT,       IDM_END_RESIDENT};
   for (int id : commands) Command(w, id);
   for (int key : {VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_INSERT}) Key(w, key);
   Drag(w, -60, 40);
-  EXPECT_TRUE(RunDialog(w, 40004, "背景の設定", PressOk, nullptr));
+  EXPECT_TRUE(RunDialog(w, IDM_BACKGROUND, "背景の設定", PressOk, nullptr));
 
-  Command(w, 40045);
+  Command(w, IDM_CHECK_MAIL);
   HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 30000);
   ASSERT_NE(nullptr, notice);
   PostMessageA(notice, WM_COMMAND, IDOK, 0);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -102,12 +103,12 @@ TEST(FaultSettings, GarbageInEveryKeyGivesASaneWorkingClock) {
 
     // The menu's writes put plain values back; the time line and second
     // hand then change the face every second.
-    Command(w, 40005);
-    Command(w, 40028);
-    Command(w, 40040);
-    SetFlagOff(w, 40025, &folder, "WINDOW", "WNDHIDE");
-    SetFlagOff(w, 40052, &folder, "OBJECT", "NONSEC");
-    SetFlagOff(w, 40016, &folder, "OBJECT", "NDHIDE");
+    Command(w, IDM_DESIGN_SQUARE);
+    Command(w, IDM_INFO_TIME);
+    Command(w, IDM_COLOR_RESET);
+    SetFlagOff(w, IDM_AVOID_CURSOR, &folder, "WINDOW", "WNDHIDE");
+    SetFlagOff(w, IDM_NO_SECOND_HAND, &folder, "OBJECT", "NONSEC");
+    SetFlagOff(w, IDM_AUTO_HIDE, &folder, "OBJECT", "NDHIDE");
     EXPECT_EQ("1", folder.IniValue("OBJECT", "DESIGN"));
     EXPECT_EQ("2", folder.IniValue("OBJECT", "DIGINFO"));
     ShowWindow(w, SW_SHOWNOACTIVATE);

@@ -4,6 +4,7 @@
 
 #include "pop3_server.h"
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ struct MailDialogs {
   }
   HWND Wait(const char* caption) { return WaitForCaption(clock.Id(), caption, 10000); }
   bool OpenSettings() {
-    PostMessageA(clock.Window(), WM_COMMAND, 40046, 0);
+    PostMessageA(clock.Window(), WM_COMMAND, IDM_MAIL_SETTINGS, 0);
     settings = Wait(kSettings);
     return settings != NULL;
   }

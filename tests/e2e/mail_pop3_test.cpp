@@ -4,6 +4,7 @@
 
 #include "pop3_server.h"
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
                                           AccountFileLine("会社", address, "taro", "wrong"));
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
-  PostMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
   HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 60000);
   ASSERT_NE(nullptr, notice);
   std::vector<std::vector<std::string>> expected = {{"自宅", "3通（3KB）"}, {"会社", "認証エラー"}};

@@ -4,6 +4,7 @@
 
 #include "app/tray.h"
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -177,16 +178,16 @@ TEST(Tray, IconComesAndGoesAndALeftClickShowsTheClock) {
   // Not resident: Escape leaves the clock shown.
   SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(IsWindowVisible(w));
-  clock.Command(40048);
+  clock.Command(IDM_RESIDENT);
   EXPECT_TRUE(TrayIconShown(w, 0));
   EXPECT_EQ("1", clock.folder.IniValue("EXT", "TRAY"));
   SendMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_FALSE(IsWindowVisible(w));
   SendMessageA(w, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
   EXPECT_TRUE(IsWindowVisible(w));
-  clock.Command(40047);
+  clock.Command(IDM_HIDE);
   EXPECT_FALSE(IsWindowVisible(w));
-  clock.Command(40050);
+  clock.Command(IDM_END_RESIDENT);
   EXPECT_TRUE(IsWindowVisible(w));
   EXPECT_FALSE(TrayIconShown(w, 0));
   EXPECT_EQ("0", clock.folder.IniValue("EXT", "TRAY"));

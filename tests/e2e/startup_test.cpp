@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "win_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -119,14 +120,14 @@ TEST(Startup, ToggleWritesThroughAndCloseEndsTheProgram) {
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
   EXPECT_EQ("<absent>", folder.IniValue("EXT", "SOUND"));
-  SendMessageA(clock.Window(), WM_COMMAND, 40043, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHIME, 0);
   EXPECT_EQ("1", folder.IniValue("EXT", "SOUND"));
-  SendMessageA(clock.Window(), WM_COMMAND, 40043, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHIME, 0);
   EXPECT_EQ("0", folder.IniValue("EXT", "SOUND"));
   // A command with a notification code is not a menu command.
-  SendMessageA(clock.Window(), WM_COMMAND, MAKEWPARAM(40043, 1), 0);
+  SendMessageA(clock.Window(), WM_COMMAND, MAKEWPARAM(IDM_CHIME, 1), 0);
   EXPECT_EQ("0", folder.IniValue("EXT", "SOUND"));
-  PostMessageA(clock.Window(), WM_COMMAND, 40001, 0);
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_CLOSE, 0);
   EXPECT_EQ(0, clock.WaitExit());
 }
 
@@ -142,7 +143,7 @@ TEST(Startup, RunsFromFolderAndFileNamesWithBackslashBytes) {
     WriteFileBytes(folder.IniPath(), "");
     ClockProcess clock;
     ASSERT_TRUE(clock.Start(exe));
-    SendMessageA(clock.Window(), WM_COMMAND, 40014, 0);
+    SendMessageA(clock.Window(), WM_COMMAND, IDM_LOCK_POSITION, 0);
     EXPECT_EQ("1", folder.IniValue("WINDOW", "POSLOCK"));
   }
 }

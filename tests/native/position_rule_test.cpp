@@ -1,4 +1,5 @@
 #include "app/position_rule.h"
+#include "app/zorder_rule.h"
 
 #include <gtest/gtest.h>
 
@@ -130,3 +131,27 @@ TEST(CursorAvoidance, EveryTransition) {
 }
 
 }  // namespace
+
+TEST(ZOrderRule, EachModeEndsInOneBandAndTheTogglesComeBack) {
+  const int states[][2] = {{0, 0}, {1, 0}, {0, 1}};  // normal, in front, behind
+  for (const auto& s : states) {
+    ZOrderPlan normal = PlanZOrder(ZORDER_NORMAL, s[0], s[1]);
+    EXPECT_EQ(0, normal.top + normal.bottom);
+    EXPECT_EQ(MOVE_TOP, normal.moves[normal.moveCount - 1]);  // lifted from the bottom too
+    for (int mode : {ZORDER_IN_FRONT, ZORDER_BEHIND}) {
+      ZOrderPlan once = PlanZOrder(mode, s[0], s[1]);
+      EXPECT_LE(once.top + once.bottom, 1);  // never both bands
+    }
+  }
+  for (int mode : {ZORDER_IN_FRONT, ZORDER_BEHIND}) {
+    ZOrderPlan on = PlanZOrder(mode, 0, 0);
+    EXPECT_EQ(1, on.top + on.bottom);
+    ZOrderPlan off = PlanZOrder(mode, on.top, on.bottom);
+    EXPECT_EQ(0, off.top + off.bottom);
+  }
+  // Sinking from the front leaves the topmost band before the marker goes on.
+  ZOrderPlan sink = PlanZOrder(ZORDER_BEHIND, 1, 0);
+  ASSERT_EQ(2, sink.moveCount);
+  EXPECT_EQ(MOVE_NOT_TOPMOST, sink.moves[0]);
+  EXPECT_EQ(MOVE_BOTTOM, sink.moves[1]);
+}

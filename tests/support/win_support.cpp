@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 #include <stdio.h>
+#include "res/resource.h"
 
 std::string HostPath(const char* unixPath) {
   std::string p = std::string("Z:") + unixPath;
@@ -139,7 +140,7 @@ int ClockProcess::WaitExit(DWORD ms) {
 
 void ClockProcess::Close() {
   if (!info_.hProcess) return;
-  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_COMMAND, 40001, 0);
+  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_COMMAND, IDM_CLOSE, 0);
   if (WaitExit(5000) == -1) TerminateProcess(info_.hProcess, 1);
   CloseHandle(info_.hProcess);
   info_.hProcess = NULL;

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <vector>
+#include "res/resource.h"
 
 // "Z:\..." for a path of the Linux side.
 std::string HostPath(const char* unixPath);
@@ -45,7 +46,7 @@ class ClockProcess {
   DWORD Id() const { return info_.dwProcessId; }
   // Waits for the process to end; returns its exit code, or -1 on time-out.
   int WaitExit(DWORD ms = 10000);
-  void Close();  // command 40001, then wait; killed if it does not end
+  void Close();  // command IDM_CLOSE, then wait; killed if it does not end
 
  private:
   PROCESS_INFORMATION info_ = {};

@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/sound.h"
 #include "app_harness.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST(Chime, SoundsOnceAtTheTopOfTheHourOnlyWhenSet) {
   EXPECT_EQ("C:\\chime\\hour.wav", played[0].name);
   EXPECT_EQ((DWORD)(SND_FILENAME | SND_ASYNC | SND_NOWAIT), played[0].flags);
   // Switched off through its command: silent on the next hour.
-  SendMessageA(clock.Window(), WM_COMMAND, 40043, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHIME, 0);
   EXPECT_EQ("0", folder.IniValue("EXT", "SOUND"));
   clock.TickAt(14, 0, 0);
   EXPECT_EQ(1u, played.size());

@@ -8,7 +8,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "event_boxes.h"
-#include "events/event_controls.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ VOID CALLBACK RunScript(HWND, UINT, UINT_PTR id, DWORD) {
   if (IsWindow(dialog)) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
 
-// Menu command 40054, with script run once the dialog is up.
+// Menu command IDM_EVENTS, with script run once the dialog is up.
 void RunEventDialog(InProcessClock& clock, void (*script)(HWND dialog)) {
   clockUnderTest = &clock;
   dialogScript = script;
   SetTimer(NULL, 0, 100, RunScript);
-  SendMessageA(clock.Window(), WM_COMMAND, 40054, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_EVENTS, 0);
 }
 
 int Selected(HWND d, int combo) { return (int)SendDlgItemMessageA(d, combo, CB_GETCURSEL, 0, 0); }
@@ -112,7 +112,7 @@ TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
     EXPECT_EQ(0, Selected(d, IDC_EVENT_DAY));
 
     // A second command while it is open brings no second dialog.
-    SendMessageA(clockUnderTest->Window(), WM_COMMAND, 40054, 0);
+    SendMessageA(clockUnderTest->Window(), WM_COMMAND, IDM_EVENTS, 0);
     int dialogs = 0;
     EnumThreadWindows(GetCurrentThreadId(), CountEventDialogs, (LPARAM)&dialogs);
     EXPECT_EQ(1, dialogs);

@@ -5,6 +5,7 @@
 #include "app_harness.h"
 #include "mail/mail_check.h"
 #include "pop3_server.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
 
   for (int round = 0; round < 2; round++) {
     SCOPED_TRACE(round);
-    SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+    SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
     clock.TickAt(12, 10 + round, 59);
     clock.TickAt(12, 11 + round, 0);
     EXPECT_EQ(1, theApp.mailMinutes);  // counted while the check runs

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "skin_support.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST(FaultScale, ThousandSkinsAreListedAndEachChangeFindsItsFile) {
 
   Listing listing;
   QueryPerformanceCounter(&listing.start);
-  ASSERT_TRUE(RunDialog(clock.Window(), 40004, "背景の設定", ReadList, &listing));
+  ASSERT_TRUE(RunDialog(clock.Window(), IDM_BACKGROUND, "背景の設定", ReadList, &listing));
   ASSERT_EQ((size_t)kSkins, listing.rows.size());
   for (int i = 0; i < kSkins; i++) {
     ASSERT_EQ(order[i], listing.rows[i][2]);

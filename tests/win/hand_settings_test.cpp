@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/menus.h"
 #include "app_harness.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
   EXPECT_EQ(1, PenWidth(h.hourPen));
   EXPECT_EQ("1", folder.IniValue("OBJECT", "DESIGN"));
 
-  for (WORD id : {40008, 40024, 40041, 40016, 40030}) Command(clock, id);
+  for (WORD id : {IDM_DESIGN_TRIANGLE2, IDM_BOLD, IDM_HOLLOW, IDM_AUTO_HIDE, IDM_INFO_FREE_MEMORY})
+    Command(clock, id);
   const char* keys[] = {"DESIGN", "BOOLD", "NULLBRS", "NDHIDE", "DIGINFO"};
   const char* stored[] = {"4", "1", "1", "1", "4"};
   for (int i = 0; i < 5; i++) EXPECT_EQ(stored[i], folder.IniValue("OBJECT", keys[i])) << keys[i];
@@ -55,8 +57,8 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
 
   // The reset: black on white, not hollow; design, bold and the rest stay.
   h.hourColor = h.secondFill = 255;
-  Command(clock, 40011);
-  Command(clock, 40040);
+  Command(clock, IDM_DESIGN_NONE);
+  Command(clock, IDM_COLOR_RESET);
   for (const char* key : {"HCOL", "MCOL", "SCOL"}) EXPECT_EQ("0", folder.IniValue("OBJECT", key));
   for (const char* key : {"HCOLB", "MCOLB", "SCOLB"})
     EXPECT_EQ("16777215", folder.IniValue("OBJECT", key));
@@ -73,12 +75,14 @@ TEST(HandSettings, MenuMarksFollowTheSettings) {
   folder.WriteIni("[OBJECT]\r\nDESIGN=5\r\nNULLBRS=1\r\nBOOLD=1\r\nNDHIDE=1\r\nDIGINFO=3\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(MENU_RESOURCE));
+  HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   HMENU menu = GetSubMenu(root, 0);
   theClock.hands.UpdateHandMenuChecks(menu);
-  for (UINT id : {40016, 40024, 40041, 40029, 40009}) EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
-  for (UINT id : {40026, 40005, 40011}) EXPECT_FALSE(Marked(menu, id, MF_CHECKED)) << id;
-  EXPECT_TRUE(Marked(menu, 40041, MF_GRAYED));  // balloons always fill
+  for (UINT id : {IDM_AUTO_HIDE, IDM_BOLD, IDM_HOLLOW, IDM_INFO_CPU, IDM_DESIGN_BALLOON})
+    EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
+  for (UINT id : {IDM_INFO_NONE, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE})
+    EXPECT_FALSE(Marked(menu, id, MF_CHECKED)) << id;
+  EXPECT_TRUE(Marked(menu, IDM_HOLLOW, MF_GRAYED));  // balloons always fill
   DestroyMenu(root);
 }
 

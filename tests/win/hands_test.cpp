@@ -5,6 +5,7 @@
 
 #include "app_harness.h"
 #include "face_frames.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(Hands, ColoursOutlinesAndBoldLinesOnACleanFaceEachSecond) {
   // Nothing is left of the minute hand of 9:30:10, below the pivot.
   EXPECT_EQ(0, thin.ChangedPixels(95, 115, 106, 170));
 
-  Command(clock, 40024);
+  Command(clock, IDM_BOLD);
   clock.TickAt(3, 0, 41);
   clock.TickAt(3, 0, 40);
   BackBuffer bold;
@@ -61,7 +62,7 @@ TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch
   EXPECT_EQ(RED, hollow.At(130, 96));
   EXPECT_EQ(BLUE, hollow.At(97, 60));
 
-  Command(clock, 40009);
+  Command(clock, IDM_DESIGN_BALLOON);
   clock.TickAt(3, 0, 41);
   BackBuffer balloons;
   // Hour balloon at three, labelled in black; minute at twelve; second at eight.
@@ -72,9 +73,9 @@ TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch
   EXPECT_GT(balloons.Count(ORANGE, 38, 117, 62, 141), 100);
 
   theApp.nonSec = 1;
-  for (WORD design = 40005; design <= 40009; design++) {
+  for (WORD design = IDM_DESIGN_SQUARE; design <= IDM_DESIGN_BALLOON; design++) {
     Command(clock, design);
-    clock.TickAt(3, 0, 50 + design - 40005);
+    clock.TickAt(3, 0, 50 + design - IDM_DESIGN_SQUARE);
     BackBuffer f;
     EXPECT_EQ(0, f.Count(CYAN, 0, 0, 200, 200) + f.Count(ORANGE, 0, 0, 200, 200)) << design;
     EXPECT_GT(f.Count(RED, 0, 0, 200, 200), 20) << design;
@@ -94,10 +95,10 @@ TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
     clock.TickAt(3, 0, (WORD)(design % 60));
     EXPECT_EQ(0, BackBuffer().ChangedPixels()) << design;
   }
-  Command(clock, 40011);
+  Command(clock, IDM_DESIGN_NONE);
   clock.TickAt(3, 0, 43);
   EXPECT_EQ(40, theClock.hands.hourLength);  // "none" keeps the last lengths
-  Command(clock, 40005);
+  Command(clock, IDM_DESIGN_SQUARE);
   clock.TickAt(3, 0, 44);
   EXPECT_GT(BackBuffer().ChangedPixels(), 500);
 }
@@ -156,8 +157,8 @@ TEST(InfoLine, AWhiteBoxWithBlackTextUnderTheHandsWhateverTheirColours) {
     EXPECT_EQ(BLACK, f.At(65, 154)) << mode;
   }
   // The time changes only in its last digit; the hands pass over the box.
-  Command(clock, 40028);
-  Command(clock, 40005);
+  Command(clock, IDM_INFO_TIME);
+  Command(clock, IDM_DESIGN_SQUARE);
   clock.TickAt(6, 30, 10);
   BackBuffer a;
   clock.TickAt(6, 30, 11);
@@ -166,25 +167,6 @@ TEST(InfoLine, AWhiteBoxWithBlackTextUnderTheHandsWhateverTheirColours) {
   EXPECT_EQ(0, b.DifferentFrom(a, 66, 146, 114, 162));
   EXPECT_GT(a.Count(GREEN, 66, 146, 134, 162) + a.Count(YELLOW, 66, 146, 134, 162), 20);
   EXPECT_EQ("2", folder.IniValue("OBJECT", "DIGINFO"));
-}
-
-TEST(InfoLine, ProcessorAndMemoryFiguresAreReal) {
-  TempDataFolder folder;
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  ClockHands& hands = theClock.hands;
-  hands.GetCpuUsage();
-  DWORD start = GetTickCount();
-  volatile unsigned spin = 0;
-  while (GetTickCount() - start < 500) spin = spin + 1;
-  int busy = hands.GetCpuUsage();
-  EXPECT_GT(busy, 5);
-  EXPECT_LE(busy, 100);
-  long long total = hands.GetMemoryValue(1), available = hands.GetMemoryValue(2);
-  EXPECT_GT(available, 0);
-  EXPECT_LE(available, total);
-  EXPECT_LE(hands.GetMemoryValue(3), 100);
-  EXPECT_EQ(-1, hands.GetMemoryValue(4));
 }
 
 }  // namespace

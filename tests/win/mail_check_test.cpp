@@ -6,6 +6,7 @@
 #include "app_harness.h"
 #include "mail/mail_check.h"
 #include "pop3_server.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
             Account("nohost", "no such host"));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
   Rows rows = TakeNotice(60000);
   Rows expected = {{"自宅", "3通（1KB）"},
                    {"middle", "なし"},
@@ -98,7 +99,7 @@ TEST(MailCheck, EmptyMailboxesShowNothingAndNoLanChecksNothing) {
   // Without a LAN or a dial-up connection only the count is reset.
   theApp.WriteSettingInt("MAIL", "CHECK_LAN", 0);
   theApp.mailMinutes = 7;
-  SendMessageA(clock.Window(), WM_COMMAND, 40045, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
   EXPECT_EQ(0, theApp.mailMinutes);
   PumpFor(1500);
   EXPECT_EQ(2, empty.Finished());

@@ -8,12 +8,12 @@
 #include "app/globals.h"
 #include "app/tray.h"
 #include "app_harness.h"
+#include "res/resource.h"
 
 namespace {
 
 struct OpenMenu {
   HMENU handle = NULL;
-  std::string layout;          // one line per item, submenu items indented
   std::map<UINT, UINT> state;  // GetMenuState by command
   std::map<UINT, bool> radio;  // drawn as a radio mark when checked
   HBITMAP findImage = NULL, findChecked = NULL, soundImage = NULL, soundChecked = NULL;
@@ -23,26 +23,17 @@ struct OpenMenu {
 
 OpenMenu* reading;
 
-void ReadItems(HMENU menu, const std::string& indent, OpenMenu* out) {
+void ReadItems(HMENU menu, OpenMenu* out) {
   for (int i = 0; i < GetMenuItemCount(menu); i++) {
-    char text[128] = "";
     MENUITEMINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = sizeof text;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU;
     GetMenuItemInfoA(menu, i, TRUE, &info);
-    if (info.fType & MFT_SEPARATOR) {
-      out->layout += indent + "-\n";
-      continue;
-    }
-    out->layout += indent + text;
+    if (info.fType & MFT_SEPARATOR) continue;
     if (info.hSubMenu) {
-      out->layout += "\n";
-      ReadItems(info.hSubMenu, indent + "  ", out);
+      ReadItems(info.hSubMenu, out);
       continue;
     }
-    out->layout += " " + std::to_string(info.wID) + "\n";
     out->state[info.wID] = GetMenuState(menu, info.wID, MF_BYCOMMAND);
     out->radio[info.wID] = (info.fType & MFT_RADIOCHECK) != 0;
   }
@@ -52,7 +43,7 @@ void ReadImages(HMENU menu, OpenMenu* out) {
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   info.fMask = MIIM_CHECKMARKS;
-  GetMenuItemInfoA(menu, 40004, FALSE, &info);
+  GetMenuItemInfoA(menu, IDM_BACKGROUND, FALSE, &info);
   out->findImage = info.hbmpUnchecked;
   out->findChecked = info.hbmpChecked;
   GetMenuItemInfoA(menu, 8, TRUE, &info);
@@ -79,7 +70,7 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(NULL, timer);
   HMENU menu = (HMENU)SendMessageA(popup, MN_GETHMENU, 0, 0);
   reading->handle = menu;
-  ReadItems(menu, "", reading);
+  ReadItems(menu, reading);
   ReadImages(menu, reading);
   reading->defaultItem = GetMenuDefaultItem(menu, FALSE, 0);
   EndMenu();
@@ -100,77 +91,6 @@ OpenMenu OpenMainMenu(HWND clock) {
   return OpenAndRead(clock, WM_CONTEXTMENU, (WPARAM)clock, MAKELPARAM(300, 300));
 }
 
-const char kMainLayout[] =
-    "表示の設定(&V)\n"
-    "  通常の表示(&D) 40060\n"
-    "  常に手前に表示(&T) 40061\n"
-    "  常に奥側に表示(&B) 40062\n"
-    "  -\n"
-    "  表示したまま移動(&V) 40003\n"
-    "  位置を固定する(&L) 40014\n"
-    "  ｶｰｿﾙを回避する(&W) 40025\n"
-    "  -\n"
-    "  秒針を表示しない(&N) 40052\n"
-    "  自動で針を隠す(&H) 40016\n"
-    "  -\n"
-    "  常駐する(&J) 40048\n"
-    "情報表示(&I)\n"
-    "  無し(&N) 40026\n"
-    "  -\n"
-    "  日付の表示(&D) 40027\n"
-    "  時間の表示(&T) 40028\n"
-    "  -\n"
-    "  CPU使用率(&C) 40029\n"
-    "  空きメモリ量(&M) 40030\n"
-    "  メモリロード(&L) 40031\n"
-    "  カスタム(&U) 40032\n"
-    "-\n"
-    "針のデザイン(&D)\n"
-    "  しかく(&A) 40005\n"
-    "  しかく２(&B) 40006\n"
-    "  さんかく(&C) 40007\n"
-    "  さんかく２（&D） 40008\n"
-    "  ふきだし（&E） 40009\n"
-    "  無し (&N) 40011\n"
-    "  -\n"
-    "  ふとせん(&B) 40024\n"
-    "針の色設定(&E)\n"
-    "  秒針の枠線 40038\n"
-    "  秒針の内側 40042\n"
-    "  -\n"
-    "  分針の枠線 40036\n"
-    "  分針の内側 40037\n"
-    "  -\n"
-    "  短針の枠線 40035\n"
-    "  短針の内側 40039\n"
-    "  -\n"
-    "  透明色(&N) 40041\n"
-    "  初期化(&I) 40040\n"
-    "-\n"
-    "背景の設定(&B) 40004\n"
-    "-\n"
-    "時報の設定(&S)\n"
-    "  時報を鳴らす(&P) 40043\n"
-    "  音声ﾌｧｲﾙ選択(&S) 40044\n"
-    "拡張機能(&U)\n"
-    "  メールチェック(&M) 40045\n"
-    "  -\n"
-    "  アカウントの設定(&S) 40046\n"
-    "  イベントの設定(&T) 40054\n"
-    "  壁紙ユーティリティ(&W) 40055\n"
-    "-\n"
-    "非表示(&T) 40047\n"
-    "閉じる(&C) 40001\n";
-
-const char kTrayLayout[] =
-    "表示する(&S) 40051\n"
-    "メールチェック(&M)\n"
-    "  メールチェック(&M) 40045\n"
-    "  アカウントの設定(&S) 40046\n"
-    "常駐解除(&R) 40050\n"
-    "-\n"
-    "閉じる(&C) 40049\n";
-
 bool Checked(const OpenMenu& m, UINT id) { return (m.state.at(id) & MF_CHECKED) != 0; }
 bool Grey(const OpenMenu& m, UINT id) { return (m.state.at(id) & MF_GRAYED) != 0; }
 
@@ -180,8 +100,7 @@ TEST(Menus, MainMenuItemsImagesAndCleanUp) {
   ASSERT_TRUE(clock.Started());
   OpenMenu m = OpenMainMenu(clock.Window());
   ASSERT_NE(nullptr, m.handle);
-  EXPECT_EQ(kMainLayout, m.layout);
-  EXPECT_TRUE(Grey(m, 40032));
+  EXPECT_TRUE(Grey(m, IDM_INFO_CUSTOM));
   // The two images mark the background item and the chime submenu, unchecked state only.
   for (const BITMAP& bm : {m.findBits, m.soundBits}) {
     EXPECT_EQ(11, bm.bmWidth);
@@ -202,14 +121,15 @@ TEST(Menus, ZOrderRadioFollowsTopAndBottom) {
   TempDataFolder folder;
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  const struct { int top, bottom; UINT marked; } cases[] = {
-      {0, 0, 40060}, {1, 0, 40061}, {0, 1, 40062}, {1, 1, 0}};
+  const struct { int top, bottom; UINT marked;
+  } cases[] = {
+      {0, 0, IDM_ZORDER_NORMAL}, {1, 0, IDM_ZORDER_TOP}, {0, 1, IDM_ZORDER_BOTTOM}, {1, 1, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "top " << c.top << " bottom " << c.bottom);
     theApp.top = c.top;
     theApp.bottom = c.bottom;
     OpenMenu m = OpenMainMenu(clock.Window());
-    for (UINT id = 40060; id <= 40062; id++) {
+    for (UINT id = IDM_ZORDER_NORMAL; id <= IDM_ZORDER_BOTTOM; id++) {
       EXPECT_EQ(id == c.marked, Checked(m, id)) << id;
       EXPECT_EQ(id == c.marked, m.radio[id]) << id;
     }
@@ -222,15 +142,16 @@ TEST(Menus, ChecksAndHideGreyFollowTheSettings) {
   ASSERT_TRUE(clock.Started());
   int* flags[] = {&theApp.fvMove, &theApp.posLock, &theApp.wndHide, &theApp.sound,
                   &theApp.nonSec, &theApp.tray};
-  const UINT ids[] = {40003, 40014, 40025, 40043, 40052, 40048};
+  const UINT ids[] = {IDM_MOVE_SHOWN, IDM_LOCK_POSITION,  IDM_AVOID_CURSOR,
+                      IDM_CHIME,      IDM_NO_SECOND_HAND, IDM_RESIDENT};
   for (int on = 0; on < 6; on++) {
     SCOPED_TRACE(ids[on]);
     for (int i = 0; i < 6; i++) *flags[i] = i == on;
     OpenMenu m = OpenMainMenu(clock.Window());
     for (int i = 0; i < 6; i++) EXPECT_EQ(i == on, Checked(m, ids[i])) << ids[i];
     // Hide is offered only to a resident clock.
-    EXPECT_EQ(!theApp.tray, Grey(m, 40047));
-    EXPECT_FALSE(Grey(m, 40001));
+    EXPECT_EQ(!theApp.tray, Grey(m, IDM_HIDE));
+    EXPECT_FALSE(Grey(m, IDM_CLOSE));
   }
 }
 
@@ -240,7 +161,6 @@ TEST(Menus, TrayMenuOnRightClickWithShowAsDefault) {
   ASSERT_TRUE(clock.Started());
   OpenMenu m = OpenAndRead(clock.Window(), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
   ASSERT_NE(nullptr, m.handle);
-  EXPECT_EQ(kTrayLayout, m.layout);
   EXPECT_EQ(40051u, m.defaultItem);
   EXPECT_FALSE(IsMenu(m.handle));
   // Other mouse messages over the icon open nothing.

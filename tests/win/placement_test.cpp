@@ -3,6 +3,7 @@
 
 #include "app/globals.h"
 #include "app_harness.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -47,30 +48,30 @@ TEST(Placement, ZOrderModesAndTheirToggles) {
   ASSERT_TRUE(clock.Started());
   HWND w = clock.Window();
   // In front twice: back in the ordinary band.
-  SendMessageA(w, WM_COMMAND, 40061, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
   EXPECT_TRUE(Topmost(w));
   EXPECT_EQ("1", folder.IniValue("WINDOW", "TOP"));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
-  SendMessageA(w, WM_COMMAND, 40061, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
   EXPECT_FALSE(Topmost(w));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
   EXPECT_EQ(0, theApp.top);
   // Behind while in front: leaves the topmost band for the bottom.
   HWND other = OtherWindow();
-  SendMessageA(w, WM_COMMAND, 40061, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
   ASSERT_FALSE(AtTheBottom(w));
-  SendMessageA(w, WM_COMMAND, 40062, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_BOTTOM, 0);
   EXPECT_FALSE(Topmost(w));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
   EXPECT_EQ("1", folder.IniValue("WINDOW", "BOTTOM"));
   EXPECT_TRUE(AtTheBottom(w));
   // Behind again only clears the mode.
-  SendMessageA(w, WM_COMMAND, 40062, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_BOTTOM, 0);
   EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
   EXPECT_EQ(0, theApp.bottom);
   // Normal while in front takes it out of the band at once.
-  SendMessageA(w, WM_COMMAND, 40061, 0);
-  SendMessageA(w, WM_COMMAND, 40060, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_NORMAL, 0);
   EXPECT_FALSE(Topmost(w));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
@@ -88,7 +89,7 @@ TEST(Placement, BottomMarkerOnlyWhileBehind) {
   pos.hwndInsertAfter = HWND_TOP;
   SendMessageA(w, WM_WINDOWPOSCHANGING, 0, (LPARAM)&pos);
   EXPECT_EQ(HWND_TOP, pos.hwndInsertAfter);
-  SendMessageA(w, WM_COMMAND, 40062, 0);
+  SendMessageA(w, WM_COMMAND, IDM_ZORDER_BOTTOM, 0);
   SendMessageA(w, WM_WINDOWPOSCHANGING, 0, (LPARAM)&pos);
   EXPECT_EQ(HWND_BOTTOM, pos.hwndInsertAfter);
   // Raising it sinks it back. (Wine raises an activated window without

@@ -8,14 +8,14 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "skin_support.h"
-#include "skins/dialog_ids.h"
+#include "res/resource.h"
 #include "skins/wallpaper_preview.h"
 
 namespace {
 
 const char kBackgroundCaption[] = "背景の設定";
 const char kWallpaperCaption[] = "壁紙の変更";
-const int kBackgroundCommand = 40004, kWallpaperCommand = 40055;
+const int kBackgroundCommand = IDM_BACKGROUND, kWallpaperCommand = IDM_WALLPAPER;
 
 void SelectRow(HWND list, int item) {
   LVITEMA lv = {};

@@ -8,7 +8,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "skin_support.h"
-#include "skins/dialog_ids.h"
+#include "res/resource.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 

@@ -1,4 +1,4 @@
-#include "app/list_view.h"
+#include "platform/list_view.h"
 
 #include <commctrl.h>
 

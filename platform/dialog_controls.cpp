@@ -1,10 +1,8 @@
-#include "skins/dialog_controls.h"
+#include "platform/dialog_controls.h"
 
-#include "skins/dialog_ids.h"
+#include "res/resource.h"
 
-int IsChecked(HWND dialog, int id) {
-  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
+int IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void SetChecked(HWND dialog, int id, int on) {
   CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
@@ -21,13 +19,17 @@ void InitMinutesField(HWND dialog, int minutes) {
   SetDlgItemInt(dialog, IDC_MINUTES, (UINT)minutes, FALSE);
 }
 
-int ReadMinutes(HWND dialog) {
-  return (int)GetDlgItemInt(dialog, IDC_MINUTES, NULL, FALSE);
-}
+int ReadMinutes(HWND dialog) { return (int)GetDlgItemInt(dialog, IDC_MINUTES, NULL, FALSE); }
 
 int KeepMinutesAtLeastOne(HWND dialog) {
   int minutes = ReadMinutes(dialog);
   if (minutes >= 1) return minutes;
   SetDlgItemTextA(dialog, IDC_MINUTES, "1");
+  return 1;
+}
+
+int BringForwardIfOpen(HWND openDialog) {
+  if (!openDialog) return 0;
+  SetForegroundWindow(openDialog);
   return 1;
 }

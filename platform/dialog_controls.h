@@ -1,5 +1,5 @@
-// Controls the two skin and wallpaper dialogs share: check boxes and the
-// minutes field of the timed change.
+// Controls the dialogs share: check boxes, and the minutes field of the
+// timed skin and wallpaper changes.
 #pragma once
 #include <windows.h>
 
@@ -13,3 +13,9 @@ void InitMinutesField(HWND dialog, int minutes);
 int ReadMinutes(HWND dialog);
 // The field never stays below 1: returns the minutes it holds afterwards.
 int KeepMinutesAtLeastOne(HWND dialog);
+
+// The settings dialogs are modal, but commands still reach the clock from
+// the notification-area menu while one is open. The one rule: a dialog
+// already open (its window given, or NULL) is brought forward and 1 is
+// returned; the caller then opens no second one over the first's state.
+int BringForwardIfOpen(HWND openDialog);
