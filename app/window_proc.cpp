@@ -123,7 +123,7 @@ static void ChooseChime(HWND w, int) {
   SendMessageA(w, WM_PAINT, 0, 0);
   ChooseWaveFile(&theApp, w, "EXT", "SOUNDFILE");
 }
-static void CheckMail(HWND, int) { StartMailCheck(&theApp); }
+static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
 static void MailSettings(HWND w, int) {
   if (theApp.openDialog == DIALOG_NONE) MailSettingsDialog(w, &theApp);
 }

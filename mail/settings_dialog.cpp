@@ -17,16 +17,17 @@ static MailSettings* settings;
 static void FillAccountList() {
   HWND list = GetDlgItem(settings->dialog, IDC_MAIL_LIST);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  std::string file;
+  FileBytes file;
   if (!ReadAccountFile(settings->accountPath, &file)) return;
   char line[ACCOUNT_LINE_SIZE];
   size_t offset = 0;
-  while (ReadNextAccountLine(file, &offset, line)) {
+  while (ReadNextAccountLine(file.data, file.size, &offset, line)) {
     UnscrambleLine(line);
     AccountEntry entry;
     SplitAccountFields(line, &entry);
     AddTwoColumnRow(list, entry.name, entry.server);
   }
+  FreeFileBytes(&file);
 }
 
 static int SelectedAccount() {
@@ -68,6 +69,8 @@ static void InitMailSettings(HWND dialog) {
   CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
   int lan = app->ReadSettingInt("MAIL", "CHECK_LAN", 0);
   CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
+  int tls = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0);
+  CheckDlgButton(dialog, IDC_MAIL_TLS_REQUIRED, tls ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // OK and Cancel alike: the settings on screen are kept.
@@ -77,6 +80,7 @@ static void CloseMailSettings(int endCode) {
   app->allowCheck = IsChecked(IDC_MAIL_AUTO);
   app->WriteSettingInt("MAIL", "ALLOW_CHECK", app->allowCheck);
   app->WriteSettingInt("MAIL", "CHECK_LAN", IsChecked(IDC_MAIL_LAN));
+  app->WriteSettingInt("MAIL", "TLS_REQUIRED", IsChecked(IDC_MAIL_TLS_REQUIRED));
   app->useSound = IsChecked(IDC_MAIL_SOUND);
   app->WriteSettingInt("MAIL", "USE_SOUND", app->useSound);
   app->checkTime = ReadInterval();
