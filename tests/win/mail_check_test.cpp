@@ -134,6 +134,19 @@ TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
   EXPECT_EQ(expected, rows);
 }
 
+TEST(MailCheck, TlsRequiredSendsNoUserToAServerWithoutStls) {
+  ScriptedPop3Server plain(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"),
+                           "+OK\r\nTOP\r\nUSER\r\n.\r\n");
+  MailFixture m;
+  m.Prepare(Account("plain", plain.Address()), "[MAIL]\r\nCHECK_LAN=1\r\nTLS_REQUIRED=1\r\n");
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  StartMailCheck(&theApp);
+  Rows expected = {{"plain", "TLS非対応のサーバー"}};
+  EXPECT_EQ(expected, TakeNotice(30000));
+  EXPECT_EQ("CAPA\r\n", plain.Received());
+}
+
 TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
   ScriptedPop3Server one(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
                                                       "+OK 1 2048\r\n"));
