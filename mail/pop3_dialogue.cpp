@@ -100,9 +100,12 @@ size_t ReadReplyLine(const Pop3Link* link, Pop3Reader* reader, char* line) {
   return 0;
 }
 
-static const char* const kTlsFailures[] = {
-    "", "TLSを利用できません", "証明書エラー（信頼されていない発行元）",
-    "証明書エラー（サーバー名の不一致）", "証明書エラー", "TLS接続に失敗"};
+static const char* TlsFailureText(int tls) {
+  static const char* const texts[] = {
+      "", "TLSを利用できません", "証明書エラー（信頼されていない発行元）",
+      "証明書エラー（サーバー名の不一致）", "証明書エラー", "TLS接続に失敗"};
+  return texts[tls > TLS_OK && tls < TLS_HANDSHAKE_FAILED ? tls : TLS_HANDSHAKE_FAILED];
+}
 
 struct Dialogue {
   const Pop3Link* link;
@@ -173,13 +176,13 @@ int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
   memset(&d, 0, sizeof d);
   d.link = link;
   int tls = login->implicitTls ? StartTls(&d) : TLS_OK;
-  if (tls != TLS_OK) return Failed(result, resultSize, "", kTlsFailures[tls]);
+  if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
   if (!Exchange(&d, nullptr, MAIL_REPLY_TIMEOUT_MS))
     return Failed(result, resultSize, login->server, "に接続失敗");
   if (!login->implicitTls) {
     int noTls;
     tls = UpgradeToTls(&d, login, &noTls);
-    if (tls != TLS_OK) return Failed(result, resultSize, "", kTlsFailures[tls]);
+    if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
     if (noTls) return Failed(result, resultSize, "", "TLS非対応のサーバー");
   }
   char command[POP3_COMMAND_SIZE];
