@@ -122,8 +122,9 @@ static void ChooseChime(HWND w, int) {
   SendMessageA(w, WM_PAINT, 0, 0);
   ChooseWaveFile(&theApp, w, "EXT", "SOUNDFILE");
 }
-static void CheckMail(HWND, int) { StartMailCheck(&theApp); }
+static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
 static void MailSettings(HWND w, int) {
+  // From the tray menu while any settings dialog is open: ignored.
   if (theApp.openDialog == DIALOG_NONE) MailSettingsDialog(w, &theApp);
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }

@@ -74,3 +74,12 @@ set_tests_properties(faults.readonly_cleanup PROPERTIES FIXTURES_CLEANUP readonl
 set_tests_properties(e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept
   win.FaultEvents.ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile PROPERTIES
   FIXTURES_REQUIRED readonly_data)
+
+# The TLS mail test's own authority, trusted by the host only around it.
+set(ZT_TEST_CA ${CMAKE_SOURCE_DIR}/tools/pop3/test_ca.sh)
+add_test(NAME mail.test_ca_setup COMMAND bash ${ZT_TEST_CA} setup ${CMAKE_BINARY_DIR})
+add_test(NAME mail.test_ca_cleanup COMMAND bash ${ZT_TEST_CA} cleanup ${CMAKE_BINARY_DIR})
+set_tests_properties(mail.test_ca_setup PROPERTIES FIXTURES_SETUP test_ca)
+set_tests_properties(mail.test_ca_cleanup PROPERTIES FIXTURES_CLEANUP test_ca)
+set_tests_properties(e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword
+  PROPERTIES FIXTURES_REQUIRED test_ca)

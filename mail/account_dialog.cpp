@@ -33,8 +33,10 @@ static void StoreAccount(HWND dialog) {
   if (stored) EndDialog(dialog, END_STORED);
 }
 
-static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    editor = (AccountEditor*)lParam;
     editor->dialog = dialog;
     FillAccountEdits(dialog);
     return TRUE;
@@ -57,9 +59,8 @@ int AccountEditDialog(HWND owner, AppState* app, int index, int mode) {
     return END_STORED;
   }
   AccountEditor state = {NULL, index, mode, 0, path, app};
-  editor = &state;
   INT_PTR end = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_ACCOUNT_EDIT), owner,
-                                AccountEditProc, 0);
+                                AccountEditProc, (LPARAM)&state);
   editor = nullptr;
   return end == END_STORED ? END_STORED : END_NOTHING;
 }

@@ -1,63 +1,39 @@
 #include "mail/account_file.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 
 #include "base/cp932.h"
+#include "platform/file_replace.h"
 #include "res/resource.h"
 
 void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
   snprintf(path, PATH_SIZE, "%s%s.mld", app->dataDir, app->appName);
 }
 
-int ReadAccountFile(const char* path, std::string* bytes) {
-  bytes->clear();
-  FILE* f = fopen(path, "rb");
-  if (!f) return 0;
-  char chunk[4096];
-  size_t n;
-  while ((n = fread(chunk, 1, sizeof chunk, f)) > 0) bytes->append(chunk, n);
-  int ok = !ferror(f);
-  fclose(f);
-  return ok;
+int ReadAccountFile(const char* path, FileBytes* bytes) {
+  return ReadFileBytes(path, ACCOUNT_FILE_CAP, bytes) == FILE_READ_OK;
 }
 
 // Reading a file that is not there is not an error when adding the first account.
-static int ReadAccountFileOrNone(const char* path, std::string* bytes) {
-  if (ReadAccountFile(path, bytes)) return 1;
-  return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES &&
-         GetLastError() == ERROR_FILE_NOT_FOUND;
-}
-
-// Writes a new file beside the old one, then puts it in its place, so a
-// failure anywhere leaves the old file whole.
-static int StoreAccountFile(const char* path, const std::string& bytes) {
-  char temp[PATH_SIZE + 8];
-  snprintf(temp, sizeof temp, "%s.new", path);
-  FILE* f = fopen(temp, "wb");
-  if (!f) return 0;
-  int ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = fclose(f) == 0 && ok;
-  // A check reading the file at this moment holds it briefly; try again.
-  for (int tries = 0; ok && tries < 20; tries++) {
-    if (MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
-    Sleep(50);
-  }
-  DeleteFileA(temp);
-  return 0;
+static int ReadAccountFileOrNone(const char* path, FileBytes* bytes) {
+  int read = ReadFileBytes(path, ACCOUNT_FILE_CAP, bytes);
+  return read == FILE_READ_OK || read == FILE_MISSING;
 }
 
 void ReadAccount(const char* path, int index, AccountEntry* entry) {
   memset(entry, 0, sizeof *entry);
-  std::string file;
+  FileBytes file;
   if (!ReadAccountFile(path, &file)) return;
   char line[ACCOUNT_LINE_SIZE];
   size_t offset = 0;
-  for (int i = 0; ReadNextAccountLine(file, &offset, line); i++)
+  for (int i = 0; ReadNextAccountLine(file.data, file.size, &offset, line); i++)
     if (i == index) {
       UnscrambleLine(line);
       SplitAccountFields(line, entry);
-      return;
+      break;
     }
+  FreeFileBytes(&file);
 }
 
 // Edit text cut at a character boundary to the field's length.
@@ -101,23 +77,44 @@ static int BuildEditedLine(AccountEditor* editor, char line[ACCOUNT_LINE_SIZE]) 
   return ValidateAccountFields(editor, &entry) && BuildAccountLine(&entry, line, ACCOUNT_LINE_SIZE);
 }
 
+// The account could not be stored although its fields are fine: the
+// dialog stays open with what the user typed.
+static int NotWritten(AccountEditor* editor) {
+  MessageBoxA(editor->dialog, "アカウントファイルに書き込めませんでした", "エラー",
+              MB_OK | MB_ICONEXCLAMATION);
+  return 0;
+}
+
 int AppendAccount(AccountEditor* editor) {
   char line[ACCOUNT_LINE_SIZE];
-  std::string file;
-  if (!BuildEditedLine(editor, line) || !ReadAccountFileOrNone(editor->accountPath, &file))
-    return 0;
-  return StoreAccountFile(editor->accountPath, AppendAccountLine(file, line));
+  FileBytes file;
+  if (!BuildEditedLine(editor, line)) return 0;
+  if (!ReadAccountFileOrNone(editor->accountPath, &file)) return NotWritten(editor);
+  char* out = (char*)malloc(file.size + 1 + ACCOUNT_LINE_SIZE);
+  int stored = out && ReplaceDataFile(editor->accountPath, out,
+                                      AppendAccountLine(file.data, file.size, line, out));
+  free(out);
+  FreeFileBytes(&file);
+  return stored ? 1 : NotWritten(editor);
+}
+
+// The file with line index replaced (or removed when line is null), written back.
+static int RewriteAccountFile(const char* path, int index, const char* line) {
+  FileBytes file;
+  if (!ReadAccountFile(path, &file)) return 0;
+  char* out = (char*)malloc(file.size + ACCOUNT_LINE_SIZE);
+  size_t length;
+  int stored = out && RewriteAccountLines(file.data, file.size, index, line, out, &length) &&
+               ReplaceDataFile(path, out, length);
+  free(out);
+  FreeFileBytes(&file);
+  return stored;
 }
 
 int ReplaceAccount(AccountEditor* editor, int index) {
   char line[ACCOUNT_LINE_SIZE];
-  std::string file, out;
-  if (!BuildEditedLine(editor, line) || !ReadAccountFile(editor->accountPath, &file)) return 0;
-  return RewriteAccountLines(file, index, line, &out) && StoreAccountFile(editor->accountPath, out);
+  if (!BuildEditedLine(editor, line)) return 0;
+  return RewriteAccountFile(editor->accountPath, index, line) ? 1 : NotWritten(editor);
 }
 
-void DeleteAccount(const char* path, int index) {
-  std::string file, out;
-  if (ReadAccountFile(path, &file) && RewriteAccountLines(file, index, nullptr, &out))
-    StoreAccountFile(path, out);
-}
+void DeleteAccount(const char* path, int index) { RewriteAccountFile(path, index, nullptr); }

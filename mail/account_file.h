@@ -3,9 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
-
 #include "app/app_state.h"
+#include "base/file_bytes.h"
 #include "mail/account_format.h"
 
 // The state of one run of the account edit dialog.
@@ -22,8 +21,12 @@ enum { ACCOUNT_MODE_DELETE = -1, ACCOUNT_MODE_EDIT = 0, ACCOUNT_MODE_NEW = 1 };
 
 void BuildAccountPath(const AppState* app, char path[PATH_SIZE]);
 
-// The whole file; 0 when it is missing or cannot be read.
-int ReadAccountFile(const char* path, std::string* bytes);
+// A hand-made file larger than this is not read.
+enum { ACCOUNT_FILE_CAP = 1 << 20 };
+
+// The whole file, freed with FreeFileBytes; 0 when it is missing, too big
+// or cannot be read.
+int ReadAccountFile(const char* path, FileBytes* bytes);
 
 // Fields of the line at index; all empty when there is no such line.
 void ReadAccount(const char* path, int index, AccountEntry* entry);
@@ -33,6 +36,8 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry);
 // 1 when text can be stored; otherwise the message, owned by the clock.
 int CheckNoComma(AppState* app, const char* text);
 
+// Both give 1 when the account was stored; when the fields are valid but
+// the file cannot be written they say so and give 0.
 int AppendAccount(AccountEditor* editor);
 int ReplaceAccount(AccountEditor* editor, int index);
 void DeleteAccount(const char* path, int index);

@@ -90,37 +90,41 @@ size_t AccountLineLength(const char* bytes, size_t length) {
   return feed ? (size_t)((const char*)feed - bytes) + 1 : limit;
 }
 
-int ReadNextAccountLine(const std::string& file, size_t* offset, char line[ACCOUNT_LINE_SIZE]) {
-  if (*offset >= file.size()) return 0;
-  size_t n = AccountLineLength(file.data() + *offset, file.size() - *offset);
-  memcpy(line, file.data() + *offset, n);
+int ReadNextAccountLine(const char* file, size_t size, size_t* offset,
+                        char line[ACCOUNT_LINE_SIZE]) {
+  if (*offset >= size) return 0;
+  size_t n = AccountLineLength(file + *offset, size - *offset);
+  memcpy(line, file + *offset, n);
   line[n] = 0;
   *offset += n;
   return 1;
 }
 
-int RewriteAccountLines(const std::string& file, int index, const char* newLine,
-                        std::string* out) {
-  std::string kept;
-  kept.reserve(file.size() + (newLine ? strlen(newLine) : 0));
+int RewriteAccountLines(const char* file, size_t size, int index, const char* newLine, char* out,
+                        size_t* outLength) {
+  size_t kept = 0, offset = 0;
   int found = 0;
-  size_t offset = 0;
-  for (int i = 0; offset < file.size(); i++) {
-    size_t n = AccountLineLength(file.data() + offset, file.size() - offset);
-    if (i != index) kept.append(file, offset, n);
-    else {
+  for (int i = 0; offset < size; i++) {
+    size_t n = AccountLineLength(file + offset, size - offset);
+    if (i != index) {
+      memcpy(out + kept, file + offset, n);
+      kept += n;
+    } else {
       found = 1;
-      if (newLine) kept.append(newLine);
+      size_t added = newLine ? strlen(newLine) : 0;
+      if (added) memcpy(out + kept, newLine, added);
+      kept += added;
     }
     offset += n;
   }
-  if (found) out->swap(kept);
+  *outLength = kept;
   return found;
 }
 
-std::string AppendAccountLine(const std::string& file, const char* line) {
-  std::string out = file;
-  if (!out.empty() && out.back() != '\n') out += '\n';
-  out += line;
-  return out;
+size_t AppendAccountLine(const char* file, size_t size, const char* line, char* out) {
+  if (size) memcpy(out, file, size);
+  if (size && file[size - 1] != '\n') out[size++] = '\n';
+  size_t n = strlen(line);
+  memcpy(out + size, line, n);
+  return size + n;
 }

@@ -3,8 +3,6 @@
 #pragma once
 #include <stddef.h>
 
-#include <string>
-
 enum {
   ACCOUNT_NAME_SIZE = 32,
   ACCOUNT_SERVER_SIZE = 64,
@@ -54,13 +52,15 @@ int SplitAccountTokens(const char* line, AccountEntry* entry);
 // Bytes of the line starting at bytes: through its line feed, but never
 // more than a reader's buffer holds, so an over-long line reads as two.
 size_t AccountLineLength(const char* bytes, size_t length);
-// The line at *offset as a NUL-terminated text in a reader's buffer, moving
-// *offset past it; 0 at the end of the file.
-int ReadNextAccountLine(const std::string& file, size_t* offset, char line[ACCOUNT_LINE_SIZE]);
+// The line at *offset of the size bytes of file as a NUL-terminated text in
+// a reader's buffer, moving *offset past it; 0 at the end of the file.
+int ReadNextAccountLine(const char* file, size_t size, size_t* offset,
+                        char line[ACCOUNT_LINE_SIZE]);
 // The file with line index replaced by newLine (or removed when newLine is
-// null); every other byte is kept. Gives 0, leaving out alone, when there
-// is no such line.
-int RewriteAccountLines(const std::string& file, int index, const char* newLine,
-                        std::string* out);
-// The file with line appended, ending an unterminated last line first.
-std::string AppendAccountLine(const std::string& file, const char* line);
+// null) into out, which has room for size + strlen(newLine) bytes; every
+// other byte is kept. Gives 0 when there is no such line.
+int RewriteAccountLines(const char* file, size_t size, int index, const char* newLine, char* out,
+                        size_t* outLength);
+// The file with line appended into out (room for size + 1 + strlen(line)),
+// ending an unterminated last line first; gives the new length.
+size_t AppendAccountLine(const char* file, size_t size, const char* line, char* out);

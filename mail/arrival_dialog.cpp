@@ -17,15 +17,22 @@ static void FillNotice(HWND dialog, const char* report) {
     AddTwoColumnRow(list, account, result);
 }
 
-// Several notices can be open at once, one per check thread, so the
-// report comes with the dialog's own start message, not a shared pointer.
+// Read by the clock's thread, which brings the notice forward.
+static HWND volatile openNotice;
+
+HWND OpenMailNotice() { return openNotice; }
+
+// The report comes with the dialog's own start message: it belongs to
+// the check's thread.
 static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     FillNotice(dialog, (const char*)lParam);
+    openNotice = dialog;
     return TRUE;
   }
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
     // The notice never set openDialog, so it leaves it alone.
+    openNotice = NULL;
     EndDialog(dialog, LOWORD(wParam));
     return TRUE;
   }

@@ -5,46 +5,38 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <string>
-
 #include "app/app_state.h"
 #include "platform/dial_up.h"
 #include "app/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
+#include "mail/mail_socket.h"
 #include "mail/pop3_dialogue.h"
+#include "mail/tls_channel.h"
 
-static int WaitForSocket(SOCKET s, int forWrite, int ms) {
-  fd_set ready, failed;
-  FD_ZERO(&ready);
-  FD_ZERO(&failed);
-  FD_SET(s, &ready);
-  FD_SET(s, &failed);
-  timeval limit = {ms / 1000, (ms % 1000) * 1000};
-  int n = select(0, forWrite ? NULL : &ready, forWrite ? &ready : NULL, &failed, &limit);
-  return n > 0 && FD_ISSET(s, &ready) && !FD_ISSET(s, &failed);
+// The connection under a dialogue: the socket, and TLS once it started.
+struct Connection {
+  MailSocket socket;
+  TlsChannel* tls;
+  const char* host;
+};
+
+static int SendOnConnection(void* context, const char* bytes, int length) {
+  Connection* c = (Connection*)context;
+  return c->tls ? TlsSend(c->tls, bytes, length) : SendAllOnSocket(&c->socket, bytes, length);
 }
 
-// connect with a time-limit: non-blocking while it runs.
-static int ConnectWithin(SOCKET s, const sockaddr_in* address) {
-  u_long nonBlocking = 1;
-  ioctlsocket(s, FIONBIO, &nonBlocking);
-  int ok = connect(s, (const sockaddr*)address, sizeof *address) == 0 ||
-           (WSAGetLastError() == WSAEWOULDBLOCK &&
-            WaitForSocket(s, 1, MAIL_CONNECT_TIMEOUT_MS));
-  nonBlocking = 0;
-  ioctlsocket(s, FIONBIO, &nonBlocking);
-  return ok;
+static int ReceiveOnConnection(void* context, char* buffer, int size) {
+  Connection* c = (Connection*)context;
+  return c->tls ? TlsReceive(c->tls, buffer, size)
+                : ReceiveBeforeDeadline(&c->socket, buffer, size);
 }
 
-static int SendOnSocket(void* context, const char* bytes, int length) {
-  return send(*(SOCKET*)context, bytes, length, 0);
-}
+static void ExpectReply(void* context, int ms) { SetMailDeadline(&((Connection*)context)->socket, ms); }
 
-static int ReceiveOnSocket(void* context, char* buffer, int size) {
-  SOCKET s = *(SOCKET*)context;
-  if (!WaitForSocket(s, 0, MAIL_RECEIVE_TIMEOUT_MS)) return -1;
-  return recv(s, buffer, size, 0);
+static int StartTlsOnConnection(void* context) {
+  Connection* c = (Connection*)context;
+  return TlsHandshake(&c->tls, &c->socket, c->host);
 }
 
 static int LookUpHost(const char* host, in_addr* address) {
@@ -60,75 +52,98 @@ static int LookUpHost(const char* host, in_addr* address) {
   return 1;
 }
 
-static int Talk(const AccountEntry* a, char* result, size_t resultSize) {
-  char host[ACCOUNT_SERVER_SIZE];
+static int Talk(const AccountEntry* a, int tlsRequired, char* result, size_t resultSize) {
+  Pop3Address server;
   sockaddr_in address = {};
   address.sin_family = AF_INET;
-  unsigned short port;
-  if (!SplitHostPort(a->server, host, sizeof host, &port) ||
-      !LookUpHost(host, &address.sin_addr)) {
+  if (!ParsePop3Address(a->server, &server) || !LookUpHost(server.host, &address.sin_addr)) {
     snprintf(result, resultSize, "%sが見つかりません", a->server);
     return 1;
   }
-  address.sin_port = htons(port);
-  SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-  if (s == INVALID_SOCKET) {
+  address.sin_port = htons(server.port);
+  Connection c = {{socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
+  if (c.socket.s == INVALID_SOCKET) {
     snprintf(result, resultSize, "ソケットをオープンに失敗");
     return 1;
   }
   int given = 1;
-  if (!ConnectWithin(s, &address)) snprintf(result, resultSize, "サーバーソケットに接続失敗");
+  if (!ConnectMailSocket(&c.socket, &address)) snprintf(result, resultSize, "サーバーソケットに接続失敗");
   else {
-    Pop3Link link = {&s, SendOnSocket, ReceiveOnSocket};
-    given = RunPop3Dialogue(&link, a->server, a->user, a->password, result, resultSize);
+    Pop3Link link = {&c, SendOnConnection, ReceiveOnConnection, ExpectReply,
+                     TlsSupported() ? StartTlsOnConnection : NULL};
+    Pop3Login login = {a->server, a->user, a->password, server.implicitTls, tlsRequired};
+    given = RunPop3Dialogue(&link, &login, result, resultSize);
   }
-  closesocket(s);
+  TlsClose(c.tls);
+  closesocket(c.socket.s);
   return given;
 }
 
-int CheckPop3Account(const AccountEntry* account, char* report) {
+int CheckPop3Account(const AccountEntry* account, int tlsRequired, char* report) {
   char result[REPORT_LINE_SIZE];
-  int given = Talk(account, result, sizeof result);
+  int given = Talk(account, tlsRequired, result, sizeof result);
   AppendReportLine(report, account->name, result);
   return given;
 }
 
 // Checks every account in file order into report; gives the sum.
-static int CheckAccounts(const std::string& file, char* report) {
+static int CheckAccounts(const FileBytes* file, int tlsRequired, char* report) {
   int sum = 0;
   size_t offset = 0;
   char line[ACCOUNT_LINE_SIZE];
-  while (ReadNextAccountLine(file, &offset, line)) {
+  while (ReadNextAccountLine(file->data, file->size, &offset, line)) {
     UnscrambleLine(line);
     AccountEntry account;
     // A hand-edited line without all four fields has nothing to log in with.
-    if (SplitAccountTokens(line, &account)) sum = AddMailCount(sum, CheckPop3Account(&account, report));
+    if (SplitAccountTokens(line, &account))
+      sum = AddMailCount(sum, CheckPop3Account(&account, tlsRequired, report));
   }
   return sum;
 }
 
-static DWORD WINAPI MailCheckThread(void* parameter) {
-  AppState* app = (AppState*)parameter;
+// Set on the clock's thread when a check starts, cleared by the check's
+// thread when it ends, after its notice.
+static volatile LONG checkBusy;
+
+int MailCheckBusy() { return checkBusy != 0; }
+
+static void RunCheck(AppState* app) {
   char path[PATH_SIZE];
   BuildAccountPath(app, path);
   WSADATA wsa;
   if (WSAStartup(0x0101, &wsa) != 0) {
     MessageBoxA(NULL, "error on WSAStartup", "Error", MB_OK);
-    return 0;
+    return;
   }
-  std::string file;
+  int tlsRequired = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0) != 0;
+  FileBytes file;
   char report[MAIL_REPORT_SIZE] = "";
-  int sum = ReadAccountFile(path, &file) ? CheckAccounts(file, report) : 0;
+  int sum = ReadAccountFile(path, &file) ? CheckAccounts(&file, tlsRequired, report) : 0;
+  FreeFileBytes(&file);
   WSACleanup();
-  if (sum == 0) return 1;
+  if (sum == 0) return;
   if (app->useSound) PlaySettingSound(app, "MAIL", "SOUNDFILE");
   MailArrivalDialog(app->hwnd, report);
+}
+
+static DWORD WINAPI MailCheckThread(void* parameter) {
+  RunCheck((AppState*)parameter);
+  InterlockedExchange(&checkBusy, 0);
   return 1;
 }
 
 void StartMailCheck(AppState* app) {
   app->mailMinutes = 0;
+  if (checkBusy) return;
   if (!app->ReadSettingInt("MAIL", "CHECK_LAN", 0) && !IsDialUpConnected()) return;
+  InterlockedExchange(&checkBusy, 1);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, app, 0, NULL);
   if (thread) CloseHandle(thread);
+  else InterlockedExchange(&checkBusy, 0);
+}
+
+void CheckMailNow(AppState* app) {
+  HWND notice = OpenMailNotice();
+  if (notice) SetForegroundWindow(notice);
+  else StartMailCheck(app);
 }

@@ -4,10 +4,13 @@
 struct AppState;
 struct AccountEntry;
 
-// Waits allowed for a server before its dialogue is given up.
-enum { MAIL_CONNECT_TIMEOUT_MS = 10000, MAIL_RECEIVE_TIMEOUT_MS = 20000 };
-
+// Starts a check unless one is still running or its notice is open; the
+// interval count restarts either way.
 void StartMailCheck(AppState* app);
+// The menu's check: brings an open notice forward instead of a new check.
+void CheckMailNow(AppState* app);
+// 1 from the start of a check until its notice is closed.
+int MailCheckBusy();
 // One account's dialogue; appends its report line. Gives the message
 // count, or 1 after a failure.
-int CheckPop3Account(const AccountEntry* account, char* report);
+int CheckPop3Account(const AccountEntry* account, int tlsRequired, char* report);

@@ -9,6 +9,8 @@ void MailSettingsDialog(HWND owner, AppState* app);
 int AccountEditDialog(HWND owner, AppState* app, int index, int mode);
 // Modal on the calling thread; returns when the user closes it.
 void MailArrivalDialog(HWND owner, const char* report);
+// The arrival notice while it is open, else NULL.
+HWND OpenMailNotice();
 
 // The two-column lists of the settings dialog and the notice.
 void PrepareTwoColumnList(HWND list, const char* first, int firstWidth, const char* second,

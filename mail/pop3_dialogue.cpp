@@ -51,24 +51,118 @@ static int ParsePort(const char* text, unsigned short* port) {
   return 1;
 }
 
-int SplitHostPort(const char* server, char* host, size_t hostSize, unsigned short* port) {
-  // A colon is never the second byte of a character; host names are ASCII anyway.
-  const char* colon = strrchr(server, ':');
-  size_t hostLength = strlen(server);
-  *port = POP3_PORT;
-  if (colon && colon != server && ParsePort(colon + 1, port)) hostLength = colon - server;
-  if (hostLength >= hostSize) return 0;
-  memcpy(host, server, hostLength);
-  host[hostLength] = 0;
+static const char kTlsScheme[] = "POP3S://";
+
+static char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
+
+// text starts with word (upper case), in any case.
+static int StartsWithWord(const char* text, const char* word) {
+  for (; *word; text++, word++)
+    if (AsciiUpper(*text) != *word) return 0;
   return 1;
 }
 
-// Sends the command and takes one receive; 1 when it holds "+OK".
-static int Exchange(const Pop3Link* link, const char* command, char* reply) {
+int ParsePop3Address(const char* server, Pop3Address* address) {
+  int scheme = StartsWithWord(server, kTlsScheme);
+  if (scheme) server += sizeof kTlsScheme - 1;
+  // A colon is never the second byte of a character; host names are ASCII anyway.
+  const char* colon = strrchr(server, ':');
+  size_t hostLength = strlen(server);
+  address->port = scheme ? POP3S_PORT : POP3_PORT;
+  if (colon && colon != server && ParsePort(colon + 1, &address->port))
+    hostLength = colon - server;
+  address->implicitTls = scheme || address->port == POP3S_PORT;
+  address->host[0] = 0;
+  if (hostLength == 0 || hostLength >= sizeof address->host) return 0;
+  memcpy(address->host, server, hostLength);
+  address->host[hostLength] = 0;
+  return 1;
+}
+
+static size_t TakeLine(Pop3Reader* reader, size_t length, char* line) {
+  memcpy(line, reader->held, length);
+  line[length] = 0;
+  reader->length -= length;
+  memmove(reader->held, reader->held + length, reader->length);
+  return length;
+}
+
+size_t ReadReplyLine(const Pop3Link* link, Pop3Reader* reader, char* line) {
+  line[0] = 0;
+  while (!reader->broken) {
+    const char* feed = (const char*)memchr(reader->held, '\n', reader->length);
+    if (feed) return TakeLine(reader, feed - reader->held + 1, line);
+    size_t room = sizeof reader->held - reader->length;
+    int n = room ? link->receive(link->context, reader->held + reader->length, (int)room) : 0;
+    if (n <= 0 || (size_t)n > room) reader->broken = 1;
+    else reader->length += n;
+  }
+  return 0;
+}
+
+static const char* TlsFailureText(int tls) {
+  static const char* const texts[] = {
+      "", "TLSを利用できません", "証明書エラー（信頼されていない発行元）",
+      "証明書エラー（サーバー名の不一致）", "証明書エラー", "TLS接続に失敗"};
+  return texts[tls > TLS_OK && tls < TLS_HANDSHAKE_FAILED ? tls : TLS_HANDSHAKE_FAILED];
+}
+
+struct Dialogue {
+  const Pop3Link* link;
+  Pop3Reader reader;
+  char reply[POP3_REPLY_SIZE + 1];
+  size_t length;
+};
+
+// Sends the command and reads its reply line; 1 when it holds "+OK".
+static int Exchange(Dialogue* d, const char* command, int waitMs) {
+  const Pop3Link* link = d->link;
   if (command) link->send(link->context, command, (int)strlen(command));
-  memset(reply, 0, POP3_BUFFER_SIZE);
-  int n = link->receive(link->context, reply, POP3_BUFFER_SIZE - 1);
-  return n > 0 && ReplyAccepted(reply, (size_t)n);
+  link->expectReply(link->context, waitMs);
+  d->length = ReadReplyLine(link, &d->reader, d->reply);
+  return d->length && ReplyAccepted(d->reply, d->length);
+}
+
+// The line's first word is word.
+static int LineIs(const char* line, const char* word) {
+  if (!StartsWithWord(line, word)) return 0;
+  char after = line[strlen(word)];
+  return after == '\r' || after == '\n' || after == ' ' || after == 0;
+}
+
+// 1 when the server lists STLS among its capabilities.
+static int OffersStls(Dialogue* d) {
+  if (!Exchange(d, "CAPA\r\n", MAIL_REPLY_TIMEOUT_MS)) return 0;
+  int offered = 0;
+  while (ReadReplyLine(d->link, &d->reader, d->reply)) {
+    if (LineIs(d->reply, ".")) return offered;
+    offered = offered || LineIs(d->reply, "STLS");
+  }
+  return 0;
+}
+
+// The handshake, its time counted like a reply's. Bytes the server sent
+// in clear before it are dropped, never read as if they were protected.
+static int StartTls(Dialogue* d) {
+  const Pop3Link* link = d->link;
+  if (!link->startTls) return TLS_UNAVAILABLE;
+  link->expectReply(link->context, MAIL_REPLY_TIMEOUT_MS);
+  memset(&d->reader, 0, sizeof d->reader);
+  return link->startTls(link->context);
+}
+
+// After the greeting of a connection in clear: TLS through STLS when the
+// server offers it. Gives TLS_OK to carry on (in clear unless it is
+// required), or the failure that ends the dialogue; *noTls is set when
+// TLS is required and the server will not start it.
+static int UpgradeToTls(Dialogue* d, const Pop3Login* login, int* noTls) {
+  *noTls = 0;
+  if (OffersStls(d)) {
+    if (!d->link->startTls) return login->tlsRequired ? TLS_UNAVAILABLE : TLS_OK;
+    if (Exchange(d, "STLS\r\n", MAIL_REPLY_TIMEOUT_MS)) return StartTls(d);
+  }
+  *noTls = login->tlsRequired;
+  return TLS_OK;
 }
 
 static int Failed(char* result, size_t resultSize, const char* server, const char* text) {
@@ -76,21 +170,34 @@ static int Failed(char* result, size_t resultSize, const char* server, const cha
   return 1;
 }
 
-int RunPop3Dialogue(const Pop3Link* link, const char* server, const char* user,
-                    const char* password, char* result, size_t resultSize) {
-  char command[POP3_BUFFER_SIZE] = "";
-  char reply[POP3_BUFFER_SIZE] = "";
-  if (!Exchange(link, nullptr, reply)) return Failed(result, resultSize, server, "に接続失敗");
-  snprintf(command, sizeof command, "USER %s\r\n", user);
-  if (!Exchange(link, command, reply)) return Failed(result, resultSize, "", "認証エラー");
-  snprintf(command, sizeof command, "PASS %s\r\n", password);
-  if (!Exchange(link, command, reply)) return Failed(result, resultSize, "", "認証エラー");
-  if (!Exchange(link, "STAT\r\n", reply)) return Failed(result, resultSize, "", "不明な失敗");
+int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
+                    size_t resultSize) {
+  Dialogue d;
+  memset(&d, 0, sizeof d);
+  d.link = link;
+  int tls = login->implicitTls ? StartTls(&d) : TLS_OK;
+  if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
+  if (!Exchange(&d, nullptr, MAIL_REPLY_TIMEOUT_MS))
+    return Failed(result, resultSize, login->server, "に接続失敗");
+  if (!login->implicitTls) {
+    int noTls;
+    tls = UpgradeToTls(&d, login, &noTls);
+    if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
+    if (noTls) return Failed(result, resultSize, "", "TLS非対応のサーバー");
+  }
+  char command[POP3_COMMAND_SIZE];
+  snprintf(command, sizeof command, "USER %s\r\n", login->user);
+  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, resultSize, "", "認証エラー");
+  snprintf(command, sizeof command, "PASS %s\r\n", login->password);
+  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, resultSize, "", "認証エラー");
+  if (!Exchange(&d, "STAT\r\n", MAIL_REPLY_TIMEOUT_MS))
+    return Failed(result, resultSize, "", "不明な失敗");
   int count, octets;
-  ParseStatReply(reply, &count, &octets);
+  ParseStatReply(d.reply, &count, &octets);
   if (count) snprintf(result, resultSize, "%d通（%dKB）", count, KilobytesShown(octets));
   else snprintf(result, resultSize, "なし");
-  Exchange(link, "QUIT\r\n", reply);
+  // The report is complete; QUIT's reply only gets a moment.
+  Exchange(&d, "QUIT\r\n", MAIL_QUIT_TIMEOUT_MS);
   return count;
 }
 

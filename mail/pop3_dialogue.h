@@ -5,20 +5,56 @@
 
 enum {
   POP3_PORT = 110,
-  POP3_BUFFER_SIZE = 260,  // one command, one receive
+  POP3S_PORT = 995,         // the port where the connection starts in TLS
+  POP3_COMMAND_SIZE = 260,
+  POP3_REPLY_SIZE = 512,    // the longest reply line, line end included
+  POP3_HOST_SIZE = 64,
   MAIL_REPORT_SIZE = 1024,
-  REPORT_LINE_SIZE = 160   // name, comma, the longest result text, line feed
+  REPORT_LINE_SIZE = 160    // name, comma, the longest result text, line feed
+};
+
+// Waits allowed for a server: the connect, each reply (counted from its
+// command) and QUIT's reply, which nobody needs.
+enum { MAIL_CONNECT_TIMEOUT_MS = 10000, MAIL_REPLY_TIMEOUT_MS = 20000, MAIL_QUIT_TIMEOUT_MS = 2000 };
+
+// How a TLS handshake ended.
+enum TlsResult {
+  TLS_OK = 0,
+  TLS_UNAVAILABLE,      // the system has no TLS provider
+  TLS_UNTRUSTED_ROOT,   // the certificate's chain ends at an untrusted authority
+  TLS_NAME_MISMATCH,    // the certificate is for another host name
+  TLS_BAD_CERTIFICATE,  // expired, revoked, or otherwise refused
+  TLS_HANDSHAKE_FAILED
 };
 
 // The connection: send gives bytes sent or < 0; receive gives the bytes
-// received (0 when closed, < 0 on an error or time-out).
+// received (0 when closed, < 0 on an error or when the reply's time is up).
 struct Pop3Link {
   void* context;
   int (*send)(void* context, const char* bytes, int length);
   int (*receive)(void* context, char* buffer, int size);
+  // The next reply is due within ms from now.
+  void (*expectReply)(void* context, int ms);
+  // Runs a TLS handshake on the connection; gives a TlsResult. Null when
+  // the system has no TLS.
+  int (*startTls)(void* context);
 };
 
-// "+OK" anywhere in the bytes of one receive.
+// Reply lines are put together from as many receives as they take; bytes
+// after a line wait for the next one.
+struct Pop3Reader {
+  char held[POP3_REPLY_SIZE];
+  size_t length;
+  int broken;  // closed, timed out or out of step: every later read fails
+};
+
+// The next reply line, through its line feed, into line (POP3_REPLY_SIZE
+// + 1 bytes, NUL-terminated); gives its length, or 0 when the connection
+// closed or failed, the time ran out, or the line is longer than
+// POP3_REPLY_SIZE.
+size_t ReadReplyLine(const Pop3Link* link, Pop3Reader* reader, char* line);
+
+// "+OK" anywhere in the bytes of one reply.
 int ReplyAccepted(const char* reply, size_t length);
 
 // Count and size from "+OK count size": digits up to the first non-digit,
@@ -31,14 +67,32 @@ int KilobytesShown(int octets);
 // sum + count, held at the largest int.
 int AddMailCount(int sum, int count);
 
-// "host:port" with a port of 1-65535 is split; anything else is all host
-// and the port is POP3_PORT. Gives 0 when the host does not fit.
-int SplitHostPort(const char* server, char* host, size_t hostSize, unsigned short* port);
+// Where the account's server field points: "host", "host:port", or
+// "pop3s://host[:port]" for a connection that starts in TLS, as one on
+// port 995 does.
+struct Pop3Address {
+  char host[POP3_HOST_SIZE];
+  unsigned short port;
+  int implicitTls;
+};
 
-// Greeting, USER, PASS, STAT, QUIT. The result text (without line feed) goes
-// to result; gives the message count, or 1 after a failure.
-int RunPop3Dialogue(const Pop3Link* link, const char* server, const char* user,
-                    const char* password, char* result, size_t resultSize);
+// A port of 1-65535 after the last colon is split off; anything else is
+// all host. Gives 0 when the host is empty or does not fit.
+int ParsePop3Address(const char* server, Pop3Address* address);
+
+struct Pop3Login {
+  const char* server;  // as the account gives it, for the result text
+  const char* user;
+  const char* password;
+  int implicitTls;
+  int tlsRequired;  // never send the password in clear
+};
+
+// Greeting, STLS when offered (or TLS from the start), USER, PASS, STAT,
+// QUIT. The result text (without line feed) goes to result; gives the
+// message count, or 1 after a failure.
+int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
+                    size_t resultSize);
 
 // "name,result\n" appended to report (of MAIL_REPORT_SIZE bytes) when the
 // whole line fits; a line that does not fit is dropped. Gives 1 if added.

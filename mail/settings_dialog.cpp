@@ -4,6 +4,7 @@
 
 #include "app/sound.h"
 #include "mail/account_file.h"
+#include "platform/dialog_controls.h"
 #include "res/resource.h"
 
 struct MailSettings {
@@ -17,16 +18,17 @@ static MailSettings* settings;
 static void FillAccountList() {
   HWND list = GetDlgItem(settings->dialog, IDC_MAIL_LIST);
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-  std::string file;
+  FileBytes file;
   if (!ReadAccountFile(settings->accountPath, &file)) return;
   char line[ACCOUNT_LINE_SIZE];
   size_t offset = 0;
-  while (ReadNextAccountLine(file, &offset, line)) {
+  while (ReadNextAccountLine(file.data, file.size, &offset, line)) {
     UnscrambleLine(line);
     AccountEntry entry;
     SplitAccountFields(line, &entry);
     AddTwoColumnRow(list, entry.name, entry.server);
   }
+  FreeFileBytes(&file);
 }
 
 static int SelectedAccount() {
@@ -34,11 +36,10 @@ static int SelectedAccount() {
   return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
 }
 
-static int IsChecked(int id) { return IsDlgButtonChecked(settings->dialog, id) == BST_CHECKED; }
 
 static void ShowIntervalEditable() {
   SendDlgItemMessageA(settings->dialog, IDC_MAIL_INTERVAL, EM_SETREADONLY,
-                      !IsChecked(IDC_MAIL_AUTO), 0);
+                      !IsChecked(settings->dialog, IDC_MAIL_AUTO), 0);
 }
 
 // The interval in the edit; below 1 (or not a number) it becomes 1, there too.
@@ -68,16 +69,19 @@ static void InitMailSettings(HWND dialog) {
   CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
   int lan = app->ReadSettingInt("MAIL", "CHECK_LAN", 0);
   CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
+  int tls = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0);
+  CheckDlgButton(dialog, IDC_MAIL_TLS_REQUIRED, tls ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // OK and Cancel alike: the settings on screen are kept.
 static void CloseMailSettings(int endCode) {
   AppState* app = settings->app;
   app->openDialog = DIALOG_NONE;
-  app->allowCheck = IsChecked(IDC_MAIL_AUTO);
+  app->allowCheck = IsChecked(settings->dialog, IDC_MAIL_AUTO);
   app->WriteSettingInt("MAIL", "ALLOW_CHECK", app->allowCheck);
-  app->WriteSettingInt("MAIL", "CHECK_LAN", IsChecked(IDC_MAIL_LAN));
-  app->useSound = IsChecked(IDC_MAIL_SOUND);
+  app->WriteSettingInt("MAIL", "CHECK_LAN", IsChecked(settings->dialog, IDC_MAIL_LAN));
+  app->WriteSettingInt("MAIL", "TLS_REQUIRED", IsChecked(settings->dialog, IDC_MAIL_TLS_REQUIRED));
+  app->useSound = IsChecked(settings->dialog, IDC_MAIL_SOUND);
   app->WriteSettingInt("MAIL", "USE_SOUND", app->useSound);
   app->checkTime = ReadInterval();
   app->WriteSettingInt("MAIL", "CHECK_TIME", app->checkTime);
@@ -117,8 +121,10 @@ static void OnMailSettingsCommand(int id, int code) {
   }
 }
 
-static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    settings = (MailSettings*)lParam;
     InitMailSettings(dialog);
     return TRUE;
   }
@@ -128,10 +134,10 @@ static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wPara
 }
 
 void MailSettingsDialog(HWND owner, AppState* app) {
+  if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
   MailSettings state = {app, "", NULL};
   BuildAccountPath(app, state.accountPath);
-  settings = &state;
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
-                  MailSettingsProc, 0);
+                  MailSettingsProc, (LPARAM)&state);
   settings = nullptr;
 }

@@ -31,6 +31,7 @@
 #define IDC_MAIL_LAN 1027
 #define IDC_MAIL_SOUND 1029
 #define IDC_MAIL_SOUNDFILE 1041
+#define IDC_MAIL_TLS_REQUIRED 1030
 
 // Controls of the background and wallpaper dialogs.
 #define IDC_SKIN_LIST 1000

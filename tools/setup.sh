@@ -12,7 +12,7 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb x11-utils xdotool imagemagick x11-apps bc
-  fonts-ipafont-gothic fonts-wine locales dovecot-pop3d
+  fonts-ipafont-gothic fonts-wine locales dovecot-pop3d openssl ca-certificates
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -84,7 +84,13 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
   EXPECT_TRUE(IsWindow(edit));
   EXPECT_EQ("", m.File());
 
+  // A file that cannot be written is named, and what was typed stays.
+  std::string blocker = m.folder.DataDir() + "ZENTICK.mld.new";
+  ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), NULL));
   Fill(edit, "自宅", "127.0.0.1:1110", "taro", "pw");
+  EXPECT_EQ("アカウントファイルに書き込めませんでした", PressOk(&m, edit, "エラー"));
+  EXPECT_EQ("127.0.0.1:1110", ControlText(GetDlgItem(edit, 1005)));
+  RemoveDirectoryA(blocker.c_str());
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
   EXPECT_EQ(AccountFileLine("自宅", "127.0.0.1:1110", "taro", "pw"), m.File());
   std::vector<std::vector<std::string>> rows = {{"自宅", "127.0.0.1:1110"}};
@@ -140,6 +146,7 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   Type(m.settings, 1014, "15");
   SendMessageA(GetDlgItem(m.settings, 1027), BM_CLICK, 0, 0);
   SendMessageA(GetDlgItem(m.settings, 1029), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(m.settings, 1030), BM_CLICK, 0, 0);
   // The sound file chooser, cancelled, stores nothing.
   PostMessageA(GetDlgItem(m.settings, 1041), BM_CLICK, 0, 0);
   HWND chooser = m.Wait("WAVEファイルの選択…");
@@ -153,11 +160,13 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   EXPECT_EQ("15", m.folder.IniValue("MAIL", "CHECK_TIME"));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "CHECK_LAN"));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "USE_SOUND"));
+  EXPECT_EQ("1", m.folder.IniValue("MAIL", "TLS_REQUIRED"));
   EXPECT_EQ(odd + edited, m.File());  // the delete stands
 
   ASSERT_TRUE(m.OpenSettings());
   EXPECT_EQ("15", ControlText(GetDlgItem(m.settings, 1014)));
   EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, 1027), BM_GETCHECK, 0, 0));
+  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, 1030), BM_GETCHECK, 0, 0));
   SendMessageA(GetDlgItem(m.settings, 1010), BM_CLICK, 0, 0);
   PostMessageA(GetDlgItem(m.settings, IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));

@@ -1,5 +1,6 @@
 // The real clock checking a real POP3 server: Dovecot, started for the
-// test on a loopback port with a mailbox the test fills.
+// test on a loopback port with a mailbox the test fills, in clear or with
+// TLS under the run's own test authority.
 #include <gtest/gtest.h>
 
 #include "pop3_server.h"
@@ -9,9 +10,9 @@
 namespace {
 
 // Starts the server script on the Linux side; it is not waited for.
-bool RunDovecotScript(const char* command, const std::string& unixDir) {
+bool RunDovecotScript(const std::string& arguments) {
   std::string line = std::string("start.exe /wait /unix ") + ZT_SOURCE_DIR +
-                     "/tools/pop3/dovecot.sh " + command + " " + unixDir;
+                     "/tools/pop3/dovecot.sh " + arguments;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
@@ -23,18 +24,21 @@ bool RunDovecotScript(const char* command, const std::string& unixDir) {
 
 class Dovecot {
  public:
-  Dovecot() {
+  explicit Dovecot(bool tls = false) {
     char name[64];
     snprintf(name, sizeof name, "/pop3-%lu", GetCurrentProcessId());
     dir_ = std::string(ZT_BUILD_DIR) + name;
-    RunDovecotScript("start", dir_);
+    RunDovecotScript("start " + dir_ + (tls ? " " ZT_BUILD_DIR "/tls" : ""));
     PumpUntil(HasPort, this, 30000);
   }
   ~Dovecot() {
-    RunDovecotScript("stop", dir_);
+    RunDovecotScript("stop " + dir_);
     PumpUntil(Removed, this, 15000);
   }
   int Port() const { return port_; }
+  // Where the connection starts in TLS.
+  int TlsPort() const { return atoi(ReadFileBytes(HostPath((dir_ + "/tls_port").c_str())).c_str()); }
+  std::string Log() const { return ReadFileBytes(HostPath((dir_ + "/dovecot.log").c_str())); }
   void Deliver(const char* file, const std::string& message) const {
     WriteFileBytes(HostPath((dir_ + "/Maildir/new/" + file).c_str()), message);
   }
@@ -81,6 +85,57 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   EXPECT_EQ(clock.Window(), GetWindow(notice, GW_OWNER));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
+}
+
+int Occurrences(const std::string& text, const char* what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) n++;
+  return n;
+}
+
+std::string LineWith(const std::string& text, const char* what) {
+  size_t at = text.find(what);
+  if (at == std::string::npos) return "";
+  size_t start = text.rfind('\n', at);
+  start = start == std::string::npos ? 0 : start + 1;
+  return text.substr(start, text.find('\n', at) - start);
+}
+
+TEST(MailPop3, TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword) {
+  Dovecot server(true);
+  ASSERT_GT(server.Port(), 0) << "Dovecot did not start";
+  server.Deliver("1", Message(1000));
+  server.Deliver("2", Message(1100));
+  std::string stls = std::to_string(server.Port()), implicit = std::to_string(server.TlsPort());
+
+  TempDataFolder folder;
+  folder.InstallClock();
+  folder.WriteIni("[MAIL]\r\nCHECK_LAN=1\r\nTLS_REQUIRED=1\r\n");
+  folder.WriteDataFile(
+      "ZENTICK.mld",
+      AccountFileLine("最初から", "pop3s://127.0.0.2:" + implicit, "taro", "secret") +
+          AccountFileLine("STLS", "127.0.0.2:" + stls, "taro", "secret") +
+          AccountFileLine("偽物", "pop3s://127.0.0.4:" + implicit, "taro", "secret") +
+          AccountFileLine("他名", "127.0.0.3:" + stls, "taro", "secret"));
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 60000);
+  ASSERT_NE(nullptr, notice);
+  std::vector<std::vector<std::string>> expected = {
+      {"最初から", "2通（2KB）"},
+      {"STLS", "2通（2KB）"},
+      {"偽物", "証明書エラー（信頼されていない発行元）"},
+      {"他名", "証明書エラー（サーバー名の不一致）"}};
+  EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, 1000), 2));
+  PostMessageA(notice, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
+  // Plain logins are refused here, so two logins went through TLS; the
+  // other two connections ended before any.
+  std::string log = server.Log();
+  EXPECT_EQ(2, Occurrences(log, "Login: user=<taro>")) << log;
+  for (const char* address : {"lip=127.0.0.3", "lip=127.0.0.4"})
+    EXPECT_NE(std::string::npos, LineWith(log, address).find("no auth attempts")) << log;
 }
 
 }  // namespace

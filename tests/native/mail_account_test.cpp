@@ -21,6 +21,23 @@ AccountEntry Entry(const char* name, const char* server, const char* user, const
   return e;
 }
 
+int NextLine(const std::string& file, size_t* offset, char line[ACCOUNT_LINE_SIZE]) {
+  return ReadNextAccountLine(file.data(), file.size(), offset, line);
+}
+
+bool Rewrite(const std::string& file, int index, const char* newLine, std::string* out) {
+  std::string room(file.size() + ACCOUNT_LINE_SIZE, '?');
+  size_t length;
+  if (!RewriteAccountLines(file.data(), file.size(), index, newLine, &room[0], &length)) return false;
+  *out = room.substr(0, length);
+  return true;
+}
+
+std::string Append(const std::string& file, const char* line) {
+  std::string room(file.size() + 1 + strlen(line), '?');
+  return room.substr(0, AppendAccountLine(file.data(), file.size(), line, &room[0]));
+}
+
 AccountCheck Check(const char* name, const char* server, const char* user, const char* pass) {
   AccountEntry e = Entry(name, server, user, pass);
   return CheckAccountFields(&e);
@@ -124,13 +141,13 @@ TEST(AccountFile, LinesAreTheReadersLinesEvenWhenOverlongOrUnterminated) {
   size_t offset = 0;
   char line[ACCOUNT_LINE_SIZE];
   std::vector<std::string> lines;
-  while (ReadNextAccountLine(file, &offset, line)) lines.push_back(line);
+  while (NextLine(file, &offset, line)) lines.push_back(line);
   ASSERT_EQ(4u, lines.size());
   EXPECT_EQ("a\n", lines[0]);
   EXPECT_EQ(211u, lines[1].size());  // read as two lines
   EXPECT_EQ(std::string(89, 'x') + "\n", lines[2]);
   EXPECT_EQ("last", lines[3]);
-  EXPECT_FALSE(ReadNextAccountLine(std::string(), &(offset = 0), line));
+  EXPECT_FALSE(NextLine(std::string(), &(offset = 0), line));
 }
 
 TEST(AccountFile, ReplaceAndDeleteKeepEveryOtherByte) {
@@ -138,25 +155,25 @@ TEST(AccountFile, ReplaceAndDeleteKeepEveryOtherByte) {
   std::string first("one\r\n"), second("t\0wo\n", 5), third("three");
   std::string file = first + second + third;
   std::string out = "untouched";
-  ASSERT_TRUE(RewriteAccountLines(file, 1, "NEW\n", &out));
+  ASSERT_TRUE(Rewrite(file, 1, "NEW\n", &out));
   EXPECT_EQ(first + "NEW\n" + third, out);
-  ASSERT_TRUE(RewriteAccountLines(file, 2, "NEW\n", &out));
+  ASSERT_TRUE(Rewrite(file, 2, "NEW\n", &out));
   EXPECT_EQ(first + second + "NEW\n", out);
-  ASSERT_TRUE(RewriteAccountLines(file, 0, nullptr, &out));
+  ASSERT_TRUE(Rewrite(file, 0, nullptr, &out));
   EXPECT_EQ(second + third, out);
-  ASSERT_TRUE(RewriteAccountLines("only\n", 0, nullptr, &out));
+  ASSERT_TRUE(Rewrite("only\n", 0, nullptr, &out));
   EXPECT_EQ("", out);
   out = "untouched";
-  EXPECT_FALSE(RewriteAccountLines(file, 3, "NEW\n", &out));
-  EXPECT_FALSE(RewriteAccountLines(file, -1, nullptr, &out));
-  EXPECT_FALSE(RewriteAccountLines("", 0, nullptr, &out));
+  EXPECT_FALSE(Rewrite(file, 3, "NEW\n", &out));
+  EXPECT_FALSE(Rewrite(file, -1, nullptr, &out));
+  EXPECT_FALSE(Rewrite("", 0, nullptr, &out));
   EXPECT_EQ("untouched", out);
 }
 
 TEST(AccountFile, AppendEndsAnUnterminatedLastLineFirst) {
-  EXPECT_EQ("x\n", AppendAccountLine("", "x\n"));
-  EXPECT_EQ("a\nx\n", AppendAccountLine("a\n", "x\n"));
-  EXPECT_EQ("a\nx\n", AppendAccountLine("a", "x\n"));
+  EXPECT_EQ("x\n", Append("", "x\n"));
+  EXPECT_EQ("a\nx\n", Append("a\n", "x\n"));
+  EXPECT_EQ("a\nx\n", Append("a", "x\n"));
 }
 
 }  // namespace

@@ -9,11 +9,13 @@
 
 namespace {
 
-// A server that plays one reply per receive and records what it was sent.
+// A server that plays one piece per receive and records what it was sent;
+// a TLS handshake, when asked for, ends with tlsResult.
 struct ScriptedServer {
-  std::vector<std::string> replies;
+  std::vector<std::string> pieces;
   size_t next = 0;
   std::string sent;
+  int tlsResult = TLS_OK;
 };
 
 int ScriptSend(void* context, const char* bytes, int length) {
@@ -23,13 +25,21 @@ int ScriptSend(void* context, const char* bytes, int length) {
 
 int ScriptReceive(void* context, char* buffer, int size) {
   ScriptedServer* s = (ScriptedServer*)context;
-  if (s->next >= s->replies.size()) return 0;  // closed
-  std::string& r = s->replies[s->next];
+  if (s->next >= s->pieces.size()) return 0;  // closed
+  std::string& r = s->pieces[s->next];
   int n = (int)r.size() < size ? (int)r.size() : size;
   memcpy(buffer, r.data(), n);
   r.erase(0, n);
   if (r.empty()) s->next++;
   return n;
+}
+
+void ScriptExpect(void*, int) {}
+
+int ScriptTls(void* context) {
+  ScriptedServer* s = (ScriptedServer*)context;
+  s->sent += "<TLS>";
+  return s->tlsResult;
 }
 
 struct Outcome {
@@ -38,37 +48,101 @@ struct Outcome {
   std::string sent;
 };
 
-Outcome Dialogue(std::vector<std::string> replies) {
+struct Options {
+  int implicitTls = 0;
+  int tlsRequired = 0;
+  int tlsResult = TLS_OK;
+  bool hasTls = true;
+};
+
+Outcome Dialogue(std::vector<std::string> pieces, Options o = Options()) {
   ScriptedServer server;
-  server.replies = replies;
-  Pop3Link link = {&server, ScriptSend, ScriptReceive};
+  server.pieces = pieces;
+  server.tlsResult = o.tlsResult;
+  Pop3Link link = {&server, ScriptSend, ScriptReceive, ScriptExpect, o.hasTls ? ScriptTls : nullptr};
+  Pop3Login login = {"pop.example.jp", "taro", "pw", o.implicitTls, o.tlsRequired};
   char result[REPORT_LINE_SIZE] = "";
-  int given = RunPop3Dialogue(&link, "pop.example.jp", "taro", "pw", result, sizeof result);
+  int given = RunPop3Dialogue(&link, &login, result, sizeof result);
   return {given, result, server.sent};
 }
 
+const char kNoCapa[] = "-ERR unknown\r\n";
+const char kPlain[] = "CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n";
+
 TEST(Pop3Dialogue, CompleteDialogueReportsCountAndKilobytes) {
-  Outcome o = Dialogue({"+OK ready\r\n", "+OK\r\n", "+OK\r\n", "+OK 3 500\r\n", "+OK bye\r\n"});
+  Outcome o = Dialogue({"+OK ready\r\n", kNoCapa, "+OK\r\n", "+OK\r\n", "+OK 3 500\r\n", "+OK bye\r\n"});
   EXPECT_EQ(3, o.given);
   EXPECT_EQ("3通（1KB）", o.result);
-  EXPECT_EQ("USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", o.sent);
-  EXPECT_EQ("2通（2KB）", Dialogue({"+OK", "+OK", "+OK", "+OK 2 2048", "+OK"}).result);
-  Outcome empty = Dialogue({"+OK", "+OK", "+OK", "+OK 0 0\r\n", "+OK"});
-  EXPECT_EQ(0, empty.given);
+  EXPECT_EQ(kPlain, o.sent);
+  Outcome empty = Dialogue({"hello +OK there\n", kNoCapa, "+OK\n", "+OK\n", "+OK 0 0\r\n"});
+  EXPECT_EQ(0, empty.given);  // no QUIT reply: the report stands
   EXPECT_EQ("なし", empty.result);
 }
 
-TEST(Pop3Dialogue, OkAnywhereInOneReceiveAndSplitRepliesShiftOn) {
-  EXPECT_EQ(1, Dialogue({"hello +OK there", "+OK", "+OK", "+OK 1 10", "+OK"}).given);
+TEST(Pop3Dialogue, RepliesAreWholeLinesHoweverTheyArrive) {
+  // Byte by byte, a STAT reply cut after the count, two replies in one receive.
+  std::vector<std::string> pieces;
+  for (char c : std::string("+OK a long greeting ") + std::string(400, 'g') + "\r\n")
+    pieces.push_back(std::string(1, c));
+  pieces.insert(pieces.end(), {kNoCapa, "+OK\r\n+OK\r\n", "+OK 2", " 2048\r\n", "+OK"});
+  Outcome o = Dialogue(pieces);
+  EXPECT_EQ("2通（2KB）", o.result);
+  EXPECT_EQ(kPlain, o.sent);
   // A NUL before "+OK" does not hide it.
-  EXPECT_EQ(0, Dialogue({std::string("x\0+OK", 5), "+OK", "+OK", "+OK 0 0", ""}).given);
-  // The greeting's tail arrives with USER's receive; what STAT gets is PASS's reply.
-  Outcome split = Dialogue({"+O", "K ready\r\n", "+OK", "+OK", "+OK 5 5000"});
-  EXPECT_EQ(1, split.given);
-  EXPECT_EQ("pop.example.jpに接続失敗", split.result);
-  // A reply longer than one receive spills into the next step.
-  Outcome spill = Dialogue({"+OK " + std::string(300, 'x'), "+OK", "+OK", "+OK 1 1"});
-  EXPECT_EQ("認証エラー", spill.result);
+  EXPECT_EQ("なし", Dialogue({std::string("x\0+OK\r\n", 7), kNoCapa, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}).result);
+  // Longer than a reply may be: an error, and nothing after it is read.
+  Outcome longReply = Dialogue({"+OK " + std::string(600, 'x') + "\r\n", "+OK\r\n"});
+  EXPECT_EQ("pop.example.jpに接続失敗", longReply.result);
+  EXPECT_EQ("", longReply.sent);
+  Outcome cut = Dialogue({"+OK\r\n", kNoCapa, "+OK\r\n", "+OK"});  // PASS's reply never ends
+  EXPECT_EQ("認証エラー", cut.result);
+}
+
+TEST(Pop3Dialogue, StlsWhenOfferedAndNoPasswordInClearWhenTlsIsRequired) {
+  const char capaStls[] = "+OK\r\nTOP\r\nstls\r\nUSER\r\n.\r\n";
+  const char capaPlain[] = "+OK\r\nTOP\r\nUSER\r\nSTLSX\r\n.\r\n";
+  Outcome upgraded = Dialogue({"+OK\r\n", capaStls, "+OK go\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"});
+  EXPECT_EQ("CAPA\r\nSTLS\r\n<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", upgraded.sent);
+  EXPECT_EQ(1, upgraded.given);
+  Options required;
+  required.tlsRequired = 1;
+  for (const char* capa : {capaPlain, kNoCapa}) {
+    Outcome o = Dialogue({"+OK\r\n", capa, "+OK\r\n", "+OK\r\n"}, required);
+    EXPECT_EQ("TLS非対応のサーバー", o.result);
+    EXPECT_EQ("CAPA\r\n", o.sent);
+  }
+  // Not required: a server without STLS, or a system without TLS, is talked to in clear.
+  EXPECT_EQ(kPlain, Dialogue({"+OK\r\n", capaPlain, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}).sent);
+  Options noTls;
+  noTls.hasTls = false;
+  EXPECT_EQ(kPlain, Dialogue({"+OK\r\n", capaStls, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}, noTls).sent);
+  noTls.tlsRequired = 1;
+  EXPECT_EQ("TLSを利用できません", Dialogue({"+OK\r\n", capaStls}, noTls).result);
+  // Bytes sent in clear before the handshake are never read as protected.
+  Outcome injected = Dialogue({"+OK\r\n", capaStls, "+OK go\r\n-ERR\r\n", "+OK\r\n", "+OK\r\n", "+OK 4 4096\r\n"});
+  EXPECT_EQ("4通（4KB）", injected.result);
+}
+
+TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
+  Options implicit;
+  implicit.implicitTls = 1;
+  Outcome o = Dialogue({"+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 2 10\r\n"}, implicit);
+  EXPECT_EQ("<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", o.sent);
+  EXPECT_EQ(2, o.given);
+  const std::pair<int, const char*> failures[] = {
+      {TLS_UNTRUSTED_ROOT, "証明書エラー（信頼されていない発行元）"},
+      {TLS_NAME_MISMATCH, "証明書エラー（サーバー名の不一致）"},
+      {TLS_BAD_CERTIFICATE, "証明書エラー"},
+      {TLS_HANDSHAKE_FAILED, "TLS接続に失敗"}};
+  for (const auto& f : failures) {
+    implicit.tlsResult = f.first;
+    Outcome failed = Dialogue({"+OK\r\n"}, implicit);
+    EXPECT_EQ(f.second, failed.result);
+    EXPECT_EQ(1, failed.given);
+    EXPECT_EQ("<TLS>", failed.sent);
+  }
+  implicit.hasTls = false;
+  EXPECT_EQ("TLSを利用できません", Dialogue({"+OK\r\n"}, implicit).result);
 }
 
 TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndNeverOverflow) {
@@ -94,22 +168,33 @@ TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndNeverOverflow) {
   EXPECT_EQ(4, AddMailCount(1, 3));
 }
 
-TEST(Pop3Server, HostAndPortSplit) {
-  char host[64];
-  unsigned short port = 0;
-  ASSERT_TRUE(SplitHostPort("pop.example.jp", host, sizeof host, &port));
-  EXPECT_STREQ("pop.example.jp", host);
-  EXPECT_EQ(110, port);
-  ASSERT_TRUE(SplitHostPort("127.0.0.1:1110", host, sizeof host, &port));
-  EXPECT_STREQ("127.0.0.1", host);
-  EXPECT_EQ(1110, port);
+TEST(Pop3Server, AddressGivesHostPortAndTls) {
+  Pop3Address a;
+  ASSERT_TRUE(ParsePop3Address("pop.example.jp", &a));
+  EXPECT_STREQ("pop.example.jp", a.host);
+  EXPECT_EQ(110, a.port);
+  EXPECT_FALSE(a.implicitTls);
+  ASSERT_TRUE(ParsePop3Address("127.0.0.1:1110", &a));
+  EXPECT_STREQ("127.0.0.1", a.host);
+  EXPECT_EQ(1110, a.port);
+  ASSERT_TRUE(ParsePop3Address("pop.example.jp:995", &a));
+  EXPECT_TRUE(a.implicitTls);
+  ASSERT_TRUE(ParsePop3Address("POP3S://pop.example.jp", &a));
+  EXPECT_STREQ("pop.example.jp", a.host);
+  EXPECT_EQ(995, a.port);
+  EXPECT_TRUE(a.implicitTls);
+  ASSERT_TRUE(ParsePop3Address("pop3s://127.0.0.2:1995", &a));
+  EXPECT_STREQ("127.0.0.2", a.host);
+  EXPECT_EQ(1995, a.port);
+  EXPECT_TRUE(a.implicitTls);
   const char* notPorts[] = {"h:", "h:0", "h:65536", "h:12a", ":110", "h:1234567"};
   for (const char* s : notPorts) {
-    ASSERT_TRUE(SplitHostPort(s, host, sizeof host, &port)) << s;
-    EXPECT_STREQ(s, host);
-    EXPECT_EQ(110, port);
+    ASSERT_TRUE(ParsePop3Address(s, &a)) << s;
+    EXPECT_STREQ(s, a.host);
+    EXPECT_EQ(110, a.port);
   }
-  EXPECT_FALSE(SplitHostPort("abcdef", host, 6, &port));
+  EXPECT_FALSE(ParsePop3Address("pop3s://", &a));
+  EXPECT_FALSE(ParsePop3Address(std::string(64, 'h').c_str(), &a));
 }
 
 TEST(MailReport, LinesThatDoNotFitAreDroppedWhole) {

@@ -24,7 +24,8 @@ static SOCKET ListenOnLoopback(unsigned short* port) {
   return s;
 }
 
-ScriptedPop3Server::ScriptedPop3Server(std::vector<Pop3Step> script) : script_(script) {
+ScriptedPop3Server::ScriptedPop3Server(std::vector<Pop3Step> script, const char* capaReply)
+    : script_(script), capaReply_(capaReply) {
   InitializeCriticalSection(&lock_);
   listener_ = ListenOnLoopback(&port_);
   thread_ = CreateThread(NULL, 0, Serve, this, 0, NULL);
@@ -96,20 +97,28 @@ void ScriptedPop3Server::Play(unsigned int client) {
       return;
     } else {
       std::string line;
-      char c;
-      while (Readable(client, &stop_) && recv(client, &c, 1, 0) == 1) {
-        line += c;
-        if (c == '\n') break;
-      }
-      EnterCriticalSection(&lock_);
-      received_ += line;
-      LeaveCriticalSection(&lock_);
+      while (ReadLine(client, &line) && line == "CAPA\r\n")
+        send(client, capaReply_.data(), (int)capaReply_.size(), 0);
       if (line.empty() || line.back() != '\n') return;  // closed or stopped
     }
   }
   EnterCriticalSection(&lock_);
   finished_ += 1;
   LeaveCriticalSection(&lock_);
+}
+
+// One command line, recorded; false when the connection closed or the server stops.
+bool ScriptedPop3Server::ReadLine(unsigned int client, std::string* line) {
+  line->clear();
+  char c;
+  while (Readable(client, &stop_) && recv(client, &c, 1, 0) == 1) {
+    *line += c;
+    if (c == '\n') break;
+  }
+  EnterCriticalSection(&lock_);
+  received_ += *line;
+  LeaveCriticalSection(&lock_);
+  return !line->empty() && line->back() == '\n';
 }
 
 DWORD WINAPI ScriptedPop3Server::Serve(void* self) {

@@ -1,5 +1,6 @@
 // A POP3 server on 127.0.0.1 playing a script to every connection, on a
-// thread of the test process.
+// thread of the test process. CAPA is answered outside the script, with
+// capaReply, wherever the script reads a line.
 #pragma once
 #include <windows.h>
 
@@ -14,7 +15,8 @@ struct Pop3Step {
 
 class ScriptedPop3Server {
  public:
-  explicit ScriptedPop3Server(std::vector<Pop3Step> script);
+  explicit ScriptedPop3Server(std::vector<Pop3Step> script,
+                              const char* capaReply = "-ERR unknown command\r\n");
   ~ScriptedPop3Server();
   std::string Address() const;  // "127.0.0.1:port"
   std::string Received();       // every command line received so far
@@ -27,7 +29,9 @@ class ScriptedPop3Server {
  private:
   static DWORD WINAPI Serve(void* self);
   void Play(unsigned int client);
+  bool ReadLine(unsigned int client, std::string* line);
   std::vector<Pop3Step> script_;
+  std::string capaReply_;
   unsigned int listener_;
   unsigned short port_ = 0;
   HANDLE thread_ = NULL;

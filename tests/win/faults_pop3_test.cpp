@@ -20,6 +20,8 @@ std::vector<Pop3Step> ResetAfter(size_t keep) {
   return steps;
 }
 
+bool CheckEnded(void*) { return !MailCheckBusy(); }
+
 struct ResetCase {
   const char* name;
   std::vector<Pop3Step> script;
@@ -61,6 +63,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
     std::vector<std::vector<std::string>> rows = ListViewRows(GetDlgItem(notice, 1000), 2);
     PostMessageA(notice, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(PumpUntil(WindowGone, notice, 10000));
+    ASSERT_TRUE(PumpUntil(CheckEnded, nullptr, 10000));
     ASSERT_EQ(6u, rows.size());
     for (size_t i = 0; i < rows.size(); i++) {
       const ResetCase& c = cases[i];
@@ -69,7 +72,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
       EXPECT_EQ(result, rows[i][1]) << c.name;
     }
   }
-  EXPECT_EQ("USER taro\r\nPASS pw\r\nSTAT\r\n", servers[4]->Received().substr(0, 26));
+  EXPECT_EQ("CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\n", servers[4]->Received().substr(0, 32));
   clock.TickAt(12, 20, 1);
   EXPECT_TRUE(IsWindow(clock.Window()));
   EXPECT_TRUE(IsWindowVisible(clock.Window()));

@@ -93,8 +93,10 @@ TEST(FaultTruncation, AccountFileCutAnywhereReadsAsPrefixesOfItsFields) {
   for (size_t length = 0; length <= whole.size(); length++) {
     SCOPED_TRACE(length);
     ASSERT_TRUE(WriteFileBytes(path, whole.substr(0, length)));
-    std::string bytes;
-    ASSERT_TRUE(ReadAccountFile(path.c_str(), &bytes));
+    FileBytes file;
+    ASSERT_TRUE(ReadAccountFile(path.c_str(), &file));
+    std::string bytes(file.data, file.size);
+    FreeFileBytes(&file);
     EXPECT_EQ(whole.substr(0, length), bytes);
     for (int index = 0; index < 3; index++) {
       AccountEntry e;
@@ -110,7 +112,7 @@ TEST(FaultTruncation, AccountFileCutAnywhereReadsAsPrefixesOfItsFields) {
     // the password, which may be cut.
     size_t offset = 0;
     char line[ACCOUNT_LINE_SIZE];
-    for (int index = 0; ReadNextAccountLine(bytes, &offset, line); index++) {
+    for (int index = 0; ReadNextAccountLine(bytes.data(), bytes.size(), &offset, line); index++) {
       ASSERT_LT(index, 2);
       UnscrambleLine(line);
       AccountEntry e;

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app_harness.h"
 #include "mail/mail_check.h"
+#include "mail/pop3_dialogue.h"
 #include "pop3_server.h"
 #include "res/resource.h"
 
@@ -52,17 +53,27 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
   ScriptedPop3Server badUser(Refusing(1, "-ERR who\r\n"));
   ScriptedPop3Server badPass(Refusing(2, "-ERR wrong\r\n"));
   ScriptedPop3Server badStat(Refusing(3, "-ERR locked\r\n"));
-  // The STAT reply comes in two pieces: the count alone makes the row.
+  // The STAT reply comes in two pieces, which make one line.
   std::vector<Pop3Step> split = ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 2");
   split.insert(split.begin() + 7, {{Pop3Step::PAUSE, "", 500}, {Pop3Step::SEND, " 2048\r\n", 0}});
   ScriptedPop3Server splitStat(split);
+  // Every reply a byte at a time, after a long greeting.
+  std::vector<Pop3Step> trickle;
+  for (const Pop3Step& step : ScriptedPop3Server::Dialogue(
+           ("+OK " + std::string(400, 'g') + "\r\n").c_str(), "+OK\r\n", "+OK\r\n", "+OK 4 4096\r\n")) {
+    if (step.kind != Pop3Step::SEND) trickle.push_back(step);
+    else
+      for (char c : step.text) trickle.insert(trickle.end(), {{Pop3Step::SEND, std::string(1, c), 0}, {Pop3Step::PAUSE, "", 2}});
+  }
+  ScriptedPop3Server bytes(trickle);
   std::string closed = ClosedLoopbackAddress();
 
   MailFixture m;
   m.Prepare(Account("自宅", three.Address()) + Account("middle", middle.Address()) +
             Account("greet", noGreeting.Address()) + Account("user", badUser.Address()) +
             Account("pass", badPass.Address()) + Account("stat", badStat.Address()) +
-            Account("split", splitStat.Address()) + Account("closed", closed) +
+            Account("split", splitStat.Address()) + Account("bytes", bytes.Address()) +
+            Account("closed", closed) +
             Account("nohost", "no such host"));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
@@ -74,12 +85,13 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
                    {"user", "認証エラー"},
                    {"pass", "認証エラー"},
                    {"stat", "不明な失敗"},
-                   {"split", "2通（1KB）"},
+                   {"split", "2通（2KB）"},
+                   {"bytes", "4通（4KB）"},
                    {"closed", "サーバーソケットに接続失敗"},
                    {"nohost", "no such hostが見つかりません"}};
   EXPECT_EQ(expected, rows);
-  EXPECT_EQ("USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", three.Received());
-  EXPECT_EQ("USER taro\r\n", badUser.Received());
+  EXPECT_EQ("CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", three.Received());
+  EXPECT_EQ("CAPA\r\nUSER taro\r\n", badUser.Received());
   EXPECT_EQ(0, theApp.mailMinutes);
 }
 
@@ -118,9 +130,22 @@ TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
   // The check waits on its own thread: the tick still runs here.
   clock.TickAt(12, 1, 0);
   EXPECT_EQ(1, theApp.mailMinutes);
-  Rows rows = TakeNotice(MAIL_CONNECT_TIMEOUT_MS + 2 * MAIL_RECEIVE_TIMEOUT_MS + 20000);
+  Rows rows = TakeNotice(MAIL_CONNECT_TIMEOUT_MS + 2 * MAIL_REPLY_TIMEOUT_MS + 20000);
   Rows expected = {{"silent", silent.Address() + "に接続失敗"}, {"trickle", "認証エラー"}};
   EXPECT_EQ(expected, rows);
+}
+
+TEST(MailCheck, TlsRequiredSendsNoUserToAServerWithoutStls) {
+  ScriptedPop3Server plain(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"),
+                           "+OK\r\nTOP\r\nUSER\r\n.\r\n");
+  MailFixture m;
+  m.Prepare(Account("plain", plain.Address()), "[MAIL]\r\nCHECK_LAN=1\r\nTLS_REQUIRED=1\r\n");
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  StartMailCheck(&theApp);
+  Rows expected = {{"plain", "TLS非対応のサーバー"}};
+  EXPECT_EQ(expected, TakeNotice(30000));
+  EXPECT_EQ("CAPA\r\n", plain.Received());
 }
 
 TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
@@ -143,6 +168,43 @@ TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
 void TickMinute(InProcessClock* clock, WORD minute) {
   clock->TickAt(12, minute - 1, 59);
   clock->TickAt(12, minute, 0);
+}
+
+bool IsForeground(void* window) { return GetForegroundWindow() == (HWND)window; }
+
+bool Finished(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 1; }
+
+TEST(MailCheck, OneCheckAndOneNoticeAtATimeAndQuitDoesNotHoldTheNotice) {
+  // QUIT's reply would come long after the report is complete.
+  std::vector<Pop3Step> slowQuit =
+      ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 2048\r\n");
+  slowQuit.back() = {Pop3Step::PAUSE, "", MAIL_REPLY_TIMEOUT_MS / 2};
+  ScriptedPop3Server server(slowQuit);
+  MailFixture m;
+  m.Prepare(Account("one", server.Address()));
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);  // still running: no second check
+  HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, MAIL_REPLY_TIMEOUT_MS / 2 - 2000);
+  ASSERT_NE(nullptr, notice);
+
+  // Due while the notice is open: skipped, and the count starts again.
+  theApp.allowCheck = 1;
+  theApp.checkTime = 1;
+  theApp.mailMinutes = 5;
+  TickMinute(&clock, 30);
+  EXPECT_EQ(0, theApp.mailMinutes);
+  // The menu brings the open notice forward instead.
+  SetForegroundWindow(clock.Window());
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  EXPECT_TRUE(PumpUntil(IsForeground, notice, 5000));  // the notice's thread takes it in
+  PostMessageA(notice, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(PumpUntil(WindowGone, notice, 10000));
+  EXPECT_TRUE(PumpUntil(Finished, &server, MAIL_REPLY_TIMEOUT_MS));
+  PumpFor(1000);  // a queued second connection would be served now
+  EXPECT_EQ("CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", server.Received());
+  EXPECT_FALSE(MailCheckBusy());
 }
 
 bool Connected(void* server) { return !((ScriptedPop3Server*)server)->Received().empty(); }

@@ -3,10 +3,17 @@
 # and run inside DIR, serving one maildir (DIR/Maildir) to any user whose
 # password is "secret".
 #   dovecot.sh start DIR   (writes the port it listens on to DIR/port)
+#   dovecot.sh start DIR TLS_DIR
+#     with TLS, certificates from test_ca.sh: STLS on DIR/port and TLS
+#     from the start on DIR/tls_port, on 127.0.0.2 (trusted certificate),
+#     127.0.0.3 (the same certificate, not its name) and 127.0.0.4 (a
+#     certificate nobody trusts); logins only under TLS. Not on 127.0.0.1:
+#     Dovecot takes a client on its own address as secure.
 #   dovecot.sh stop DIR
 set -euo pipefail
 cmd=$1
 dir=$(realpath -m "$2")
+tls=${3:+$(realpath -m "$3")}
 
 if [ "$cmd" = stop ]; then
   [ -f "$dir/dovecot.conf" ] && /usr/sbin/dovecot -c "$dir/dovecot.conf" stop 2>/dev/null || true
@@ -18,16 +25,34 @@ mkdir -p "$dir/run" "$dir/Maildir/new" "$dir/Maildir/cur" "$dir/Maildir/tmp"
 # Mail is read as an unprivileged user; the test (root under Wine) fills new/.
 chown -R dovenull:dovenull "$dir/Maildir"
 chmod 777 "$dir/Maildir/new"
-# A port that is free now; Dovecot takes it a moment later.
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+# Ports that are free now; Dovecot takes them a moment later.
+free_port() {
+  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+port=$(free_port)
+tls_port=0
+address=127.0.0.1
+ssl="ssl = no
+disable_plaintext_auth = no"
+if [ -n "$tls" ]; then
+  tls_port=$(free_port)
+  address="127.0.0.2, 127.0.0.3, 127.0.0.4"
+  ssl="ssl = yes
+ssl_cert = <$tls/server.crt
+ssl_key = <$tls/server.key
+local 127.0.0.4 {
+  ssl_cert = <$tls/untrusted.crt
+  ssl_key = <$tls/untrusted.key
+}
+disable_plaintext_auth = yes"
+fi
 cat >"$dir/dovecot.conf" <<CONF
 base_dir = $dir/run
 state_dir = $dir/run
 log_path = $dir/dovecot.log
 protocols = pop3
-listen = 127.0.0.1
-ssl = no
-disable_plaintext_auth = no
+listen = $address
+$ssl
 auth_mechanisms = plain
 first_valid_uid = 1
 mail_location = maildir:$dir/Maildir
@@ -42,11 +67,12 @@ userdb {
 }
 service pop3-login {
   inet_listener pop3 {
-    address = 127.0.0.1
+    address = $address
     port = $port
   }
   inet_listener pop3s {
-    port = 0
+    address = $address
+    port = $tls_port
   }
   chroot =
 }
@@ -70,7 +96,8 @@ CONF
 /usr/sbin/dovecot -c "$dir/dovecot.conf"
 # Ready when the port answers.
 for _ in $(seq 100); do
-  if python3 -c "import socket,sys; socket.create_connection(('127.0.0.1', $port), 1).close()" 2>/dev/null; then
+  if python3 -c "import socket,sys; socket.create_connection(('${address%%,*}', $port), 1).close()" 2>/dev/null; then
+    echo "$tls_port" >"$dir/tls_port"
     echo "$port" >"$dir/port"
     exit 0
   fi
