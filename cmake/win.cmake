@@ -32,22 +32,28 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
-function(zt_wine_tests name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+function(zt_wine_test_program name)
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
-  add_executable(${name} ${srcs} ${support} $<TARGET_OBJECTS:zt_res>)
+  add_executable(${name} ${ARGN} ${support} $<TARGET_OBJECTS:zt_res>)
   target_link_libraries(${name} zt_win gtest_main)
   target_link_options(${name} PRIVATE ${ZT_STATIC_LINK})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE
     ZT_BUILD_DIR="${CMAKE_BINARY_DIR}" ZT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_dependencies(${name} Zentick)
+endfunction()
+function(zt_wine_tests name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+  zt_wine_test_program(${name} ${srcs})
   # One process per test: tests that bring up the clock need a fresh one.
   gtest_add_tests(TARGET ${name} SOURCES ${srcs} TEST_PREFIX ${dir}. TEST_LIST added)
   set_tests_properties(${added} PROPERTIES TIMEOUT 120 RUN_SERIAL ON)
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
+# Run by the release checks (tests/release) on the clock unpacked from a zip.
+zt_wine_test_program(unpacked_tests ${CMAKE_SOURCE_DIR}/tests/release/unpacked_test.cpp)
+target_link_libraries(unpacked_tests version)
 
 # Benchmarks, run by bench/run.sh.
 add_executable(zt_probe bench/probe.cpp)
