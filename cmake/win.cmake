@@ -23,7 +23,8 @@ target_compile_options(zt_win PRIVATE ${ZT_LEAN})
 
 add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(Zentick zt_win)
-target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections)
+# No link time in the header: the same tree gives the same program.
+target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 add_dependencies(Zentick zt_data)
 
 # Tests: GoogleTest built with the cross compiler.
