@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/menus.h"
 #include "app/placement.h"
+#include "app/product.h"
 #include "app/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
@@ -76,7 +77,7 @@ static void OnSetCursor(LPARAM lParam) {
 }
 
 void ShowAbout(HWND owner) {
-  MessageBoxA(owner, "Zentick\nCopyright (C) 2026 Zentick の開発チーム", "Information",
+  MessageBoxA(owner, ZT_PRODUCT_NAME " " ZT_VERSION "\n" ZT_COPYRIGHT, "Information",
               MB_ICONINFORMATION);
 }
 

@@ -26,7 +26,8 @@ target_compile_options(zt_win PRIVATE ${ZT_LEAN})
 
 add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(Zentick zt_win)
-target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections)
+# No link time in the header: the same tree gives the same program.
+target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 add_dependencies(Zentick zt_data)
 
 # Tests: GoogleTest built with the cross compiler.
@@ -36,10 +37,9 @@ set(ZT_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources (Debian
 add_subdirectory(${ZT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
-function(zt_wine_tests name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+function(zt_wine_test_program name)
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
-  add_executable(${name} ${srcs} ${support} $<TARGET_OBJECTS:zt_res>)
+  add_executable(${name} ${ARGN} ${support} $<TARGET_OBJECTS:zt_res>)
   target_link_libraries(${name} zt_win gtest_main)
   target_link_options(${name} PRIVATE ${ZT_STATIC_LINK})
   target_compile_options(${name} PRIVATE -O2)
@@ -47,12 +47,19 @@ function(zt_wine_tests name dir)
   target_compile_definitions(${name} PRIVATE
     ZT_BUILD_DIR="${CMAKE_BINARY_DIR}" ZT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_dependencies(${name} Zentick)
+endfunction()
+function(zt_wine_tests name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+  zt_wine_test_program(${name} ${srcs})
   # One process per test: tests that bring up the clock need a fresh one.
   gtest_add_tests(TARGET ${name} SOURCES ${srcs} TEST_PREFIX ${dir}. TEST_LIST added)
   set_tests_properties(${added} PROPERTIES TIMEOUT 120 RUN_SERIAL ON)
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
+# Run by the release checks (tests/release) on the clock unpacked from a zip.
+zt_wine_test_program(unpacked_tests ${CMAKE_SOURCE_DIR}/tests/release/unpacked_test.cpp)
+target_link_libraries(unpacked_tests version)
 
 # Benchmarks, run by bench/run.sh.
 add_executable(zt_probe bench/probe.cpp)

@@ -16,5 +16,5 @@ for arch in "${ARCHES[@]}"; do
   cmake -S "$ROOT" -B "$BUILD/win-$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw.cmake" -DZT_ARCH="$arch" \
     -DZT_HOST_TOOLS="$BUILD/native" >/dev/null
-  cmake --build "$BUILD/win-$arch" --target Zentick win_tests e2e_tests
+  cmake --build "$BUILD/win-$arch" --target Zentick win_tests e2e_tests unpacked_tests
 done

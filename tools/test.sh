@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds, runs the native unit
-# tests under the sanitizers, each fuzz target for a bounded time, and the
-# Win32 and end-to-end tests under Wine on a virtual display.
+# tests under the sanitizers, each fuzz target for a bounded time, the
+# Win32 and end-to-end tests under Wine on a virtual display, and the
+# release zips (written to BUILD_DIR/dist) unpacked and started.
 #   tools/test.sh [BUILD_DIR]      ZT_FUZZ_SECONDS=N sets each fuzz run (default 10)
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -55,6 +56,11 @@ for arch in "${ZT_WINE_ARCHES[@]}"; do
     failed=$((failed + 1))
   fi
 done
+
+# The downloads, made as tools/release.sh makes them, and checked.
+bash "$ROOT/tools/release.sh" "$BUILD" "$BUILD/dist" || echo "release: the zips could not be made"
+cmake -S "$ROOT/tests/release" -B "$BUILD/release" -DZT_BUILD="$BUILD" -DZT_DIST="$BUILD/dist" >/dev/null
+run_ctest release "$BUILD/release"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

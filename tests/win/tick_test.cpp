@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app_harness.h"
+#include "zt_version.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(Keys, F1ShowsTheAboutBoxOwnedByTheClock) {
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_F1, 0);
   ASSERT_TRUE(watcher.Wait());
   EXPECT_EQ("Information", watcher.caption);
-  EXPECT_EQ(0u, watcher.text.find("Zentick\n"));
+  EXPECT_EQ(0u, watcher.text.find("Zentick " ZT_VERSION "\n"));
 }
 
 }  // namespace
