@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   memcpy(block, data + REGION_HEADER_SIZE, blockSize);
   uint32_t bytes = 0;
   if (PrepareRegionBlock(block, blockSize, &bytes) == REGION_OK &&
-      (bytes > blockSize || bytes != REGION_DATA_HEADER_SIZE + REGION_RECT_SIZE * (block[8] |
+      (bytes > blockSize || bytes != (uint32_t)REGION_DATA_HEADER_SIZE + REGION_RECT_SIZE * (block[8] |
                                                                                   block[9] << 8)))
     __builtin_trap();  // the platform would be handed more bytes than were read
   free(block);
