@@ -67,11 +67,17 @@ int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre) {
 }
 
 int NextAvoidStep(AvoidState* state, int step, int cursorNear) {
+  // The pointer near the clock hides it in every state: a clock shown again
+  // by a command while the timers still run must not stay under it.
+  if (step == AVOID_OVER_CLOCK) {
+    if (!cursorNear) return 0;
+    int stopReshow = *state == AVOID_HIDDEN_WAITING ? AVOID_STOP_RESHOW : 0;
+    *state = AVOID_HIDDEN_POLLING;
+    return stopReshow | AVOID_START_POLL | AVOID_HIDE;
+  }
   switch (*state) {
     case AVOID_SHOWN:
-      if (step != AVOID_OVER_CLOCK || !cursorNear) return 0;
-      *state = AVOID_HIDDEN_POLLING;
-      return AVOID_START_POLL | AVOID_HIDE;
+      return 0;
     case AVOID_HIDDEN_POLLING:
       if (step != AVOID_POLL_TICK || cursorNear) return 0;
       *state = AVOID_HIDDEN_WAITING;

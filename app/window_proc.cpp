@@ -7,6 +7,7 @@
 #include "app/menus.h"
 #include "app/placement.h"
 #include "app/product.h"
+#include "app/tick_rule.h"
 #include "app/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
@@ -19,7 +20,7 @@
 #include "res/resource.h"
 
 static int tickStarted;
-static WORD lastSecond;
+static TickMarks tickMarks;
 static int keyLatch;
 
 static void ChangeImageNow(int mode, int kind, int current) {
@@ -27,17 +28,18 @@ static void ChangeImageNow(int mode, int kind, int current) {
   changer.ChangeImage(mode, kind, current);
 }
 
-static void OnMinuteBoundary() {
+// Jobs of a minute the tick found late run with that minute's time.
+static void OnMinuteBoundary(const SYSTEMTIME* time) {
   theApp.mailMinutes += 1;
   theApp.skinMinutes += 1;
   if (theApp.timeChange && theApp.skinMinutes == theApp.changeMin &&
       theApp.openDialog != DIALOG_BACKGROUND)
     ChangeImageNow(theApp.changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, theApp.imageLastNum);
-  if (theApp.sound && clockTime.wMinute == 0) PlaySettingSound(&theApp, "EXT", "SOUNDFILE");
+  if (theApp.sound && time->wMinute == 0) PlaySettingSound(&theApp, "EXT", "SOUNDFILE");
   if (theApp.allowCheck && theApp.mailMinutes > theApp.checkTime &&
       theApp.openDialog != DIALOG_MAIL)
     StartMailCheck(&theApp);
-  if (theApp.openDialog != DIALOG_EVENT) RunDueEvents(&theApp, &clockTime);
+  if (theApp.openDialog != DIALOG_EVENT) RunDueEvents(&theApp, time);
 }
 
 static void OnHalfMinute() {
@@ -47,17 +49,35 @@ static void OnHalfMinute() {
     ChangeImageNow(PICK_NEXT, KIND_WALLPAPER, theApp.wallpaperLastNum);
 }
 
+static TickTime TickTimeOf(const SYSTEMTIME* t) {
+  return TickTime{t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond, t->wDayOfWeek};
+}
+
+static SYSTEMTIME ClockTimeOfMinute(long long minute) {
+  TickTime t;
+  MinuteTime(minute, &t);
+  SYSTEMTIME s = {(WORD)t.year, (WORD)t.month, (WORD)t.dayOfWeek, (WORD)t.day,
+                  (WORD)t.hour, (WORD)t.minute, 0, 0};
+  return s;
+}
+
 static void OnClockTick() {
   if (!tickStarted) {
-    lastSecond = clockTime.wSecond;
+    TickTime start = TickTimeOf(&clockTime);
+    StartTickMarks(&start, &tickMarks);
     tickStarted = 1;
   }
   ReadClockTime(&clockTime);
-  if (clockTime.wSecond == lastSecond) return;
+  TickTime now = TickTimeOf(&clockTime);
+  TickPlan plan;
+  PlanTick(&now, &tickMarks, &plan);
+  if (!plan.redraw) return;
   theClock.RedrawClock(&clockTime);
-  lastSecond = clockTime.wSecond;
-  if (clockTime.wSecond == 0) OnMinuteBoundary();
-  else if (clockTime.wSecond == 30) OnHalfMinute();
+  for (int i = 0; i < plan.minuteRuns; i++) {
+    SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
+    OnMinuteBoundary(&minute);
+  }
+  for (int i = 0; i < plan.halfRuns; i++) OnHalfMinute();
 }
 
 static void OnTimer(WPARAM id) {

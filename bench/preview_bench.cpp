@@ -11,7 +11,7 @@
 #include "skins/wallpaper_preview.h"
 
 static std::string WriteBitmap(int width, int height) {
-  size_t stride = BmpRowBytes(width, 24);
+  size_t stride = DibRowBytes(width, 24);
   std::string b(54 + stride * height, '\0');
   auto put32 = [&](size_t at, unsigned v) {
     for (int i = 0; i < 4; i++) b[at + i] = (char)(v >> (8 * i));

@@ -36,7 +36,7 @@ else()
   include(GoogleTest)
   file(GLOB ZT_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
   add_executable(native_tests ${ZT_NATIVE_TESTS})
-  target_link_libraries(native_tests zt_core GTest::gtest_main)
+  target_link_libraries(native_tests zt_pictures GTest::gtest_main)
   gtest_discover_tests(native_tests TEST_PREFIX native.)
 endif()
 

@@ -39,6 +39,9 @@ include(GoogleTest)
 
 function(zt_wine_test_program name)
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+  # Test bitmaps and skins come from the same builders as the shipped ones.
+  list(APPEND support ${CMAKE_SOURCE_DIR}/tools/assets/canvas.cpp
+       ${CMAKE_SOURCE_DIR}/tools/skin/skin_pack.cpp)
   add_executable(${name} ${ARGN} ${support} $<TARGET_OBJECTS:zt_res>)
   target_link_libraries(${name} zt_win gtest_main)
   target_link_options(${name} PRIVATE ${ZT_STATIC_LINK})

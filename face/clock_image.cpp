@@ -78,21 +78,6 @@ static uint8_t* ReadSkinFile(const char* path, size_t* size) {
   return bytes;
 }
 
-// A header and colour table as the renderer takes them.
-struct FaceInfo {
-  BITMAPINFOHEADER header;
-  RGBQUAD colors[256];
-};
-
-static void FillFaceInfo(const uint8_t* file, const SkinImage* image, FaceInfo* info) {
-  const SkinInfoHeader& s = image->info;
-  info->header = BITMAPINFOHEADER{s.size,          s.width,         s.height,
-                                  s.planes,        s.bitCount,      s.compression,
-                                  s.sizeImage,     s.xPelsPerMeter, s.yPelsPerMeter,
-                                  s.clrUsed,       s.clrImportant};
-  memcpy(info->colors, file + image->tableOffset, image->tableSize);
-}
-
 int ClockImage::LoadFaceFile(const char* fileName) {
   if (!fileName[0]) return 0;
   char path[PATH_SIZE];
@@ -104,15 +89,15 @@ int ClockImage::LoadFaceFile(const char* fileName) {
   SkinImage image;
   int drawn = 0;
   if (ParseSkinImage(file, size, &image) == SKIN_OK) {
-    FaceInfo info;
-    FillFaceInfo(file, &image, &info);
-    faceWidth = image.info.width;
-    faceHeight = image.info.height;
+    const Dib* picture = &image.picture;
+    faceWidth = picture->width;
+    faceHeight = picture->height;
     HDRAWDIB renderer = DrawDibOpen();
     drawn = renderer && DrawDibDraw(renderer, memoryDC, FACE_SIZE, 0, faceWidth, faceHeight,
-                                    &info.header, file + image.bitsOffset, 0, 0, faceWidth,
-                                    faceHeight, DDF_BACKGROUNDPAL);
+                                    (BITMAPINFOHEADER*)picture->info, (void*)picture->pixels, 0,
+                                    0, faceWidth, faceHeight, DDF_BACKGROUNDPAL);
     if (renderer) DrawDibClose(renderer);
+    FreeSkinImage(&image);
   }
   free(file);
   if (drawn) SendMessageA(hwnd, WM_PAINT, 0, 0);

@@ -15,14 +15,15 @@ static HRGN RegionFromBlock(FILE* file, const RegionHeader* header) {
     ShowRegionError("malloc was failed");
     return NULL;
   }
-  uint32_t rectBytes = 0;
+  uint32_t bytes = 0;
   size_t got = fseek(file, REGION_HEADER_SIZE, SEEK_SET) == 0
                    ? fread(block, 1, header->dataSize, file) : 0;
   HRGN region = NULL;
-  if (got != (size_t)header->dataSize || CheckRegionBlock(block, got, &rectBytes) != REGION_OK)
+  // A block shorter than its size field promised gives what it holds.
+  if (PrepareRegionBlock(block, got, &bytes) != REGION_OK)
     ShowRegionError("File Format wrong");
-  else  // the whole block: header and rectangle list
-    region = ExtCreateRegion(NULL, REGION_DATA_HEADER_SIZE + rectBytes, (const RGNDATA*)block);
+  else
+    region = ExtCreateRegion(NULL, bytes, (const RGNDATA*)block);
   free(block);
   return region;
 }

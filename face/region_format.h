@@ -30,10 +30,13 @@ struct RegionRect {
 // Checks the magic and the three sizes in the first bytes of a file.
 RegionCheck ParseRegionHeader(const unsigned char* bytes, size_t length, RegionHeader* header);
 
-// Checks a region data block read from the file: header size, type, and a
-// rectangle count that fits both the list size and the block. On success
-// *rectBytes is the block's rectangle-list size field.
-RegionCheck CheckRegionBlock(const unsigned char* block, size_t length, uint32_t* rectBytes);
+// Readies a region data block read from the file (length bytes, however
+// many its size field promised) for the platform: the header size and type
+// must be right, and the rectangles taken are those wholly present, at
+// most the count. The block's count and list size are set to them, since
+// other tools fill these loosely. On success *bytes is what to hand over,
+// header and rectangles; at least one rectangle is needed.
+RegionCheck PrepareRegionBlock(unsigned char* block, size_t length, uint32_t* bytes);
 
 // Rows of a shape as rectangles, one run of inside pixels at a time.
 // inside(x, y, context) says whether a pixel belongs to the shape.

@@ -3,11 +3,7 @@
 #include <string.h>
 
 #include "base/cp932.h"
-#include "face/skin_image.h"
-
-static uint32_t Get32(const unsigned char* p) {
-  return p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
-}
+#include "base/little_endian.h"
 
 void SetSkinRowDefaults(SkinRow* row, const char* fileName) {
   CopyTextCut(row->fileName, sizeof row->fileName, fileName);
@@ -41,45 +37,16 @@ void ParseSkinTexts(const unsigned char* block, size_t size, SkinRow* row) {
 void ReadSkinTexts(FILE* file, SkinRow* row) {
   unsigned char offset[4], block[SKIN_TEXT_BLOCK_MAX];
   if (fseek(file, 4, SEEK_SET) != 0 || fread(offset, 1, 4, file) != 4) return;
-  uint32_t textOffset = Get32(offset);
+  uint32_t textOffset = ReadLe32(offset);
   if (textOffset > 0x7FFFFFFF || fseek(file, (long)textOffset, SEEK_SET) != 0) return;
   ParseSkinTexts(block, fread(block, 1, sizeof block, file), row);
 }
 
 void ParseSkinTextsOfFile(const unsigned char* data, size_t size, SkinRow* row) {
   if (size < 8) return;
-  uint32_t textOffset = Get32(data + 4);
+  uint32_t textOffset = ReadLe32(data + 4);
   if (textOffset >= size) return;
   size_t available = size - textOffset;
   ParseSkinTexts(data + textOffset, available < (size_t)SKIN_TEXT_BLOCK_MAX ? available : (size_t)SKIN_TEXT_BLOCK_MAX,
                  row);
-}
-
-static void Append32(std::vector<unsigned char>* out, uint32_t v) {
-  for (int i = 0; i < 4; i++) out->push_back((unsigned char)(v >> (8 * i)));
-}
-
-static void AppendText(std::vector<unsigned char>* out, const char* text) {
-  size_t n = strlen(text);
-  out->push_back((unsigned char)n);
-  out->insert(out->end(), text, text + n);
-}
-
-int BuildSkinFile(const BmpView* image, const char* title, const char* author,
-                  std::vector<unsigned char>* out) {
-  if (strlen(title) > 255 || strlen(author) > 255) return 0;
-  uint32_t bitsOffset = (uint32_t)(SKIN_HEADER_OFFSET + image->infoSize);
-  uint32_t textOffset = bitsOffset + (uint32_t)image->pixelSize;
-  out->clear();
-  out->push_back('Q');
-  out->push_back('K');
-  out->push_back(0);
-  out->push_back(0);
-  Append32(out, textOffset);
-  Append32(out, bitsOffset);
-  out->insert(out->end(), image->info, image->info + image->infoSize);
-  out->insert(out->end(), image->pixels, image->pixels + image->pixelSize);
-  AppendText(out, title);
-  AppendText(out, author);
-  return 1;
 }

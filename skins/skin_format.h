@@ -5,10 +5,6 @@
 #include <stddef.h>
 #include <stdio.h>
 
-#include <vector>
-
-#include "skins/bmp_view.h"
-
 enum {
   SKIN_TITLE_SIZE = 128,
   SKIN_AUTHOR_SIZE = 32,
@@ -36,8 +32,3 @@ void ReadSkinTexts(FILE* file, SkinRow* row);
 
 // The same for a whole skin file in memory.
 void ParseSkinTextsOfFile(const unsigned char* data, size_t size, SkinRow* row);
-
-// A skin file from a bitmap and two texts of at most 255 bytes each;
-// 0 when a text is too long.
-int BuildSkinFile(const BmpView* image, const char* title, const char* author,
-                  std::vector<unsigned char>* out);

@@ -92,6 +92,7 @@ int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int sty
     SelectObject(picture, old);
     DeleteObject(bits);
     DeleteDC(picture);
+    FreeBmpView(&view);
   } else {
     PaintEmptyPreview(target->dc, target->x, target->y);
   }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin_support.h"
 #include "win_support.h"
 
 namespace {
@@ -30,6 +31,23 @@ TEST(Skins, StartUpPicksASampleSkinAndPageUpStepsOn) {
     Wait* w = (Wait*)c;
     return LastNum(*w->folder) == w->expect;
   }, &wait, 5000));
+}
+
+// A skin stored run-length encoded, as paint programs write 8-bit
+// pictures, shows on the running clock.
+TEST(Skins, RunLengthSkinShowsOnTheClock) {
+  TempDataFolder folder;
+  folder.InstallClock();
+  WriteFileBytes(folder.DataDir() + "rle.qkb", SkinFile("rle", "test", 8, BMP_RLE));
+  folder.WriteIni("[IMAGE]\r\nFILE=rle.qkb\r\nLAST_NUM=0\r\n");
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+  RECT r;
+  GetWindowRect(clock.Window(), &r);
+  EXPECT_EQ("rle.qkb", folder.IniValue("IMAGE", "FILE"));
+  // Quarters away from the hands: red top left, yellow bottom right.
+  EXPECT_EQ(RGB(255, 0, 0), ScreenPixel(r.left + 40, r.top + 40));
+  EXPECT_EQ(RGB(255, 255, 0), ScreenPixel(r.left + 160, r.top + 160));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The real Zentick.exe on a temporary data folder.
 #include <gtest/gtest.h>
+#include <string.h>
 
 #include "win_support.h"
 #include "res/resource.h"
@@ -81,8 +82,8 @@ TEST(Startup, BadRegionFileGivesItsMessageAndNoWindow) {
       {"fourth byte", Patched(valid, 3, {1}), "File format wrong"},
       {"zero width", Patched(valid, 8, {0, 0}), "File Format wrong"},
       {"negative height", Patched(valid, 10, {0x38, 0xFF}), "File Format wrong"},
-      {"short block", valid.substr(0, valid.size() - 5), "File Format wrong"},
-      {"count too large", Patched(valid, 24, {0xC9}), "File Format wrong"},
+      {"no whole rectangle", valid.substr(0, 16 + 32 + 15), "File Format wrong"},
+      {"not a rectangle list", Patched(valid, 20, {2}), "File Format wrong"},
       {"negative size", Patched(valid, 6, {0xF0, 0xFF}), "malloc was failed"},
   };
   for (const RegionCase& c : cases) {
@@ -111,6 +112,46 @@ TEST(Startup, BadRegionFileGivesItsMessageAndNoWindow) {
     GetExitCodeProcess(process, &code);
     CloseHandle(process);
     EXPECT_EQ(0u, code);
+  }
+}
+
+// Region data as the platform itself gives it, behind the file's header;
+// the size fields as other tools leave them when loose is set: the block
+// size rounded up past the bytes present, the list size zero.
+std::string PlatformRegionFile(HRGN region, bool loose) {
+  DWORD size = GetRegionData(region, 0, NULL);
+  std::string block(size, '\0');
+  GetRegionData(region, size, (RGNDATA*)&block[0]);
+  std::string header(16, '\0');
+  memcpy(&header[0], "RGN", 4);
+  int sizeField = loose ? (int)(size + 255) / 256 * 256 : (int)size;
+  header[6] = (char)sizeField, header[7] = (char)(sizeField >> 8);
+  header[8] = (char)200, header[10] = (char)200;
+  if (loose) memset(&block[12], 0, 4);
+  return header + block;
+}
+
+TEST(Startup, RegionFilesThePlatformMadeShapeTheClock) {
+  const POINT diamond[] = {{100, 0}, {200, 100}, {100, 200}, {0, 100}};
+  struct {
+    const char* name;
+    HRGN region;
+    bool loose;
+  } shapes[] = {{"ellipse", CreateEllipticRgn(0, 0, 200, 200), false},
+                {"polygon", CreatePolygonRgn(diamond, 4, WINDING), true}};
+  for (auto& shape : shapes) {
+    SCOPED_TRACE(shape.name);
+    TempDataFolder folder;
+    folder.InstallClock();
+    WriteFileBytes(folder.DataDir() + "ZENTICK.rgn", PlatformRegionFile(shape.region, shape.loose));
+    ClockProcess clock;
+    ASSERT_TRUE(clock.Start(folder.ExePath()));
+    HRGN window = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(COMPLEXREGION, GetWindowRgn(clock.Window(), window));
+    // The same pixels, whichever way the rectangles were cut.
+    EXPECT_EQ(NULLREGION, CombineRgn(window, window, shape.region, RGN_XOR));
+    DeleteObject(window);
+    DeleteObject(shape.region);
   }
 }
 

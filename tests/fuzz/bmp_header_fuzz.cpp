@@ -1,5 +1,5 @@
-// Wallpaper bitmaps on arbitrary bytes, and the preview planned for them on
-// screens of any size.
+// Wallpaper bitmaps on arbitrary bytes, in every layout, and the preview
+// planned for them on screens of any size.
 #include <stddef.h>
 #include <stdint.h>
 
@@ -21,9 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
   int screenW = 1 + (data[0] | data[1] << 8) % 8192, screenH = 1 + (data[2] | data[3] << 8) % 8192;
   BmpView view;
-  if (!ParseBmpFile(data + 4, size - 4, &view)) return 0;
-  if (view.pixels + view.pixelSize > data + size) __builtin_trap();
+  // A small limit on made rows keeps each run quick; the bound is the same.
+  if (!ParseBmpFile(data + 4, size - 4, &view, 1 << 20)) return 0;
+  uint64_t rows = (uint64_t)DibRowBytes(view.width, view.bitCount) * (uint64_t)view.height;
+  int inFile = view.pixels >= data && view.pixels + view.pixelSize <= data + size;
+  if (view.pixelSize != rows || (!inFile && view.pixels != view.decoded)) __builtin_trap();
   for (int style = 0; style < 3; style++) CheckPlan(&view, screenW, screenH, style);
-  BmpPixelRgb(&view, view.width - 1, view.height - 1);
+  DibPixelRgb(&view, view.width - 1, view.height - 1);
+  DibPixelRgb(&view, 0, 0);
+  FreeBmpView(&view);
   return 0;
 }

@@ -24,9 +24,9 @@ TEST(RegionFile, MadeFileReadsBack) {
   EXPECT_EQ(8, h.shape.width);
   EXPECT_EQ(4, h.shape.height);
   ASSERT_EQ(file.size() - REGION_HEADER_SIZE, (size_t)h.dataSize);
-  uint32_t rectBytes = 0;
-  ASSERT_EQ(REGION_OK, CheckRegionBlock(file.data() + 16, h.dataSize, &rectBytes));
-  EXPECT_EQ(2u * REGION_RECT_SIZE, rectBytes);  // one run in each of rows 1 and 2
+  uint32_t bytes = 0;
+  ASSERT_EQ(REGION_OK, PrepareRegionBlock(file.data() + 16, h.dataSize, &bytes));
+  EXPECT_EQ(32u + 2 * REGION_RECT_SIZE, bytes);  // one run in each of rows 1 and 2
   const unsigned char* first = file.data() + 16 + 32;
   EXPECT_EQ(2, first[0]);   // left
   EXPECT_EQ(1, first[4]);   // top
@@ -55,26 +55,36 @@ TEST(RegionFile, HeaderFaultsGiveTheirMessages) {
   }
 }
 
-TEST(RegionFile, BlockThatDisagreesWithItsSizesIsRejected) {
+TEST(RegionFile, LooseBlocksGiveTheRectanglesWhollyPresent) {
   std::vector<unsigned char> file = SquareFile();
-  unsigned char* block = file.data() + 16;
-  size_t size = file.size() - 16;
-  uint32_t bytes;
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(block, size - 1, &bytes));  // short block
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(block, 20, &bytes));
-
-  std::vector<unsigned char> bad(block, block + size);
-  bad[8] = 3;  // three rectangles claimed, two present
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(bad.data(), bad.size(), &bytes));
-  bad.assign(block, block + size);
-  bad[12] = 16;  // list size says one rectangle, count says two
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(bad.data(), bad.size(), &bytes));
-  bad.assign(block, block + size);
-  bad[4] = 2;  // not a rectangle list
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(bad.data(), bad.size(), &bytes));
-  bad.assign(block, block + size);
-  bad[8] = 0xFF, bad[9] = 0xFF, bad[10] = 0xFF, bad[11] = 0x0F;  // count whose size overflows
-  EXPECT_EQ(REGION_BAD_FORMAT, CheckRegionBlock(bad.data(), bad.size(), &bytes));
+  const std::vector<unsigned char> block(file.begin() + 16, file.end());
+  struct Case {
+    const char* what;
+    size_t at, length;
+    unsigned char value;
+    int result;
+    uint32_t count;
+  } cases[] = {
+      {"as written", 0, block.size(), 32, REGION_OK, 2},
+      {"cut inside the second rectangle", 0, block.size() - 1, 32, REGION_OK, 1},
+      {"more claimed than present", 8, block.size(), 3, REGION_OK, 2},
+      {"fewer claimed than present", 8, block.size(), 1, REGION_OK, 1},
+      {"list size left zero", 12, block.size(), 0, REGION_OK, 2},
+      {"count far beyond the block", 11, block.size(), 0xFF, REGION_OK, 2},
+      {"no whole rectangle", 0, 32 + 15, 32, REGION_BAD_FORMAT, 0},
+      {"not a rectangle list", 4, block.size(), 2, REGION_BAD_FORMAT, 0},
+      {"another header size", 0, block.size(), 40, REGION_BAD_FORMAT, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> b = block;
+    b[c.at] = c.value;
+    uint32_t bytes = 0;
+    EXPECT_EQ(c.result, PrepareRegionBlock(b.data(), c.length, &bytes)) << c.what;
+    if (c.result != REGION_OK) continue;
+    EXPECT_EQ(32 + 16 * c.count, bytes) << c.what;
+    EXPECT_EQ(c.count, b[8]) << c.what;  // what the platform is told
+    EXPECT_EQ(16 * c.count, b[12]) << c.what;
+  }
 }
 
 bool InsideDisc(int x, int y, const void*) {

@@ -2,6 +2,8 @@
 // refused before it could reach the renderer.
 #include "face/skin_image.h"
 
+#include "base/little_endian.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,7 +20,7 @@ void Put32(Bytes* b, size_t at, uint32_t v) {
 // Header, full colour table, rows, then the skin's texts.
 Bytes MakeSkin(uint16_t bits, uint32_t clrUsed = 0) {
   uint32_t bitsOffset = 52 + (bits < 16 ? 4u << bits : 0);
-  uint32_t textOffset = bitsOffset + SkinRowBytes(200, bits) * 200;
+  uint32_t textOffset = bitsOffset + (uint32_t)DibRowBytes(200, bits) * 200;
   Bytes b(textOffset + 12, 0);
   b[0] = 'Q';
   b[1] = 'K';
@@ -40,13 +42,13 @@ TEST(SkinImage, TheTableFollowsTheDepthWhateverTheColourCountSays) {
   for (auto c : cases) {
     SkinImage image;
     ASSERT_EQ(SKIN_OK, Parse(MakeSkin(c.bits, 2), &image)) << c.bits;
-    EXPECT_EQ(52u, image.tableOffset);
-    EXPECT_EQ(c.table, image.tableSize) << c.bits;
     EXPECT_EQ(52 + c.table, image.bitsOffset) << c.bits;
     EXPECT_EQ(c.row * 200, image.bitsSize) << c.bits;
     // The renderer is told of the table that was read, not the claim.
-    EXPECT_EQ(0u, image.info.clrUsed);
-    EXPECT_EQ(c.row * 200, image.info.sizeImage);
+    EXPECT_EQ(40 + c.table, image.picture.infoSize);
+    EXPECT_EQ(0u, ReadLe32(image.picture.info + 32));
+    EXPECT_EQ(c.row * 200, ReadLe32(image.picture.info + 20));
+    FreeSkinImage(&image);
   }
 }
 
@@ -64,7 +66,8 @@ TEST(SkinImage, RefusesWhatCannotBeDrawnSafely) {
       {"one byte short", [](Bytes* b) { Put32(b, 4, 52 + 1024 + 40000 - 1); }, SKIN_SHORT_PIXELS},
       {"offsets far out", [](Bytes* b) { Put32(b, 4, ~0u), Put32(b, 8, ~0u - 10); },
        SKIN_TRUNCATED},
-      {"run-length", [](Bytes* b) { Put32(b, 28, 1); }, SKIN_BAD_FORMAT},
+      {"run-length of the wrong depth", [](Bytes* b) { Put32(b, 28, 2); }, SKIN_BAD_FORMAT},
+      {"masks", [](Bytes* b) { Put32(b, 28, 3); }, SKIN_BAD_FORMAT},
       {"two bits", [](Bytes* b) { (*b)[26] = 2; }, SKIN_BAD_FORMAT},
       {"core header", [](Bytes* b) { Put32(b, 12, 12); }, SKIN_BAD_FORMAT},
       {"narrow", [](Bytes* b) { Put32(b, 16, 199); }, SKIN_BAD_SIZE},

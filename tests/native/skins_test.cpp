@@ -12,6 +12,8 @@
 #include "skins/preview_geometry.h"
 #include "skins/skin_format.h"
 #include "skins/wallpaper_style.h"
+#include "tools/assets/canvas.h"
+#include "tools/skin/skin_pack.h"
 
 namespace {
 
@@ -99,58 +101,9 @@ TEST(PreviewGeometry, ScreenExamplesAndOddSizes) {
   }
 }
 
-// A bitmap file: 24-bit ones with red x and blue y at (x, y) from the top, paletted ones with a grey ramp and zero pixels.
-Bytes MakeBmp(int w, int h, int bits) {
-  size_t stride = BmpRowBytes(w, bits), table = bits < 16 ? 4u << bits : 0;
-  Bytes b(54 + table + stride * h, 0);
-  auto put32 = [&](size_t at, uint32_t v) { memcpy(&b[at], &v, 4); };
-  b[0] = 'B', b[1] = 'M';
-  put32(2, (uint32_t)b.size());
-  put32(10, (uint32_t)(54 + table));
-  put32(14, 40);
-  put32(18, w);
-  put32(22, h);
-  b[26] = 1, b[28] = (unsigned char)bits;
-  for (size_t i = 0; i < table / 4; i++) put32(54 + 4 * i, (uint32_t)(i * 0x010101));
-  for (int y = 0; y < h && bits == 24; y++)
-    for (int x = 0; x < w; x++) {
-      unsigned char* p = &b[54 + stride * (h - 1 - y) + 3 * x];
-      p[0] = (unsigned char)y, p[2] = (unsigned char)x;
-    }
-  return b;
-}
-
-TEST(BmpView, ReadsPixelsAndRefusesWhatCannotBeDrawnSafely) {
-  Bytes bmp = MakeBmp(5, 3, 24);
-  BmpView v;
-  ASSERT_EQ(1, ParseBmpFile(bmp.data(), bmp.size(), &v));
-  EXPECT_EQ(0x040002u, BmpPixelRgb(&v, 4, 2));
-  EXPECT_EQ(16u * 3, v.pixelSize);
-  EXPECT_EQ(0, ParseBmpFile(bmp.data(), bmp.size() - 1, &v));  // a row cut short
-  struct Patch {
-    size_t at;
-    unsigned char value;
-  } refused[] = {{30, 1} /* compressed */, {25, 0x80} /* top-down */, {13, 0x7F} /* far pixels */};
-  for (const Patch& p : refused) {
-    Bytes bad = bmp;
-    bad[p.at] = p.value;
-    EXPECT_EQ(0, ParseBmpFile(bad.data(), bad.size(), &v)) << p.at;
-  }
-  // A 108-byte header: the colour table comes after it, the copy says 40.
-  Bytes v4 = MakeBmp(9, 2, 4);
-  v4[54 + 64] = 0x3C;  // bottom row: colours 3 and 12
-  v4.insert(v4.begin() + 54, 68, 0);
-  v4[14] = 108, v4[10] += 68;
-  ASSERT_EQ(1, ParseBmpFile(v4.data(), v4.size(), &v));
-  EXPECT_EQ(40, v.info[0]);
-  EXPECT_EQ(0x0C0C0Cu, BmpPixelRgb(&v, 1, 1));
-}
-
 SkinRow RowOf(const Bytes& textBlock, const char* name = "clock.qkb") {
-  Bytes bmp = MakeBmp(4, 4, 24), skin;
-  BmpView v;
-  ParseBmpFile(bmp.data(), bmp.size(), &v);
-  BuildSkinFile(&v, "", "", &skin);
+  Bytes bmp = BmpBytes(Canvas(4, 4, Rgb{1, 2, 3}), 24), skin;
+  BuildSkinFile(bmp.data(), bmp.size(), "", "", &skin);
   skin.resize(skin.size() - 2);
   skin.insert(skin.end(), textBlock.begin(), textBlock.end());
   SkinRow row;
@@ -193,14 +146,17 @@ TEST(SkinTexts, LongTextsAreCutToTheRowAtACharacterBoundary) {
 }
 
 TEST(SkinImage, BuiltSkinIsOneTheFaceLoaderTakes) {
-  Bytes bmp = MakeBmp(200, 200, 8), skin;
-  BmpView v;
-  ASSERT_EQ(1, ParseBmpFile(bmp.data(), bmp.size(), &v));
-  ASSERT_EQ(1, BuildSkinFile(&v, "時計", "作者", &skin));
+  Canvas face(200, 200, Rgb{0, 0, 0});
+  FillCircle(&face, 100, 100, 60, Rgb{255, 255, 255});
+  Bytes bmp = BmpBytes(face, 8, BMP_RLE), skin;
+  ASSERT_EQ(1, BuildSkinFile(bmp.data(), bmp.size(), "時計", "作者", &skin));
   SkinImage image;
   ASSERT_EQ(SKIN_OK, ParseSkinImage(skin.data(), skin.size(), &image));
   EXPECT_EQ(SKIN_TABLE_OFFSET + 1024u, image.bitsOffset);  // after the full table
-  EXPECT_EQ(0, memcmp(&skin[image.bitsOffset], v.pixels, v.pixelSize));
+  EXPECT_EQ(bmp.size() - 1078, image.bitsSize);          // the stream, still encoded
+  EXPECT_EQ(0xFFFFFFu, DibPixelRgb(&image.picture, 100, 100));
+  EXPECT_EQ(0u, DibPixelRgb(&image.picture, 100, 20));
+  FreeSkinImage(&image);
   SkinRow row;
   FILE* f = tmpfile();
   ASSERT_NE(nullptr, f);
@@ -209,7 +165,7 @@ TEST(SkinImage, BuiltSkinIsOneTheFaceLoaderTakes) {
   fclose(f);
   EXPECT_STREQ("時計", row.title);
   EXPECT_STREQ("作者", row.author);
-  EXPECT_EQ(0, BuildSkinFile(&v, std::string(256, 't').c_str(), "", &skin));
+  EXPECT_EQ(0, BuildSkinFile(bmp.data(), bmp.size(), std::string(256, 't').c_str(), "", &skin));
 }
 
 }  // namespace

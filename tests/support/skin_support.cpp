@@ -3,40 +3,25 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "skins/bmp_view.h"
-#include "skins/skin_format.h"
+#include "tools/skin/skin_pack.h"
 
 static void Put32(std::string* b, size_t at, uint32_t v) {
   for (int i = 0; i < 4; i++) (*b)[at + i] = (char)(v >> (8 * i));
 }
 
-std::string QuarterBitmap(int width, int height) {
-  size_t stride = BmpRowBytes(width, 24);
-  std::string b(54 + stride * height, '\0');
-  b[0] = 'B', b[1] = 'M';
-  Put32(&b, 2, (uint32_t)b.size());
-  Put32(&b, 10, 54);
-  Put32(&b, 14, 40);
-  Put32(&b, 18, width);
-  Put32(&b, 22, height);
-  b[26] = 1, b[28] = 24;
-  static const COLORREF quarters[4] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
-                                       RGB(255, 255, 0)};
-  for (int y = 0; y < height; y++)
-    for (int x = 0; x < width; x++) {
-      COLORREF c = quarters[(y >= height / 2) * 2 + (x >= width / 2)];
-      char* p = &b[54 + stride * (height - 1 - y) + 3 * x];
-      p[0] = (char)GetBValue(c), p[1] = (char)GetGValue(c), p[2] = (char)GetRValue(c);
-    }
-  return b;
+std::string QuarterBitmap(int width, int height, int bits, BmpLayout layout) {
+  Canvas c(width, height, Rgb{255, 0, 0});
+  FillRect(&c, width / 2, 0, width, height / 2, Rgb{0, 255, 0});
+  FillRect(&c, 0, height / 2, width / 2, height, Rgb{0, 0, 255});
+  FillRect(&c, width / 2, height / 2, width, height, Rgb{255, 255, 0});
+  std::vector<uint8_t> b = BmpBytes(c, bits, layout);
+  return std::string(b.begin(), b.end());
 }
 
-std::string SkinFile(const char* title, const char* author) {
-  std::string bmp = QuarterBitmap(200, 200);
-  BmpView view;
+std::string SkinFile(const char* title, const char* author, int bits, BmpLayout layout) {
+  std::string bmp = QuarterBitmap(200, 200, bits, layout);
   std::vector<unsigned char> skin;
-  if (!ParseBmpFile((const unsigned char*)bmp.data(), bmp.size(), &view) ||
-      !BuildSkinFile(&view, title, author, &skin))
+  if (!BuildSkinFile((const unsigned char*)bmp.data(), bmp.size(), title, author, &skin))
     return "";
   return std::string(skin.begin(), skin.end());
 }

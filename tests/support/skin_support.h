@@ -7,11 +7,16 @@
 #include <string>
 #include <vector>
 
-// A 24-bit bitmap file whose four quarters are red, green, blue and yellow
-// (top left, top right, bottom left, bottom right).
-std::string QuarterBitmap(int width, int height);
-// A valid 200 by 200 skin with the given texts (code page 932 bytes).
-std::string SkinFile(const char* title, const char* author);
+#include "tools/assets/canvas.h"
+
+// A bitmap file whose four quarters are red, green, blue and yellow (top
+// left, top right, bottom left, bottom right), in any of the layouts the
+// bitmap builder writes.
+std::string QuarterBitmap(int width, int height, int bits = 24, BmpLayout layout = BMP_PLAIN);
+// A valid 200 by 200 skin of such a picture with the given texts (code
+// page 932 bytes).
+std::string SkinFile(const char* title, const char* author, int bits = 24,
+                     BmpLayout layout = BMP_PLAIN);
 // Entry names of folder*.ext in the platform's search order.
 std::vector<std::string> SearchOrder(const std::string& folder, const char* extension);
 

@@ -18,7 +18,7 @@ TEST(FaultGarbage, LargeFlagValuesDrawOrdinaryBoldHandsAndPickARandomSkin) {
       "[IMAGE]\r\nLAST_NUM=0\r\nTIME_CHANGE=-3\r\nCHANGE_MIN=1\r\nCHANGE_RND=12\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  clock.TickAt(12, 15, 30);
+  clock.TickAt(12, 0, 30);  // within the start-up minute: no timed change yet
   BackBuffer garbage;
   // Off and on again: the flag now holds 1, as the menu writes it.
   theClock.hands.ToggleHandOption(5, 0);
@@ -31,8 +31,8 @@ TEST(FaultGarbage, LargeFlagValuesDrawOrdinaryBoldHandsAndPickARandomSkin) {
 
   // The timed change at the next minute: a random pick among the skins.
   EXPECT_EQ("", folder.IniValue("IMAGE", "FILE"));
-  clock.TickAt(12, 15, 59);
-  clock.TickAt(12, 16, 0);
+  clock.TickAt(12, 0, 59);
+  clock.TickAt(12, 1, 0);
   std::string picked = folder.IniValue("IMAGE", "FILE");
   EXPECT_TRUE(picked == "a.qkb" || picked == "b.qkb" || picked == "c.qkb") << picked;
 }

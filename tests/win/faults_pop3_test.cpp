@@ -54,8 +54,8 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
 
   for (int round = 0; round < 2; round++) {
     SCOPED_TRACE(round);
-    SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
     clock.TickAt(12, 10 + round, 59);
+    SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
     clock.TickAt(12, 11 + round, 0);
     EXPECT_EQ(1, theApp.mailMinutes);  // counted while the check runs
     HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, 60000);

@@ -268,6 +268,13 @@ TEST(Preview, EachStyleAndTheEmptyFrame) {
   WriteFileBytes(large, QuarterBitmap(800, 600));
   WriteFileBytes(thin, QuarterBitmap(2, 2));
   WriteFileBytes(cut, QuarterBitmap(800, 600).substr(0, 50000));
+  // Layouts other tools write: run-length, colour masks, rows top-down.
+  std::string rle8 = folder.Root() + "rle8.bmp", rle4 = folder.Root() + "rle4.bmp",
+              masked = folder.Root() + "masked.bmp", topDown = folder.Root() + "top.bmp";
+  WriteFileBytes(rle8, QuarterBitmap(800, 600, 8, BMP_RLE));
+  WriteFileBytes(rle4, QuarterBitmap(800, 600, 4, BMP_RLE));
+  WriteFileBytes(masked, QuarterBitmap(800, 600, 16, BMP_MASKED));
+  WriteFileBytes(topDown, QuarterBitmap(800, 600, 24, BMP_TOP_DOWN));
   struct Spot {
     int x, y;
     COLORREF colour;
@@ -287,12 +294,15 @@ TEST(Preview, EachStyleAndTheEmptyFrame) {
       {&thin, 1, 1, {{1, 1, kRed}, {192, 144, kRed}, {193, 144, kBlack}}},
       {&cut, 0, 0, {{0, 0, kBlack}, {96, 72, kDesktop}}},
   };
+  std::vector<Case> all(std::begin(cases), std::end(cases));
+  for (const std::string* other : {&rle8, &rle4, &masked, &topDown})
+    all.push_back({other, 0, 1, cases[0].spots});
   HDC screen = GetDC(NULL), dc = CreateCompatibleDC(screen);
   HBITMAP bits = CreateCompatibleBitmap(screen, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
   HGDIOBJ old = SelectObject(dc, bits);
   COLORREF desktop = GetSysColor(COLOR_BACKGROUND) & 0xFFFFFF;
   PreviewTarget target = {dc, 0, 0, 1024, 768};
-  for (const Case& c : cases) {
+  for (const Case& c : all) {
     EXPECT_EQ(c.drawn, PaintWallpaperPreview(&target, c.path->c_str(), c.style)) << *c.path;
     for (const Spot& s : c.spots)
       EXPECT_EQ(s.colour == kDesktop ? desktop : s.colour, GetPixel(dc, s.x, s.y) & 0xFFFFFF)

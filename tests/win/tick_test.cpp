@@ -19,14 +19,30 @@ TEST(Tick, CountersMoveOnlyAtTheirBoundariesAndOncePerSecond) {
   clock.Tick();  // same second again: nothing more
   clock.Tick();
   EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(1, theApp.wallpaperMinutes);  // 12:00:30 was passed on the way
   clock.TickAt(12, 1, 30);
-  EXPECT_EQ(1, theApp.wallpaperMinutes);
+  EXPECT_EQ(2, theApp.wallpaperMinutes);
   clock.TickAt(12, 1, 30);
-  EXPECT_EQ(1, theApp.wallpaperMinutes);
-  // A minute whose second 0 no tick saw is skipped.
-  clock.TickAt(12, 2, 1);
-  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(2, theApp.wallpaperMinutes);
   EXPECT_EQ(0, theApp.openDialog);
+}
+
+// A busy machine: the tick after 12:00:58 comes at 12:01:02. The minute's
+// event runs all the same, once.
+TEST(Tick, ALateTickRunsTheMinutesEventOnce) {
+  TempDataFolder folder;
+  folder.WriteDataFile("ZENTICK.evt", "0,0,12,1,1,late but there,\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  MessageBoxCatcher catcher;
+  clock.TickAt(12, 0, 58);
+  clock.TickAt(12, 1, 2);
+  clock.TickAt(12, 1, 3);
+  clock.TickAt(12, 1, 0);  // set back a little: not again
+  clock.TickAt(12, 1, 4);
+  ASSERT_EQ(1u, catcher.boxes.size());
+  EXPECT_EQ("late but there", catcher.boxes[0].text);
+  EXPECT_EQ(1, theApp.skinMinutes);
 }
 
 TEST(Tick, EscapeHidesOnlyAResidentClock) {

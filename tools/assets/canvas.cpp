@@ -199,54 +199,119 @@ static bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes
   return fclose(f) == 0 && ok;
 }
 
-bool WriteBmp(const std::string& path, const Canvas& c, int bits) {
+// Run-length rows: runs of one index, and literal stretches of three or
+// more pixels in absolute mode, padded to 16 bits.
+static void PutRleRow(std::vector<uint8_t>* v, const std::vector<int>& px, int bits) {
+  size_t n = px.size(), x = 0;
+  auto runAt = [&](size_t i) {
+    size_t r = 1;
+    while (i + r < n && r < 255 && px[i + r] == px[i]) r++;
+    return r;
+  };
+  while (x < n) {
+    size_t run = runAt(x);
+    size_t lit = 0;
+    while (run == 1 && x + lit < n && lit < 254 && runAt(x + lit) == 1) lit++;
+    if (run > 1 || lit < 3) {
+      v->push_back((uint8_t)run);
+      v->push_back((uint8_t)(bits == 8 ? px[x] : px[x] << 4 | px[x]));
+      x += run;
+      continue;
+    }
+    v->push_back(0);
+    v->push_back((uint8_t)lit);
+    size_t bytes = bits == 8 ? lit : (lit + 1) / 2;
+    for (size_t i = 0; i < bytes; i++) {
+      if (bits == 8) v->push_back((uint8_t)px[x + i]);
+      else v->push_back((uint8_t)(px[x + 2 * i] << 4 | (2 * i + 1 < lit ? px[x + 2 * i + 1] : 0)));
+    }
+    if (bytes & 1) v->push_back(0);
+    x += lit;
+  }
+}
+
+static void PutPixel(std::vector<uint8_t>* row, int x, int bits, Rgb p, int index) {
+  switch (bits) {
+    case 32:
+      (*row)[4 * x] = p.b, (*row)[4 * x + 1] = p.g, (*row)[4 * x + 2] = p.r;
+      break;
+    case 24:
+      (*row)[3 * x] = p.b, (*row)[3 * x + 1] = p.g, (*row)[3 * x + 2] = p.r;
+      break;
+    case 16: {
+      unsigned v = (p.r >> 3) << 11 | (p.g >> 2) << 5 | p.b >> 3;
+      (*row)[2 * x] = (uint8_t)v, (*row)[2 * x + 1] = (uint8_t)(v >> 8);
+      break;
+    }
+    case 8: (*row)[x] = (uint8_t)index; break;
+    default: (*row)[x / 2] |= (uint8_t)(x % 2 ? index : index << 4);
+  }
+}
+
+std::vector<uint8_t> BmpBytes(const Canvas& c, int bits, BmpLayout layout) {
   std::vector<Rgb> pal;
   if (bits <= 8) {
     pal = BuildPalette(c, bits);
     pal.resize(1u << bits, Rgb{0, 0, 0});
   }
+  bool masked = layout == BMP_MASKED, rle = layout == BMP_RLE;
   int stride = ((c.width * bits + 31) / 32) * 4;
-  uint32_t offset = 14 + 40 + 4 * (uint32_t)pal.size();
+  uint32_t offset = 14 + 40 + 4 * (uint32_t)pal.size() + (masked ? 12 : 0);
+  std::vector<uint8_t> body;
+  std::map<uint32_t, int> cache;
+  for (int i = 0; i < c.height; i++) {
+    int y = layout == BMP_TOP_DOWN ? i : c.height - 1 - i;
+    std::vector<uint8_t> row(stride, 0);
+    std::vector<int> indexes(c.width);
+    for (int x = 0; x < c.width; x++) {
+      Rgb p = c.At(x, y);
+      int index = 0;
+      if (bits <= 8) {
+        auto hit = cache.find(Key(p));
+        index = hit != cache.end() ? hit->second : (cache[Key(p)] = Nearest(pal, p));
+      }
+      indexes[x] = index;
+      PutPixel(&row, x, bits, p, index);
+    }
+    if (!rle) {
+      body.insert(body.end(), row.begin(), row.end());
+      continue;
+    }
+    PutRleRow(&body, indexes, bits);
+    body.push_back(0);
+    body.push_back(i + 1 < c.height ? 0 : 1);
+  }
   std::vector<uint8_t> v;
   v.push_back('B');
   v.push_back('M');
-  Put32(&v, offset + stride * c.height);
+  Put32(&v, offset + (uint32_t)body.size());
   Put32(&v, 0);
   Put32(&v, offset);
   Put32(&v, 40);
   Put32(&v, c.width);
-  Put32(&v, c.height);
+  Put32(&v, layout == BMP_TOP_DOWN ? (uint32_t)-c.height : (uint32_t)c.height);
   Put16(&v, 1);
   Put16(&v, bits);
-  Put32(&v, 0);
-  Put32(&v, stride * c.height);
+  Put32(&v, rle ? (bits == 8 ? 1 : 2) : masked ? 3 : 0);
+  Put32(&v, (uint32_t)body.size());
   Put32(&v, 2835);
   Put32(&v, 2835);
   Put32(&v, bits <= 8 ? (uint32_t)pal.size() : 0);
   Put32(&v, 0);
+  if (masked && bits == 16) Put32(&v, 0xF800), Put32(&v, 0x07E0), Put32(&v, 0x001F);
+  if (masked && bits == 32) Put32(&v, 0xFF0000), Put32(&v, 0xFF00), Put32(&v, 0xFF);
   for (Rgb p : pal) {
     v.push_back(p.b);
     v.push_back(p.g);
     v.push_back(p.r);
     v.push_back(0);
   }
-  std::map<uint32_t, int> cache;
-  for (int y = c.height - 1; y >= 0; y--) {
-    std::vector<uint8_t> row(stride, 0);
-    for (int x = 0; x < c.width; x++) {
-      Rgb p = c.At(x, y);
-      if (bits == 24) {
-        row[3 * x] = p.b, row[3 * x + 1] = p.g, row[3 * x + 2] = p.r;
-        continue;
-      }
-      auto hit = cache.find(Key(p));
-      int index = hit != cache.end() ? hit->second : (cache[Key(p)] = Nearest(pal, p));
-      if (bits == 8) row[x] = (uint8_t)index;
-      else row[x / 2] |= (uint8_t)(x % 2 ? index : index << 4);
-    }
-    v.insert(v.end(), row.begin(), row.end());
-  }
-  return WriteFile(path, v);
+  v.insert(v.end(), body.begin(), body.end());
+  return v;
+}
+
+bool WriteBmp(const std::string& path, const Canvas& c, int bits) {
+  return WriteFile(path, BmpBytes(c, bits));
 }
 
 bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images) {

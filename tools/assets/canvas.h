@@ -37,8 +37,14 @@ int PixelNumberWidth(int number);
 bool PixelNumberLit(int number, int x, int y);
 void DrawPixelNumber(Canvas* c, int number, int left, int top, Rgb colour);
 
-// 8 or 4 bits per pixel with a palette built from the picture (4 bits use
-// the 16 standard colours); 24 bits plain. Returns false on a write error.
+// A bitmap file of the canvas. 8 or 4 bits per pixel take a palette built
+// from the picture (4 bits use the 16 standard colours) and may be
+// run-length encoded (layout BMP_RLE); 16 and 32 bits are colour-masked
+// (5-6-5 and 8-8-8); 24 bits and the plain paletted layouts may be stored
+// top-down.
+enum BmpLayout { BMP_PLAIN, BMP_RLE, BMP_MASKED, BMP_TOP_DOWN };
+std::vector<uint8_t> BmpBytes(const Canvas& c, int bitsPerPixel, BmpLayout layout = BMP_PLAIN);
+// Plain bottom-up. Returns false on a write error.
 bool WriteBmp(const std::string& path, const Canvas& c, int bitsPerPixel);
 // An icon file holding one 32-bit image with alpha per canvas.
 bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images);

@@ -1,7 +1,7 @@
-// The built-in face: a black dial with a white rim, bold numerals each
-// with a dot on the ring outside the rim, magenta elsewhere. The window's
-// disc shows the ring, so the numerals keep an even gap to their dots and
-// stay inside the disc.
+// The built-in face: a black dial filling the window's disc, a white rim
+// at its edge, and inside it bold numerals, each with a dot nearer the
+// centre; magenta outside, where the region cuts the window away. The rim
+// reaches past the disc so that no pixel the region keeps is part magenta.
 #include <math.h>
 
 #include "tools/assets/assets.h"
@@ -9,11 +9,11 @@
 namespace {
 
 const double CENTER = 100;
-// The longest hand reaches 77 pixels plus its pen; the dial keeps it all.
-const double DIAL_RADIUS = 78, RIM_WIDTH = 2.5;
-const double DOT_RADIUS = 83.3, DOT_SIZE = 1.3;
+const double DIAL_RADIUS = 101, RIM_INNER = 98.3;
+// The longest hand reaches 77 pixels plus its pen: the dots lie beyond it.
+const double DOT_RADIUS = 80.5, DOT_SIZE = 1.3;
 // Where every numeral's box would start, and how far its pixels may go.
-const double NUMERAL_START = 86.5, NUMERAL_LIMIT = 98.8;
+const double NUMERAL_START = 84.5, NUMERAL_LIMIT = 97.3;
 
 bool FitsInDisc(int hour, int left, int top) {
   for (int y = 0; y < DIGIT_HEIGHT; y++)
@@ -44,8 +44,8 @@ void PlaceNumeral(Canvas* c, int hour, double s, double k, Rgb colour) {
 Canvas DrawBuiltinFace() {
   const Rgb magenta = {255, 0, 255}, black = {0, 0, 0}, white = {255, 255, 255};
   Canvas c(200, 200, magenta);
-  FillCircle(&c, CENTER, CENTER, DIAL_RADIUS + RIM_WIDTH, white);
-  FillCircle(&c, CENTER, CENTER, DIAL_RADIUS, black);
+  FillCircle(&c, CENTER, CENTER, DIAL_RADIUS, white);
+  FillCircle(&c, CENTER, CENTER, RIM_INNER, black);
   for (int hour = 1; hour <= 12; hour++) {
     double a = hour * M_PI / 6;
     double s = sin(a), k = -cos(a);

@@ -8,14 +8,7 @@
 
 #include "face/region_format.h"
 #include "skins/bmp_view.h"
-
-static const int kSize = 200;
-
-static bool InsideDisc(int x, int y, const void*) {
-  // Pixel centres within the circle through the window's edges.
-  double dx = x + 0.5 - kSize / 2.0, dy = y + 0.5 - kSize / 2.0;
-  return dx * dx + dy * dy <= (kSize / 2.0) * (kSize / 2.0);
-}
+#include "tools/region/disc.h"
 
 static int WriteRegion(const char* path, PixelTest inside, const void* context, int w, int h) {
   std::vector<RegionRect> rects((size_t)w * h / 2 + 1);
@@ -35,7 +28,7 @@ static int WriteRegion(const char* path, PixelTest inside, const void* context, 
 }
 
 static bool NotMagenta(int x, int y, const void* context) {
-  return BmpPixelRgb((const BmpView*)context, x, y) != 0xFF00FF;
+  return DibPixelRgb((const BmpView*)context, x, y) != 0xFF00FF;
 }
 
 static int WriteMaskRegion(const char* bmpPath, const char* outPath) {
@@ -48,10 +41,12 @@ static int WriteMaskRegion(const char* bmpPath, const char* outPath) {
   }
   BmpView mask;
   if (!ParseBmpFile(bytes.data(), bytes.size(), &mask)) {
-    fprintf(stderr, "zt_region: %s is not an uncompressed bitmap file\n", bmpPath);
+    fprintf(stderr, "zt_region: %s is not a bitmap file\n", bmpPath);
     return 1;
   }
-  return WriteRegion(outPath, NotMagenta, &mask, mask.width, mask.height);
+  int result = WriteRegion(outPath, NotMagenta, &mask, mask.width, mask.height);
+  FreeBmpView(&mask);
+  return result;
 }
 
 static void Usage() {
@@ -65,7 +60,7 @@ static void Usage() {
 
 int main(int argc, char** argv) {
   if (argc == 3 && strcmp(argv[1], "disc") == 0)
-    return WriteRegion(argv[2], InsideDisc, nullptr, kSize, kSize);
+    return WriteRegion(argv[2], InsideDisc, nullptr, DISC_SIZE, DISC_SIZE);
   if (argc == 4 && strcmp(argv[1], "mask") == 0) return WriteMaskRegion(argv[2], argv[3]);
   Usage();
   return 2;

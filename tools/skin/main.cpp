@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "face/skin_image.h"
+#include "skins/bmp_view.h"
 #include "skins/skin_format.h"
+#include "tools/skin/skin_pack.h"
 
 typedef std::vector<unsigned char> Bytes;
 
@@ -51,9 +53,10 @@ static int Pack(const char* bmpPath, const char* title, const char* author, cons
   Bytes bmp, skin;
   BmpView image;
   if (!ReadAll(bmpPath, &bmp) || !ParseBmpFile(bmp.data(), bmp.size(), &image)) {
-    fprintf(stderr, "zt_skin: %s is not an uncompressed bitmap file\n", bmpPath);
+    fprintf(stderr, "zt_skin: %s is not a bitmap file the clock can draw\n", bmpPath);
     return 1;
   }
+  FreeBmpView(&image);
   if (image.width != 200 || image.height != 200) {
     fprintf(stderr, "zt_skin: the face must be 200 by 200 pixels, %s is %d by %d\n", bmpPath,
             image.width, image.height);
@@ -65,7 +68,7 @@ static int Pack(const char* bmpPath, const char* title, const char* author, cons
     fprintf(stderr, "zt_skin: a text has characters that code page 932 lacks\n");
     return 1;
   }
-  if (!BuildSkinFile(&image, sjisTitle.c_str(), sjisAuthor.c_str(), &skin)) {
+  if (!BuildSkinFile(bmp.data(), bmp.size(), sjisTitle.c_str(), sjisAuthor.c_str(), &skin)) {
     fprintf(stderr, "zt_skin: the title and the author note hold at most 255 bytes each\n");
     return 1;
   }
@@ -92,16 +95,18 @@ static int List(const char* path) {
   SetSkinRowDefaults(&row, name ? name + 1 : path);
   ParseSkinTextsOfFile(skin.data(), skin.size(), &row);
   static const char* const kFaults[] = {
-      "", "no QK mark", "cut short", "compressed or of a depth the clock cannot draw",
+      "", "no QK mark", "cut short", "of a depth or compression the clock cannot draw",
       "not 200 by 200", "fewer pixel bytes than its rows"};
   SkinImage image;
   int result = ParseSkinImage(skin.data(), skin.size(), &image);
   printf("file:   %s, %zu bytes\n", path, skin.size());
   if (result == SKIN_OK)
-    printf("image:  %d by %d, %d bits per pixel, %u bytes of pixels\n", image.info.width,
-           image.info.height, image.info.bitCount, image.bitsSize);
+    printf("image:  %d by %d, %d bits per pixel%s, %u bytes of pixels\n", image.picture.width,
+           image.picture.height, image.picture.bitCount,
+           image.picture.compression ? ", run-length encoded" : "", image.bitsSize);
   else
     printf("image:  none that the clock can draw (%s)\n", kFaults[result]);
+  FreeSkinImage(&image);
   printf("title:  %s\nauthor: %s\n", Shown(row.title).c_str(), Shown(row.author).c_str());
   return 0;
 }
@@ -110,9 +115,10 @@ static void Usage() {
   fprintf(stderr,
           "usage: zt_skin pack FACE.bmp TITLE AUTHOR OUT.qkb\n"
           "       zt_skin list SKIN.qkb\n"
-          "  pack  makes a skin from a 200 by 200 uncompressed bitmap (1, 4, 8, 16, 24 or\n"
-          "        32 bits); TITLE and AUTHOR are UTF-8, stored as code page 932, at most\n"
-          "        255 bytes each (the skin list shows 127 and 31 of them)\n"
+          "  pack  makes a skin from a 200 by 200 bitmap (1, 4, 8, 16, 24 or 32 bits;\n"
+          "        run-length streams are kept, other layouts stored plain); TITLE\n"
+          "        and AUTHOR are UTF-8, stored as code page 932, at most 255 bytes\n"
+          "        each (the skin list shows 127 and 31 of them)\n"
           "  list  shows a skin's image format, title and author note\n");
 }
 

@@ -1,15 +1,12 @@
-// Draws the sample skins' faces, each 200 by 200 with magenta outside the
-// dial where the round window cuts it away.
-//   zt_skin_faces OUTDIR      writes porcelain.bmp, night_sakura.bmp, young_leaves.bmp
+#include "tools/skin/sample_faces.h"
+
 #include <math.h>
-#include <stdio.h>
-
-#include <string>
-
-#include "tools/assets/canvas.h"
 
 static const Rgb kMagenta = {255, 0, 255};
 static const double kCentre = 100;
+// The outer rim reaches past the window's disc, so that every pixel the
+// region keeps is wholly covered and none shows the magenta behind it.
+static const double kRimOuter = 101;
 
 static Rgb Mix(Rgb a, Rgb b, double t) {
   return Rgb{(uint8_t)lround(a.r + (b.r - a.r) * t), (uint8_t)lround(a.g + (b.g - a.g) * t),
@@ -44,10 +41,10 @@ static void Tick(Canvas* c, double minutes, double from, double to, double width
 }
 
 // A white dial with a navy rim, railway minute marks and bold hour bars.
-static Canvas DrawPorcelain() {
+Canvas DrawPorcelain() {
   const Rgb navy = {24, 40, 96}, ink = {30, 30, 36};
   Canvas c(200, 200, kMagenta);
-  FillCircle(&c, kCentre, kCentre, 99.5, navy);
+  FillCircle(&c, kCentre, kCentre, kRimOuter, navy);
   ShadedDial(&c, 92, Rgb{255, 255, 252}, Rgb{226, 228, 236});
   FillRing(&c, kCentre, kCentre, 86, 87.2, navy);
   for (int m = 0; m < 60; m++)
@@ -73,10 +70,10 @@ static void Blossom(Canvas* c, double cx, double cy, double size, Rgb petal, Rgb
 }
 
 // An indigo night with a cherry blossom at every hour and a gold rim.
-static Canvas DrawNightSakura() {
+Canvas DrawNightSakura() {
   const Rgb gold = {214, 176, 90}, pink = {246, 176, 200}, deep = {232, 120, 160};
   Canvas c(200, 200, kMagenta);
-  FillCircle(&c, kCentre, kCentre, 99.5, gold);
+  FillCircle(&c, kCentre, kCentre, kRimOuter, gold);
   ShadedDial(&c, 95, Rgb{70, 70, 140}, Rgb{14, 14, 48});
   FillRing(&c, kCentre, kCentre, 90, 91, gold);
   for (int m = 0; m < 60; m++)
@@ -109,10 +106,10 @@ static void Leaf(Canvas* c, double minutes, double from, double to, double width
 }
 
 // Fresh green: leaves at the hours on a pale spring dial.
-static Canvas DrawYoungLeaves() {
+Canvas DrawYoungLeaves() {
   const Rgb forest = {40, 110, 50}, leaf = {96, 170, 70}, vein = {230, 245, 210};
   Canvas c(200, 200, kMagenta);
-  FillCircle(&c, kCentre, kCentre, 99.5, forest);
+  FillCircle(&c, kCentre, kCentre, kRimOuter, forest);
   ShadedDial(&c, 94, Rgb{250, 255, 235}, Rgb{196, 228, 168});
   FillRing(&c, kCentre, kCentre, 88.5, 90, forest);
   for (int h = 0; h < 12; h++) {
@@ -123,17 +120,4 @@ static Canvas DrawYoungLeaves() {
   for (int m = 0; m < 60; m++)
     if (m % 5) Tick(&c, m, 82, 86, 1, forest);
   return c;
-}
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    fprintf(stderr, "usage: zt_skin_faces OUTDIR\n");
-    return 2;
-  }
-  std::string dir = std::string(argv[1]) + "/";
-  bool ok = WriteBmp(dir + "porcelain.bmp", DrawPorcelain(), 24) &&
-            WriteBmp(dir + "night_sakura.bmp", DrawNightSakura(), 24) &&
-            WriteBmp(dir + "young_leaves.bmp", DrawYoungLeaves(), 24);
-  if (!ok) fprintf(stderr, "zt_skin_faces: cannot write into %s\n", argv[1]);
-  return ok ? 0 : 1;
 }
