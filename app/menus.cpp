@@ -49,12 +49,23 @@ void TrackAtCursor(HMENU popup, HWND owner) {
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, NULL);
 }
 
+void UpdateHandMenuChecks(const ClockHands* hands, HMENU menu) {
+  if (hands->autoHide) CheckMenuItem(menu, IDM_AUTO_HIDE, MF_BYCOMMAND | MF_CHECKED);
+  if (hands->boldLines) CheckMenuItem(menu, IDM_BOLD, MF_BYCOMMAND | MF_CHECKED);
+  if (hands->hollowHands) CheckMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_CHECKED);
+  if (hands->design == DESIGN_BALLOON) EnableMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_GRAYED);
+  CheckMenuRadioItem(menu, IDM_INFO_NONE, IDM_INFO_MEMORY_LOAD, IDM_INFO_NONE + hands->infoMode,
+                     MF_BYCOMMAND);
+  CheckMenuRadioItem(menu, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE,
+                     IDM_DESIGN_SQUARE + hands->design - DESIGN_SQUARE, MF_BYCOMMAND);
+}
+
 void ShowMainMenu(AppState* app, ClockHands* hands) {
   HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   if (!bar) return;
   HMENU menu = GetSubMenu(bar, MAIN_MENU);
   UpdateMenuChecks(app, menu);
-  hands->UpdateHandMenuChecks(menu);
+  UpdateHandMenuChecks(hands, menu);
   HBITMAP find = LoadMenuImage(IDB_MENU_FIND), sound = LoadMenuImage(IDB_MENU_SOUND);
   SetMenuItemBitmaps(menu, IDM_BACKGROUND, MF_BYCOMMAND, find, NULL);
   SetMenuItemBitmaps(menu, CHIME_SUBMENU_POSITION, MF_BYPOSITION, sound, NULL);

@@ -108,7 +108,8 @@ static void MoveWithCursor(HWND window, LPARAM lParam) {
 
 static void OnButtonDown(AppState* app, LPARAM lParam) {
   HWND w = app->hwnd;
-  SendMessageA(w, WM_PAINT, 0, 0);
+  // The face as it stands, before the move loop holds the thread.
+  UpdateWindow(w);
   grabX = GET_X_LPARAM(lParam);
   grabY = GET_Y_LPARAM(lParam);
   if (app->fvMove) {

@@ -54,6 +54,7 @@ int InitInstance() {
   ChangeSkinAtStart();
   if (theApp.tray) theTray.Toggle(window);
   if (theApp.ReadSettingInt("WALLPAPER", "TRANSLATE", 0)) MakeIconTextTransparent();
+  theClock.RedrawClock(&clockTime);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
   SetTimer(window, TIMER_CLOCK, 200, NULL);

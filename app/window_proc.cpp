@@ -132,7 +132,7 @@ static void ToggleSeconds(HWND, int) {
   theApp.ToggleSetting(&theApp.nonSec, "OBJECT", "NONSEC");
 }
 static void Background(HWND w, int) {
-  SendMessageA(w, WM_PAINT, 0, 0);
+  theClock.RequestRedraw();
   OpenBackgroundDialog(w, &theClock, &theApp);
 }
 static void Design(HWND, int d) { theClock.hands.SetDesign(d); }
@@ -140,7 +140,7 @@ static void HandOption(HWND, int code) { theClock.hands.ToggleHandOption(code, 0
 static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_INFO_MODE, mode); }
 static void HandColor(HWND, int which) { theClock.hands.ChooseHandColor(which); }
 static void ChooseChime(HWND w, int) {
-  SendMessageA(w, WM_PAINT, 0, 0);
+  theClock.RequestRedraw();
   ChooseWaveFile(&theApp, w, "EXT", "SOUNDFILE");
 }
 static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
@@ -170,49 +170,30 @@ static void Wallpaper(HWND w, int) {
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
 
 static const Command kCommands[] = {
-    {IDM_CLOSE, Close, 0},
-    {IDM_MOVE_SHOWN, ToggleFvMove, 0},
-    {IDM_BACKGROUND, Background, 0},
-    {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE},
-    {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2},
-    {IDM_DESIGN_TRIANGLE, Design, DESIGN_TRIANGLE},
-    {IDM_DESIGN_TRIANGLE2, Design, DESIGN_TRIANGLE2},
-    {IDM_DESIGN_BALLOON, Design, DESIGN_BALLOON},
-    {IDM_DESIGN_SMALL, Design, DESIGN_SMALL},
-    {IDM_DESIGN_NONE, Design, DESIGN_NONE},
-    {IDM_LOCK_POSITION, ToggleLock, 0},
-    {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE},
-    {IDM_BOLD, HandOption, OPTION_BOLD},
-    {IDM_HOLLOW, HandOption, OPTION_HOLLOW},
-    {IDM_AVOID_CURSOR, ToggleAvoid, 0},
-    {IDM_INFO_NONE, InfoMode, INFO_NONE},
-    {IDM_INFO_DATE, InfoMode, INFO_DATE},
-    {IDM_INFO_TIME, InfoMode, INFO_TIME},
-    {IDM_INFO_CPU, InfoMode, INFO_CPU},
+    {IDM_CLOSE, Close, 0}, {IDM_TRAY_CLOSE, Close, 0}, {IDM_HIDE, Hide, 0}, {IDM_SHOW, Show, 0},
+    {IDM_RESIDENT, Resident, 0}, {IDM_END_RESIDENT, EndResidency, 0},
+    {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL}, {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT},
+    {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND}, {IDM_MOVE_SHOWN, ToggleFvMove, 0},
+    {IDM_LOCK_POSITION, ToggleLock, 0}, {IDM_AVOID_CURSOR, ToggleAvoid, 0},
+    {IDM_NO_SECOND_HAND, ToggleSeconds, 0},
+    // Hands and the information line.
+    {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE}, {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2},
+    {IDM_DESIGN_TRIANGLE, Design, DESIGN_TRIANGLE}, {IDM_DESIGN_TRIANGLE2, Design, DESIGN_TRIANGLE2},
+    {IDM_DESIGN_BALLOON, Design, DESIGN_BALLOON}, {IDM_DESIGN_SMALL, Design, DESIGN_SMALL},
+    {IDM_DESIGN_NONE, Design, DESIGN_NONE}, {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE},
+    {IDM_BOLD, HandOption, OPTION_BOLD}, {IDM_HOLLOW, HandOption, OPTION_HOLLOW},
+    {IDM_INFO_NONE, InfoMode, INFO_NONE}, {IDM_INFO_DATE, InfoMode, INFO_DATE},
+    {IDM_INFO_TIME, InfoMode, INFO_TIME}, {IDM_INFO_CPU, InfoMode, INFO_CPU},
     {IDM_INFO_FREE_MEMORY, InfoMode, INFO_FREE_MEMORY},
     {IDM_INFO_MEMORY_LOAD, InfoMode, INFO_MEMORY_LOAD},
-    {IDM_SECOND_OUTLINE, HandColor, SLOT_SECOND_OUTLINE},
-    {IDM_SECOND_FILL, HandColor, SLOT_SECOND_FILL},
-    {IDM_MINUTE_OUTLINE, HandColor, SLOT_MINUTE_OUTLINE},
-    {IDM_MINUTE_FILL, HandColor, SLOT_MINUTE_FILL},
-    {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE},
-    {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
+    {IDM_SECOND_OUTLINE, HandColor, SLOT_SECOND_OUTLINE}, {IDM_SECOND_FILL, HandColor, SLOT_SECOND_FILL},
+    {IDM_MINUTE_OUTLINE, HandColor, SLOT_MINUTE_OUTLINE}, {IDM_MINUTE_FILL, HandColor, SLOT_MINUTE_FILL},
+    {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE}, {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
     {IDM_COLOR_RESET, HandColor, SLOT_RESET},
-    {IDM_CHIME, ToggleChime, 0},
-    {IDM_CHIME_SOUND, ChooseChime, 0},
-    {IDM_CHECK_MAIL, CheckMail, 0},
-    {IDM_MAIL_SETTINGS, MailSettings, 0},
-    {IDM_HIDE, Hide, 0},
-    {IDM_RESIDENT, Resident, 0},
-    {IDM_TRAY_CLOSE, Close, 0},
-    {IDM_END_RESIDENT, EndResidency, 0},
-    {IDM_SHOW, Show, 0},
-    {IDM_NO_SECOND_HAND, ToggleSeconds, 0},
-    {IDM_EVENTS, Events, 0},
-    {IDM_WALLPAPER, Wallpaper, 0},
-    {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL},
-    {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT},
-    {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND},
+    // The utilities.
+    {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0}, {IDM_CHIME, ToggleChime, 0},
+    {IDM_CHIME_SOUND, ChooseChime, 0}, {IDM_CHECK_MAIL, CheckMail, 0},
+    {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
 };
 
 static void OnCommand(HWND window, WPARAM id) {
@@ -234,9 +215,12 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       KillTimer(window, TIMER_CLOCK);
       PostQuitMessage(0);
       return 0;
-    case WM_PAINT:
-      theClock.RedrawClock(&clockTime);
-      break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      theClock.PaintClock(BeginPaint(window, &paint));
+      EndPaint(window, &paint);
+      return 0;
+    }
     case WM_SETCURSOR:
       OnSetCursor(lParam);
       break;

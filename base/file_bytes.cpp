@@ -4,9 +4,14 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-// Grows the buffer by doubling until the file ends or passes cap.
+// Room for the size the file says it has (and a byte more, to see it
+// grow), doubled as often as it keeps growing, until it passes cap.
 static int ReadOpenFile(FILE* file, size_t cap, FileBytes* out) {
-  size_t room = 4096;
+  long hint = -1;
+  if (fseek(file, 0, SEEK_END) == 0) hint = ftell(file);
+  if (fseek(file, 0, SEEK_SET) != 0) hint = -1;
+  if (hint > 0 && (unsigned long)hint > cap) return FILE_TOO_BIG;
+  size_t room = hint >= 0 ? (size_t)hint + 1 : 4096;
   out->data = (char*)malloc(room + 1);
   if (!out->data) return FILE_UNREADABLE;
   for (;;) {

@@ -196,8 +196,7 @@ static void OnCommand(WORD id, WORD code) {
 static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      dialogState = (EventDialogState*)lParam;
-      dialogState->dialog = dialog;
+      TakeDialogState(&dialogState, dialog, lParam);
       InitEventDialog();
       return TRUE;
     case WM_COMMAND:

@@ -6,6 +6,7 @@
 #include <vfw.h>
 
 #include "app/app_state.h"
+#include "base/file_bytes.h"
 #include "face/skin_image.h"
 #include "res/resource.h"
 
@@ -34,17 +35,21 @@ int ClockImage::InitClockImage(HWND window, AppState* state) {
 
 void ClockImage::RedrawClock(const SYSTEMTIME* time) {
   if (!memoryDC) return;
+  shownTime = *time;
+  framed = 1;
   BitBlt(memoryDC, 0, 0, faceWidth, faceHeight, memoryDC, faceWidth, 0, SRCCOPY);
   hands.DrawHands(time);
-  HDC windowDC = GetDC(hwnd);
-  BitBlt(windowDC, 0, 0, faceWidth, faceHeight, memoryDC, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, windowDC);
+  // Painted at once, as the window's own paint.
+  InvalidateRect(hwnd, NULL, FALSE);
+  UpdateWindow(hwnd);
 }
 
-void ClockImage::SetFaceImage(const char* fileName) {
-  app->WriteSettingString("IMAGE", "FILE", fileName);
-  if (LoadFaceFile(fileName)) return;
-  ShowBuiltinFace();
+void ClockImage::RequestRedraw() {
+  if (framed) RedrawClock(&shownTime);
+}
+
+void ClockImage::PaintClock(HDC dc) {
+  if (memoryDC) BitBlt(dc, 0, 0, faceWidth, faceHeight, memoryDC, 0, 0, SRCCOPY);
 }
 
 void ClockImage::ShowBuiltinFace() {
@@ -52,30 +57,10 @@ void ClockImage::ShowBuiltinFace() {
   HDC faceDC = CreateCompatibleDC(NULL);
   HGDIOBJ previous = SelectObject(faceDC, face);
   BitBlt(memoryDC, faceWidth, 0, faceWidth, faceHeight, faceDC, 0, 0, SRCCOPY);
-  app->WriteSettingString("IMAGE", "FILE", "");
-  SendMessageA(hwnd, WM_PAINT, 0, 0);
+  RequestRedraw();
   SelectObject(faceDC, previous);
   DeleteObject(face);
   DeleteDC(faceDC);
-}
-
-// The whole file in one allocated block; NULL when it cannot be read or is
-// too large to be a skin.
-static uint8_t* ReadSkinFile(const char* path, size_t* size) {
-  FILE* file = fopen(path, "rb");
-  if (!file) return NULL;
-  uint8_t* bytes = NULL;
-  long length = -1;
-  if (fseek(file, 0, SEEK_END) == 0) length = ftell(file);
-  if (length >= 0 && length <= SKIN_FILE_LIMIT && fseek(file, 0, SEEK_SET) == 0)
-    bytes = (uint8_t*)malloc(length > 0 ? (size_t)length : 1);
-  if (bytes && fread(bytes, 1, (size_t)length, file) != (size_t)length) {
-    free(bytes);
-    bytes = NULL;
-  }
-  fclose(file);
-  *size = (size_t)length;
-  return bytes;
 }
 
 int ClockImage::LoadFaceFile(const char* fileName) {
@@ -83,12 +68,11 @@ int ClockImage::LoadFaceFile(const char* fileName) {
   char path[PATH_SIZE];
   int length = snprintf(path, sizeof path, "%s%s", app->dataDir, fileName);
   if (length < 0 || length >= (int)sizeof path) return 0;
-  size_t size = 0;
-  uint8_t* file = ReadSkinFile(path, &size);
-  if (!file) return 0;
+  FileBytes file;
+  if (ReadFileBytes(path, SKIN_FILE_LIMIT, &file) != FILE_READ_OK) return 0;
   SkinImage image;
   int drawn = 0;
-  if (ParseSkinImage(file, size, &image) == SKIN_OK) {
+  if (ParseSkinImage((const uint8_t*)file.data, file.size, &image) == SKIN_OK) {
     const Dib* picture = &image.picture;
     faceWidth = picture->width;
     faceHeight = picture->height;
@@ -99,8 +83,8 @@ int ClockImage::LoadFaceFile(const char* fileName) {
     if (renderer) DrawDibClose(renderer);
     FreeSkinImage(&image);
   }
-  free(file);
-  if (drawn) SendMessageA(hwnd, WM_PAINT, 0, 0);
+  FreeFileBytes(&file);
+  if (drawn) RequestRedraw();
   return drawn;
 }
 

@@ -18,15 +18,22 @@ struct ClockImage {
   int faceHeight;
   AppState* app;
   ClockHands hands;
+  SYSTEMTIME shownTime;  // of the frame last composed
+  int framed;            // a frame has been composed since start-up
 
   ClockImage();
   ~ClockImage();
   int InitClockImage(HWND window, AppState* state);
+  // Composes a frame for time in the back buffer and has it painted.
   void RedrawClock(const SYSTEMTIME* time);
+  // The last frame again, over a face that has just changed.
+  void RequestRedraw();
+  // Copies the composed frame into a paint context.
+  void PaintClock(HDC dc);
+  // Shows a skin of the data folder, or the built-in face when it cannot
+  // be shown, and stores which one is shown.
   void SetFaceImage(const char* fileName);
   int LoadFaceFile(const char* fileName);
-  void ReleaseClockImage();
-
- private:
   void ShowBuiltinFace();
+  void ReleaseClockImage();
 };

@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "face/hand_geometry.h"
 
-void ClockHands::SetDesign(int number) {
+void ClockHands::ApplyDesign(int number) {
   handCenterX = handCenterY = HAND_PIVOT;
   HandLengths lengths;
   if (DesignLengths(number, &lengths)) {
@@ -14,7 +14,6 @@ void ClockHands::SetDesign(int number) {
     CreateHandTools(width, width, width);
   }
   design = number;
-  app->WriteSettingInt("OBJECT", "DESIGN", number);
 }
 
 void ClockHands::CreateHandTools(int hourWidth, int minuteWidth, int secondWidth) {

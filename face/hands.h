@@ -55,14 +55,14 @@ struct ClockHands {
   void InitHands(HWND window, HDC dc, AppState* state);
   void ReleaseHands();
   void DrawHands(const SYSTEMTIME* time);
-  void SetDesign(int number);
+  void SetDesign(int number);    // applies and stores the design
+  void ApplyDesign(int number);  // lengths and drawing tools only
   void CreateHandTools(int hourWidth, int minuteWidth, int secondWidth);
   void DeleteHandTools();
   void RevealHands();
   int GetHandOption(int code);
   void ToggleHandOption(int code, int value);
   void ChooseHandColor(int which);
-  void UpdateHandMenuChecks(HMENU menu);
   void DrawInfoLine(const SYSTEMTIME* time);
   // 1 total physical bytes, 2 available physical bytes, 3 load percent;
   // -1 for other kinds.

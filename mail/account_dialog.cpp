@@ -1,6 +1,7 @@
 #include "app/app_state.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
+#include "platform/dialog_controls.h"
 #include "res/resource.h"
 
 enum { END_STORED = 1, END_NOTHING = 2 };
@@ -36,9 +37,7 @@ static void StoreAccount(HWND dialog) {
 static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam,
                                         LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    editor = (AccountEditor*)lParam;
-    editor->dialog = dialog;
-    FillAccountEdits(dialog);
+    FillAccountEdits(TakeDialogState(&editor, dialog, lParam)->dialog);
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;

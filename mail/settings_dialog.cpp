@@ -57,7 +57,6 @@ static void OnIntervalChange() {
 
 static void InitMailSettings(HWND dialog) {
   AppState* app = settings->app;
-  settings->dialog = dialog;
   app->openDialog = DIALOG_MAIL;
   InitCommonControls();
   PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
@@ -124,7 +123,7 @@ static void OnMailSettingsCommand(int id, int code) {
 static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wParam,
                                          LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    settings = (MailSettings*)lParam;
+    TakeDialogState(&settings, dialog, lParam);
     InitMailSettings(dialog);
     return TRUE;
   }

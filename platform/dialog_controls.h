@@ -19,3 +19,13 @@ int KeepMinutesAtLeastOne(HWND dialog);
 // already open (its window given, or NULL) is brought forward and 1 is
 // returned; the caller then opens no second one over the first's state.
 int BringForwardIfOpen(HWND openDialog);
+
+// The dialogs' one way to their state: the caller's record arrives as the
+// creation parameter of WM_INITDIALOG and is kept in the dialog's one
+// static pointer, together with the dialog's window.
+template <typename State>
+State* TakeDialogState(State** current, HWND dialog, LPARAM lParam) {
+  *current = (State*)lParam;
+  (*current)->dialog = dialog;
+  return *current;
+}

@@ -129,9 +129,7 @@ static void OnCommand(BackgroundDialog* d, int id, int code) {
 static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    current = (BackgroundDialog*)lParam;
-    current->dialog = dialog;
-    InitBackgroundDialog(current);
+    InitBackgroundDialog(TakeDialogState(&current, dialog, lParam));
     return TRUE;
   }
   if (!current) return FALSE;  // nothing of a closed dialog is left

@@ -191,14 +191,12 @@ static void OnCommand(WallpaperDialog* d, int id, int code) {
 
 static INT_PTR CALLBACK WallpaperDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    current = (WallpaperDialog*)lParam;
-    current->dialog = dialog;
-    InitWallpaperDialog(current);
-    return TRUE;
-  }
-  if (!current) return FALSE;  // nothing of a closed dialog is left
+  // Nothing of a closed dialog is left.
+  if (message != WM_INITDIALOG && !current) return FALSE;
   switch (message) {
+    case WM_INITDIALOG:
+      InitWallpaperDialog(TakeDialogState(&current, dialog, lParam));
+      return TRUE;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(dialog, &paint);

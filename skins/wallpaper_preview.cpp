@@ -2,30 +2,12 @@
 
 #include <vfw.h>
 
+#include "base/file_bytes.h"
 #include "skins/bmp_view.h"
 #include "skins/preview_geometry.h"
 
 // Wallpapers larger than this are not previewed.
-static const DWORD kLargestFile = 256u << 20;
-
-struct FileBytes {
-  unsigned char* data;
-  DWORD size;
-};
-
-static int ReadWholeFile(const char* path, FileBytes* file) {
-  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-  if (h == INVALID_HANDLE_VALUE) return 0;
-  DWORD size = GetFileSize(h, NULL), got = 0;
-  file->data = size != INVALID_FILE_SIZE && size <= kLargestFile
-                   ? (unsigned char*)HeapAlloc(GetProcessHeap(), 0, size ? size : 1)
-                   : nullptr;
-  int ok = file->data && ReadFile(h, file->data, size, &got, NULL) && got == size;
-  CloseHandle(h);
-  file->size = got;
-  if (!ok && file->data) HeapFree(GetProcessHeap(), 0, file->data);
-  return ok;
-}
+static const size_t kLargestFile = 256u << 20;
 
 // The frame and the desktop colour inside it.
 static void FillFramed(HDC dc, int x, int y) {
@@ -74,13 +56,13 @@ static void DrawPicture(HDC dc, const BmpView* view, int style, int screenW, int
 }
 
 int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int style) {
-  FileBytes file = {};
-  if (!path[0] || !ReadWholeFile(path, &file)) {
+  FileBytes file;
+  if (!path[0] || ReadFileBytes(path, kLargestFile, &file) != FILE_READ_OK) {
     PaintEmptyPreview(target->dc, target->x, target->y);
     return 0;
   }
   BmpView view;
-  int drawable = ParseBmpFile(file.data, file.size, &view);
+  int drawable = ParseBmpFile((const unsigned char*)file.data, file.size, &view);
   if (drawable) {
     HDC picture = CreateCompatibleDC(target->dc);
     HBITMAP bits = CreateCompatibleBitmap(target->dc, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
@@ -96,6 +78,6 @@ int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int sty
   } else {
     PaintEmptyPreview(target->dc, target->x, target->y);
   }
-  HeapFree(GetProcessHeap(), 0, file.data);
+  FreeFileBytes(&file);
   return drawable;
 }

@@ -30,17 +30,17 @@ struct MailDialogs {
     PostMessageA(GetDlgItem(settings, button), BM_CLICK, 0, 0);
     return Wait(kEdit);
   }
-  std::vector<std::vector<std::string>> Rows() const { return ListViewRows(GetDlgItem(settings, 1000), 2); }
+  std::vector<std::vector<std::string>> Rows() const { return ListViewRows(GetDlgItem(settings, IDC_MAIL_LIST), 2); }
   std::string File() const { return folder.ReadDataFile("ZENTICK.mld"); }
 };
 
 void Type(HWND dialog, int id, const char* text) { SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, (LPARAM)text); }
 
 void Fill(HWND edit, const char* name, const char* server, const char* user, const char* pass) {
-  Type(edit, 1008, name);
-  Type(edit, 1005, server);
-  Type(edit, 1006, user);
-  Type(edit, 1007, pass);
+  Type(edit, IDC_ACCOUNT_NAME, name);
+  Type(edit, IDC_ACCOUNT_SERVER, server);
+  Type(edit, IDC_ACCOUNT_USER, user);
+  Type(edit, IDC_ACCOUNT_PASSWORD, pass);
 }
 
 // Presses OK and gives the message box that came up ("" if the dialog closed).
@@ -59,13 +59,13 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
   MailDialogs m;
   ASSERT_TRUE(m.Start());
   ASSERT_TRUE(m.OpenSettings());
-  HWND edit = m.OpenEdit(1017);
+  HWND edit = m.OpenEdit(IDC_MAIL_NEW);
   ASSERT_NE(nullptr, edit);
   // Untouched: closes without a message and without a file.
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((m.folder.DataDir() + "ZENTICK.mld").c_str()));
 
-  edit = m.OpenEdit(1017);
+  edit = m.OpenEdit(IDC_MAIL_NEW);
   ASSERT_NE(nullptr, edit);
   Fill(edit, "", "pop.example.jp", "taro", "pw");
   EXPECT_EQ("登録名がありません", PressOk(&m, edit, "WORNING"));
@@ -89,7 +89,7 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
   ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), NULL));
   Fill(edit, "自宅", "127.0.0.1:1110", "taro", "pw");
   EXPECT_EQ("アカウントファイルに書き込めませんでした", PressOk(&m, edit, "エラー"));
-  EXPECT_EQ("127.0.0.1:1110", ControlText(GetDlgItem(edit, 1005)));
+  EXPECT_EQ("127.0.0.1:1110", ControlText(GetDlgItem(edit, IDC_ACCOUNT_SERVER)));
   RemoveDirectoryA(blocker.c_str());
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
   EXPECT_EQ(AccountFileLine("自宅", "127.0.0.1:1110", "taro", "pw"), m.File());
@@ -109,46 +109,46 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   EXPECT_EQ("nnn", m.Rows()[1][0]);
 
   // With no row selected, edit does nothing.
-  PostMessageA(GetDlgItem(m.settings, 1015), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(m.settings, IDC_MAIL_EDIT), BM_CLICK, 0, 0);
   EXPECT_EQ(NULL, WaitForCaption(m.clock.Id(), kEdit, 1000));
 
-  SelectListViewRow(GetDlgItem(m.settings, 1000), 2);
-  HWND edit = m.OpenEdit(1015);
+  SelectListViewRow(GetDlgItem(m.settings, IDC_MAIL_LIST), 2);
+  HWND edit = m.OpenEdit(IDC_MAIL_EDIT);
   ASSERT_NE(nullptr, edit);
-  EXPECT_EQ("pop3.example.jp", ControlText(GetDlgItem(edit, 1005)));
-  EXPECT_EQ("p3", ControlText(GetDlgItem(edit, 1007)));
-  EXPECT_TRUE(GetWindowLongA(GetDlgItem(edit, 1007), GWL_STYLE) & ES_PASSWORD);
+  EXPECT_EQ("pop3.example.jp", ControlText(GetDlgItem(edit, IDC_ACCOUNT_SERVER)));
+  EXPECT_EQ("p3", ControlText(GetDlgItem(edit, IDC_ACCOUNT_PASSWORD)));
+  EXPECT_TRUE(GetWindowLongA(GetDlgItem(edit, IDC_ACCOUNT_PASSWORD), GWL_STYLE) & ES_PASSWORD);
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));  // unchanged: nothing written
   EXPECT_EQ(first + odd + third, m.File());
 
-  SelectListViewRow(GetDlgItem(m.settings, 1000), 2);
-  edit = m.OpenEdit(1015);
+  SelectListViewRow(GetDlgItem(m.settings, IDC_MAIL_LIST), 2);
+  edit = m.OpenEdit(IDC_MAIL_EDIT);
   ASSERT_NE(nullptr, edit);
-  Type(edit, 1005, "pop.example.com");
+  Type(edit, IDC_ACCOUNT_SERVER, "pop.example.com");
   EXPECT_EQ("", PressOk(&m, edit, "WORNING"));
   std::string edited = AccountFileLine("three", "pop.example.com", "u3", "p3");
   EXPECT_EQ(first + odd + edited, m.File());
   EXPECT_EQ("pop.example.com", m.Rows()[2][1]);
 
-  SelectListViewRow(GetDlgItem(m.settings, 1000), 0);
-  SendMessageA(GetDlgItem(m.settings, 1016), BM_CLICK, 0, 0);
+  SelectListViewRow(GetDlgItem(m.settings, IDC_MAIL_LIST), 0);
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_DELETE), BM_CLICK, 0, 0);
   EXPECT_EQ(odd + edited, m.File());
   EXPECT_EQ(2u, m.Rows().size());
 
   // Check settings: interval 0 becomes 1, automatic check off makes it read-only.
-  HWND interval = GetDlgItem(m.settings, 1014);
+  HWND interval = GetDlgItem(m.settings, IDC_MAIL_INTERVAL);
   EXPECT_EQ("30", ControlText(interval));
-  Type(m.settings, 1014, "0");
+  Type(m.settings, IDC_MAIL_INTERVAL, "0");
   EXPECT_EQ("1", ControlText(interval));
   EXPECT_TRUE(GetWindowLongA(interval, GWL_STYLE) & ES_READONLY);  // automatic check is off
-  SendMessageA(GetDlgItem(m.settings, 1010), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_AUTO), BM_CLICK, 0, 0);
   EXPECT_FALSE(GetWindowLongA(interval, GWL_STYLE) & ES_READONLY);
-  Type(m.settings, 1014, "15");
-  SendMessageA(GetDlgItem(m.settings, 1027), BM_CLICK, 0, 0);
-  SendMessageA(GetDlgItem(m.settings, 1029), BM_CLICK, 0, 0);
-  SendMessageA(GetDlgItem(m.settings, 1030), BM_CLICK, 0, 0);
+  Type(m.settings, IDC_MAIL_INTERVAL, "15");
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_LAN), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_SOUND), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_CLICK, 0, 0);
   // The sound file chooser, cancelled, stores nothing.
-  PostMessageA(GetDlgItem(m.settings, 1041), BM_CLICK, 0, 0);
+  PostMessageA(GetDlgItem(m.settings, IDC_MAIL_SOUNDFILE), BM_CLICK, 0, 0);
   HWND chooser = m.Wait("WAVEファイルの選択…");
   ASSERT_NE(nullptr, chooser);
   PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
@@ -164,15 +164,15 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   EXPECT_EQ(odd + edited, m.File());  // the delete stands
 
   ASSERT_TRUE(m.OpenSettings());
-  EXPECT_EQ("15", ControlText(GetDlgItem(m.settings, 1014)));
-  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, 1027), BM_GETCHECK, 0, 0));
-  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, 1030), BM_GETCHECK, 0, 0));
-  SendMessageA(GetDlgItem(m.settings, 1010), BM_CLICK, 0, 0);
+  EXPECT_EQ("15", ControlText(GetDlgItem(m.settings, IDC_MAIL_INTERVAL)));
+  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, IDC_MAIL_LAN), BM_GETCHECK, 0, 0));
+  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_GETCHECK, 0, 0));
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_AUTO), BM_CLICK, 0, 0);
   PostMessageA(GetDlgItem(m.settings, IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));
   EXPECT_EQ("0", m.folder.IniValue("MAIL", "ALLOW_CHECK"));
   ASSERT_TRUE(m.OpenSettings());
-  EXPECT_TRUE(GetWindowLongA(GetDlgItem(m.settings, 1014), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongA(GetDlgItem(m.settings, IDC_MAIL_INTERVAL), GWL_STYLE) & ES_READONLY);
 }
 
 }  // namespace

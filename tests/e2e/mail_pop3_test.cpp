@@ -81,7 +81,7 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 60000);
   ASSERT_NE(nullptr, notice);
   std::vector<std::vector<std::string>> expected = {{"自宅", "3通（3KB）"}, {"会社", "認証エラー"}};
-  EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, 1000), 2));
+  EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2));
   EXPECT_EQ(clock.Window(), GetWindow(notice, GW_OWNER));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
@@ -127,7 +127,7 @@ TEST(MailPop3, TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword) {
       {"STLS", "2通（2KB）"},
       {"偽物", "証明書エラー（信頼されていない発行元）"},
       {"他名", "証明書エラー（サーバー名の不一致）"}};
-  EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, 1000), 2));
+  EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
   // Plain logins are refused here, so two logins went through TLS; the

@@ -60,7 +60,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
     EXPECT_EQ(1, theApp.mailMinutes);  // counted while the check runs
     HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, 60000);
     ASSERT_NE(nullptr, notice);
-    std::vector<std::vector<std::string>> rows = ListViewRows(GetDlgItem(notice, 1000), 2);
+    std::vector<std::vector<std::string>> rows = ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2);
     PostMessageA(notice, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(PumpUntil(WindowGone, notice, 10000));
     ASSERT_TRUE(PumpUntil(CheckEnded, nullptr, 10000));

@@ -42,7 +42,7 @@ struct Listing {
 void ReadList(HWND dialog, void* context) {
   Listing* listing = (Listing*)context;
   listing->openedMs = Milliseconds(listing->start);
-  listing->rows = ListViewRows(GetDlgItem(dialog, 1000), 3);
+  listing->rows = ListViewRows(GetDlgItem(dialog, IDC_SKIN_LIST), 3);
 }
 
 // The skin number of a file name "sNNNN.qkb".

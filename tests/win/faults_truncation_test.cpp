@@ -12,6 +12,7 @@
 #include "pop3_server.h"
 #include "skin_support.h"
 #include "skins/skin_format.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ typedef std::vector<std::vector<std::string>> Rows;
 Rows TakeNotice(DWORD ms) {
   HWND notice = WaitForCaption(GetCurrentProcessId(), "メールが届いています…", ms);
   if (!notice) return Rows();
-  Rows rows = ListViewRows(GetDlgItem(notice, 1000), 2);
+  Rows rows = ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2);
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
   PumpUntil(WindowGone, notice, 10000);
   return rows;

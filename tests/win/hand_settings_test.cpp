@@ -77,7 +77,7 @@ TEST(HandSettings, MenuMarksFollowTheSettings) {
   ASSERT_TRUE(clock.Started());
   HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   HMENU menu = GetSubMenu(root, 0);
-  theClock.hands.UpdateHandMenuChecks(menu);
+  UpdateHandMenuChecks(&theClock.hands, menu);
   for (UINT id : {IDM_AUTO_HIDE, IDM_BOLD, IDM_HOLLOW, IDM_INFO_CPU, IDM_DESIGN_BALLOON})
     EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
   for (UINT id : {IDM_INFO_NONE, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE})

@@ -23,7 +23,7 @@ typedef std::vector<std::vector<std::string>> Rows;
 Rows TakeNotice(DWORD ms) {
   HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, ms);
   if (!notice) return Rows();
-  Rows rows = ListViewRows(GetDlgItem(notice, 1000), 2);
+  Rows rows = ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2);
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
   PumpUntil(WindowGone, notice, 10000);
   return rows;

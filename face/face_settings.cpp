@@ -1,5 +1,7 @@
-// The user's choices for the hands and the information line, kept in
-// section OBJECT and changed from the main popup menu.
+// The user's choices for the face: the skin file (IMAGE), the hands and
+// the information line (OBJECT). Every settings change of the face goes
+// through here; the drawing code itself writes none.
+#include "face/clock_image.h"
 #include "face/hands.h"
 
 #include <commdlg.h>
@@ -50,6 +52,11 @@ void ClockHands::InitHands(HWND window, HDC dc, AppState* state) {
                          FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
   oldFont = (HFONT)SelectObject(memoryDC, infoFont);
   SetDesign(design);
+}
+
+void ClockHands::SetDesign(int number) {
+  ApplyDesign(number);
+  app->WriteSettingInt("OBJECT", "DESIGN", number);
 }
 
 void ClockHands::ReleaseHands() {
@@ -121,13 +128,10 @@ void ClockHands::ChooseHandColor(int which) {
   SetDesign(design);
 }
 
-void ClockHands::UpdateHandMenuChecks(HMENU menu) {
-  if (autoHide) CheckMenuItem(menu, IDM_AUTO_HIDE, MF_BYCOMMAND | MF_CHECKED);
-  if (boldLines) CheckMenuItem(menu, IDM_BOLD, MF_BYCOMMAND | MF_CHECKED);
-  if (hollowHands) CheckMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_CHECKED);
-  if (design == DESIGN_BALLOON) EnableMenuItem(menu, IDM_HOLLOW, MF_BYCOMMAND | MF_GRAYED);
-  CheckMenuRadioItem(menu, IDM_INFO_NONE, IDM_INFO_MEMORY_LOAD, IDM_INFO_NONE + infoMode,
-                     MF_BYCOMMAND);
-  CheckMenuRadioItem(menu, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE,
-                     IDM_DESIGN_SQUARE + design - DESIGN_SQUARE, MF_BYCOMMAND);
+
+void ClockImage::SetFaceImage(const char* fileName) {
+  // A skin that cannot be shown is forgotten: the built-in face stands in.
+  int shown = LoadFaceFile(fileName);
+  if (!shown) ShowBuiltinFace();
+  app->WriteSettingString("IMAGE", "FILE", shown ? fileName : "");
 }
