@@ -8,7 +8,8 @@ if(ZT_SANITIZE)
   add_compile_options(${ZT_SAN_FLAGS})
   add_link_options(${ZT_SAN_FLAGS})
 endif()
-add_compile_options(-Wall -Wextra -g)
+# Text literals in code page 932, as in the program itself.
+add_compile_options(-Wall -Wextra -g -fexec-charset=CP932)
 
 add_library(zt_core STATIC ${ZT_CORE_SOURCES})
 target_include_directories(zt_core PUBLIC ${CMAKE_SOURCE_DIR})
