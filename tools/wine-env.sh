@@ -21,7 +21,7 @@ zt_wine_arches() {
     loader=$(zt_wine_loader "$arch")
     if [ ! -e "$loader" ]; then
       ZT_WINE_SKIPPED+=("$arch: Wine's loader $loader is not installed")
-    elif out=$("$loader" --version 2>&1); then
+    elif out=$(export LC_ALL=C; "$loader" --version 2>&1); then
       ZT_WINE_ARCHES+=("$arch")
     elif grep -qi 'exec format error' <<<"$out"; then
       local bits=64
