@@ -38,9 +38,9 @@ struct Screenshot {
 };
 
 void ExpectBuiltinFace(const Screenshot& s) {
-  EXPECT_EQ(RGB(255, 0, 255), s.At(123, 12));  // the ring between 12 and 1
-  EXPECT_EQ(WHITE, s.At(100, 21));              // the rim
-  EXPECT_EQ(RGB(0, 0, 0), s.At(40, 100));       // the dial
+  EXPECT_EQ(WHITE, s.At(100, 0));         // the rim, at the region's edge
+  EXPECT_EQ(RGB(0, 0, 0), s.At(123, 12));  // the dial reaches it: no magenta ring
+  EXPECT_EQ(RGB(0, 0, 0), s.At(40, 100));
 }
 
 TEST(Face, TheBuiltinFaceWithItsHandsAndTheMenuSettingsAcrossARestart) {

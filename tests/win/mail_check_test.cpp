@@ -190,10 +190,11 @@ TEST(MailCheck, OneCheckAndOneNoticeAtATimeAndQuitDoesNotHoldTheNotice) {
   ASSERT_NE(nullptr, notice);
 
   // Due while the notice is open: skipped, and the count starts again.
+  clock.TickAt(12, 29, 59);
   theApp.allowCheck = 1;
   theApp.checkTime = 1;
   theApp.mailMinutes = 5;
-  TickMinute(&clock, 30);
+  clock.TickAt(12, 30, 0);
   EXPECT_EQ(0, theApp.mailMinutes);
   // The menu brings the open notice forward instead.
   SetForegroundWindow(clock.Window());
