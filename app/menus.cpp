@@ -1,6 +1,7 @@
 #include "app/menus.h"
 
 #include "app/app_state.h"
+#include "face/hand_geometry.h"
 #include "face/hands.h"
 #include "res/resource.h"
 
