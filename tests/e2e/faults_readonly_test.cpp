@@ -42,10 +42,11 @@ void Command(HWND w, int id) {
   SendMessageTimeoutA(w, WM_COMMAND, id, 0, SMTO_ABORTIFHUNG, 5000, &result);
 }
 
+// Sent, so each key has been handled when it returns.
 void Key(HWND w, int key) {
-  PostMessageA(w, WM_KEYDOWN, key, 0);
-  PostMessageA(w, WM_KEYUP, key, 0);
-  Sleep(150);
+  DWORD_PTR result;
+  SendMessageTimeoutA(w, WM_KEYDOWN, key, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(w, WM_KEYUP, key, 0, SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 void Drag(HWND w, int dx, int dy) {

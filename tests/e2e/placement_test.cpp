@@ -53,6 +53,18 @@ bool WaitVisible(HWND w, bool visible, DWORD ms) {
   return WaitUntil(VisibilityIs, &s, ms);
 }
 
+bool PointerAt(void* p) {
+  POINT at, *want = (POINT*)p;
+  return GetCursorPos(&at) && at.x == want->x && at.y == want->y;
+}
+// Moves the pointer and waits until the system reports it there: Wine
+// moves it through the X server, after the call returns.
+void MovePointer(int x, int y) {
+  POINT want = {x, y};
+  SetCursorPos(x, y);
+  WaitUntil(PointerAt, &want, 2000);
+}
+
 // Chooses a main menu item by its access keys, as with the keyboard.
 void ChooseFromMainMenu(HWND clock, const char* keys) {
   PostMessageA(clock, WM_CONTEXTMENU, (WPARAM)clock, MAKELPARAM(10, 10));
@@ -154,20 +166,20 @@ TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
 
 TEST(Placement, AvoidanceHidesNearTheCentreAndShowsAfterThePointerLeaves) {
   Clock clock("[WINDOW]\r\nWNDHIDE=1\r\nPOSX=300\r\nPOSY=200\r\n");
-  SetCursorPos(20, 20);  // an earlier test may have left the pointer over the clock
+  MovePointer(20, 20);  // an earlier test may have left the pointer over the clock
   ASSERT_TRUE(clock.Start());
   HWND w = clock.Window();
   // Over a corner of the window but outside the circle: stays.
-  SetCursorPos(300 + 30, 200 + 30);
+  MovePointer(300 + 30, 200 + 30);
   SendMessageA(w, WM_SETCURSOR, (WPARAM)w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_TRUE(IsWindowVisible(w));
-  SetCursorPos(400 + 20, 300 - 10);
+  MovePointer(400 + 20, 300 - 10);
   SendMessageA(w, WM_SETCURSOR, (WPARAM)w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_FALSE(IsWindowVisible(w));
   // Still near for longer than the re-show delay: stays hidden.
   Sleep(1800);
   EXPECT_FALSE(IsWindowVisible(w));
-  SetCursorPos(20, 20);
+  MovePointer(20, 20);
   EXPECT_TRUE(WaitVisible(w, true, 5000));
 }
 
