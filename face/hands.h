@@ -61,6 +61,8 @@ struct ClockHands {
   void DeleteHandTools();
   void RevealHands();
   int GetHandOption(int code);
+  // Auto-hide, bold and transparent toggle; the information mode is set
+  // to value. Each change is stored at once.
   void ToggleHandOption(int code, int value);
   void ChooseHandColor(int which);
   void DrawInfoLine(const SYSTEMTIME* time);

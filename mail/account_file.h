@@ -33,7 +33,9 @@ void ReadAccount(const char* path, int index, AccountEntry* entry);
 
 // The four edit fields, or one message and 0.
 int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry);
-// 1 when text can be stored; otherwise the message, owned by the clock.
+// 1 when text can be stored: no comma, and no byte the scrambling would
+// turn into a separator. Otherwise it shows the message, owned by the
+// clock, and gives 0.
 int CheckNoComma(AppState* app, const char* text);
 
 // Both give 1 when the account was stored; when the fields are valid but
