@@ -12,6 +12,7 @@ void SetWallpaper(AppState* app, const char* path);
 // value that is missing or unreadable reads as 0.
 void ReadWallpaperStyle(int* tile, int* style);
 void WriteWallpaperStyle(int tile, int style);
-// Sets the system-wide colour behind desktop icon texts to the desktop's
-// own colour, for every program, until the session ends.
+// Sets the system-wide desktop colour to "none", which the desktop takes
+// as icon texts without a box over the wallpaper. Every program sees the
+// change, until the session ends.
 void MakeIconTextTransparent();
