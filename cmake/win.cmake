@@ -75,21 +75,19 @@ add_executable(zt_preview_bench bench/preview_bench.cpp)
 target_link_libraries(zt_preview_bench zt_win)
 target_link_options(zt_preview_bench PRIVATE ${ZT_STATIC_LINK})
 
-# The read-only data folder: a bind mount made and removed around its test.
-set(ZT_READONLY ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh)
-add_test(NAME faults.readonly_setup COMMAND bash ${ZT_READONLY} setup ${CMAKE_BINARY_DIR})
-add_test(NAME faults.readonly_cleanup COMMAND bash ${ZT_READONLY} cleanup ${CMAKE_BINARY_DIR})
-set_tests_properties(faults.readonly_setup PROPERTIES FIXTURES_SETUP readonly_data)
-set_tests_properties(faults.readonly_cleanup PROPERTIES FIXTURES_CLEANUP readonly_data)
-set_tests_properties(e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept
-  win.FaultEvents.ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile PROPERTIES
-  FIXTURES_REQUIRED readonly_data)
-
+# A script that prepares something before the tests that need it and
+# takes it away after them, whatever they gave: SCRIPT setup|cleanup BUILD.
+function(zt_script_fixture fixture script)
+  add_test(NAME ${fixture}_setup COMMAND bash ${script} setup ${CMAKE_BINARY_DIR})
+  add_test(NAME ${fixture}_cleanup COMMAND bash ${script} cleanup ${CMAKE_BINARY_DIR})
+  set_tests_properties(${fixture}_setup PROPERTIES FIXTURES_SETUP ${fixture})
+  set_tests_properties(${fixture}_cleanup PROPERTIES FIXTURES_CLEANUP ${fixture})
+  set_tests_properties(${ARGN} PROPERTIES FIXTURES_REQUIRED ${fixture})
+endfunction()
+# The read-only data folder: a bind mount.
+zt_script_fixture(faults.readonly ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh
+  e2e.FaultReadOnly.WritesFailQuietlyAndEveryFileIsKept
+  win.FaultEvents.ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile)
 # The TLS mail test's own authority, trusted by the host only around it.
-set(ZT_TEST_CA ${CMAKE_SOURCE_DIR}/tools/pop3/test_ca.sh)
-add_test(NAME mail.test_ca_setup COMMAND bash ${ZT_TEST_CA} setup ${CMAKE_BINARY_DIR})
-add_test(NAME mail.test_ca_cleanup COMMAND bash ${ZT_TEST_CA} cleanup ${CMAKE_BINARY_DIR})
-set_tests_properties(mail.test_ca_setup PROPERTIES FIXTURES_SETUP test_ca)
-set_tests_properties(mail.test_ca_cleanup PROPERTIES FIXTURES_CLEANUP test_ca)
-set_tests_properties(e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword
-  PROPERTIES FIXTURES_REQUIRED test_ca)
+zt_script_fixture(mail.test_ca ${CMAKE_SOURCE_DIR}/tools/pop3/test_ca.sh
+  e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword)
