@@ -67,6 +67,7 @@ target_link_libraries(unpacked_tests version)
 # Benchmarks, run by bench/run.sh.
 add_executable(zt_probe bench/probe.cpp)
 target_link_options(zt_probe PRIVATE ${ZT_STATIC_LINK})
+target_include_directories(zt_probe PRIVATE ${CMAKE_SOURCE_DIR})
 add_executable(redraw_bench bench/redraw_bench.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(redraw_bench zt_win)
 target_link_options(redraw_bench PRIVATE ${ZT_STATIC_LINK})
