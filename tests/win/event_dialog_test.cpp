@@ -127,55 +127,6 @@ TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
   EXPECT_EQ("0,0,0,0,1,skipped while the dialog is open,\n", folder.ReadDataFile("ZENTICK.evt"));
 }
 
-TEST(EventDialog, ListColumnsAndLayout) {
-  TempDataFolder folder;
-  InProcessClock clock(folder);
-  ASSERT_TRUE(clock.Started());
-  RunEventDialog(clock, [](HWND d) {
-    HWND list = GetDlgItem(d, IDC_EVENT_LIST);
-    const char* titles[] = {"日時", "内容"};
-    const int widths[] = {90, 167};
-    for (int i = 0; i < 2; i++) {
-      char title[32] = "";
-      LVCOLUMNA column = {};
-      column.mask = LVCF_TEXT | LVCF_WIDTH;
-      column.pszText = title;
-      column.cchTextMax = sizeof title;
-      ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, i, (LPARAM)&column));
-      EXPECT_STREQ(titles[i], title);
-      EXPECT_EQ(widths[i], column.cx);
-    }
-    LONG style = GetWindowLongA(list, GWL_STYLE);
-    EXPECT_EQ(LVS_REPORT, style & LVS_TYPEMASK);
-    EXPECT_TRUE(style & LVS_SINGLESEL);
-    EXPECT_TRUE(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
-    // The client area and a few controls, in dialog units.
-    RECT expected = {0, 0, 179, 194};
-    MapDialogRect(d, &expected);
-    RECT client;
-    GetClientRect(d, &client);
-    EXPECT_EQ(expected.right, client.right);
-    EXPECT_EQ(expected.bottom, client.bottom);
-    // Each control's x, y, width and height, in dialog units.
-    struct Placed { int id; RECT units; } placed[] = {
-        {IDC_EVENT_LIST, {2, 2, 158, 67}},         {IDC_EVENT_DELETE_ALL, {162, 39, 15, 30}},
-        {IDC_EVENT_PARAMETER, {9, 135, 148, 13}},  {IDC_EVENT_BROWSE, {159, 136, 11, 13}},
-        {IDC_EVENT_REGISTER, {114, 152, 56, 17}},  {IDOK, {114, 175, 56, 17}}};
-    for (Placed& p : placed) {
-      MapDialogRect(d, &p.units);
-      RECT r;
-      GetWindowRect(GetDlgItem(d, p.id), &r);
-      MapWindowPoints(NULL, d, (POINT*)&r, 2);
-      EXPECT_EQ(p.units.left, r.left) << p.id;
-      EXPECT_EQ(p.units.top, r.top) << p.id;
-      EXPECT_EQ(p.units.right, r.right - r.left) << p.id;
-      EXPECT_EQ(p.units.bottom, r.bottom - r.top) << p.id;
-    }
-    EXPECT_EQ("△ 登録する", WindowText(GetDlgItem(d, IDC_EVENT_REGISTER)));
-    EXPECT_TRUE(GetWindowLongA(GetDlgItem(d, IDC_EVENT_DELETE), GWL_STYLE) & BS_MULTILINE);
-  });
-}
-
 TEST(EventDialog, RegistersListsAndDeletesEvents) {
   TempDataFolder folder;
   static TempDataFolder* data;
