@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "platform/dial_up.h"
+#include "platform/dialog_controls.h"
 #include "app/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
@@ -143,7 +144,5 @@ void StartMailCheck(AppState* app) {
 }
 
 void CheckMailNow(AppState* app) {
-  HWND notice = OpenMailNotice();
-  if (notice) SetForegroundWindow(notice);
-  else StartMailCheck(app);
+  if (!BringForwardIfOpen(OpenMailNotice())) StartMailCheck(app);
 }

@@ -8,6 +8,7 @@
 #include <wincrypt.h>
 
 #include "mail/pop3_dialogue.h"
+#include "platform/newer_calls.h"
 
 // The calls taken from secur32 and crypt32 when first needed.
 struct TlsCalls {
@@ -23,22 +24,16 @@ struct TlsCalls {
 static TlsCalls calls;
 static int callsLooked;
 
-template <typename F>
-static int Find(HMODULE module, const char* name, F* call) {
-  *call = module ? (F)(void*)GetProcAddress(module, name) : NULL;
-  return *call != NULL;
-}
-
 static void LookUpCalls() {
   HMODULE secur32 = LoadLibraryA("secur32.dll");
   if (!secur32) secur32 = LoadLibraryA("security.dll");  // NT 4.0
   HMODULE crypt32 = LoadLibraryA("crypt32.dll");
   INIT_SECURITY_INTERFACE_A init;
-  int found = Find(secur32, SECURITY_ENTRYPOINT_ANSIA, &init) &&
-              Find(crypt32, "CertGetCertificateChain", &calls.getChain) &&
-              Find(crypt32, "CertVerifyCertificateChainPolicy", &calls.verifyChain) &&
-              Find(crypt32, "CertFreeCertificateChain", &calls.freeChain) &&
-              Find(crypt32, "CertFreeCertificateContext", &calls.freeCertificate);
+  int found = FindCall(secur32, SECURITY_ENTRYPOINT_ANSIA, &init) &&
+              FindCall(crypt32, "CertGetCertificateChain", &calls.getChain) &&
+              FindCall(crypt32, "CertVerifyCertificateChainPolicy", &calls.verifyChain) &&
+              FindCall(crypt32, "CertFreeCertificateChain", &calls.freeChain) &&
+              FindCall(crypt32, "CertFreeCertificateContext", &calls.freeCertificate);
   calls.sspi = found ? init() : NULL;
 }
 

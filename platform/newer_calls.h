@@ -15,3 +15,11 @@ struct NewerCalls {
 };
 
 NewerCalls* Newer();
+
+// Takes the call name from module (which may be NULL) into *call; 1 when
+// the module has it.
+template <typename Call>
+int FindCall(HMODULE module, const char* name, Call* call) {
+  *call = module ? (Call)(void*)GetProcAddress(module, name) : NULL;
+  return *call != NULL;
+}
