@@ -133,16 +133,26 @@ static DWORD WINAPI MailCheckThread(void* parameter) {
   return 1;
 }
 
-void StartMailCheck(AppState* app) {
+MailCheckStart StartMailCheck(AppState* app) {
   app->mailMinutes = 0;
-  if (checkBusy) return;
-  if (!app->ReadSettingInt("MAIL", "CHECK_LAN", 0) && !IsDialUpConnected()) return;
+  if (checkBusy) return MAIL_CHECK_BUSY;
+  if (!app->ReadSettingInt("MAIL", "CHECK_LAN", 0) && !IsDialUpConnected())
+    return MAIL_CHECK_OFFLINE;
   InterlockedExchange(&checkBusy, 1);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, app, 0, NULL);
   if (thread) CloseHandle(thread);
   else InterlockedExchange(&checkBusy, 0);
+  return MAIL_CHECK_STARTED;
 }
 
 void CheckMailNow(AppState* app) {
-  if (!BringForwardIfOpen(OpenMailNotice())) StartMailCheck(app);
+  if (BringForwardIfOpen(OpenMailNotice())) return;
+  // Asked for by hand, a check that cannot start must say why.
+  if (StartMailCheck(app) == MAIL_CHECK_OFFLINE)
+    MessageBoxA(app->hwnd,
+                "「LAN接続（常にチェックする）」がオフで、ダイヤルアップ接続もないため、"
+                "メールをチェックできません。\n"
+                "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"
+                "チェックを入れてください。",
+                "メールチェック", MB_OK | MB_ICONINFORMATION);
 }

@@ -4,10 +4,13 @@
 struct AppState;
 struct AccountEntry;
 
-// Starts a check unless one is still running or its notice is open; the
-// interval count restarts either way.
-void StartMailCheck(AppState* app);
-// The menu's check: brings an open notice forward instead of a new check.
+enum MailCheckStart { MAIL_CHECK_STARTED, MAIL_CHECK_BUSY, MAIL_CHECK_OFFLINE };
+// Starts a check unless one is still running or its notice is open, or
+// there is neither a LAN (as the settings say) nor a dial-up connection;
+// the interval count restarts either way.
+MailCheckStart StartMailCheck(AppState* app);
+// The menu's check: brings an open notice forward instead of a new check,
+// and says so when no connection lets a check start.
 void CheckMailNow(AppState* app);
 // 1 from the start of a check until its notice is closed.
 int MailCheckBusy();

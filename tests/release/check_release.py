@@ -7,8 +7,9 @@
         names it; repacking its files, whatever their dates, gives the
         same bytes.
     check_release.py readme ZIP
-        readme.txt is code page 932 text with CRLF line ends only and
-        names the version in the zip's name.
+        readme.txt is code page 932 text with CRLF line ends only that
+        reads back as docs/readme.ja.txt, has no line wider than 72
+        columns and names the version in the zip's name.
 """
 import hashlib
 import os
@@ -87,6 +88,14 @@ def check_readme(zip_path):
     expect(re.search(rb"\r(?!\n)|(?<!\r)\n", raw) is None, "readme.txt has a bare CR or LF")
     expect(raw.endswith(b"\r\n"), "readme.txt does not end with CRLF")
     expect(any(ord(c) > 0x7F for c in text), "readme.txt has no Japanese text")
+    # A character without its own place in the code page comes back as
+    # another one (a wave dash as a full-width tilde).
+    with open(os.path.join(ROOT, "docs", "readme.ja.txt"), encoding="utf-8", newline="") as f:
+        expect(text == f.read().replace("\n", "\r\n"),
+               "readme.txt does not read back as docs/readme.ja.txt")
+    # A double-byte character takes two columns, a single byte one.
+    for number, line in enumerate(raw.split(b"\r\n"), 1):
+        expect(len(line) <= 72, "readme.txt line %d is wider than 72 columns" % number)
     version = re.search(r"Zentick-(\d+\.\d+\.\d+)-", os.path.basename(zip_path)).group(1)
     expect(version in text, "readme.txt does not mention version " + version)
 

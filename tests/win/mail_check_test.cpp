@@ -6,8 +6,10 @@
 #include "app_harness.h"
 #include "mail/mail_check.h"
 #include "mail/pop3_dialogue.h"
+#include "platform/dial_up.h"
 #include "pop3_server.h"
 #include "res/resource.h"
+#include "win_support.h"
 
 namespace {
 
@@ -97,7 +99,7 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
 
 bool BothChecked(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 2; }
 
-TEST(MailCheck, EmptyMailboxesShowNothingAndNoLanChecksNothing) {
+TEST(MailCheck, EmptyMailboxesShowNothing) {
   ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
                                                         "+OK 0 0\r\n"));
   MailFixture m;
@@ -107,14 +109,54 @@ TEST(MailCheck, EmptyMailboxesShowNothingAndNoLanChecksNothing) {
   StartMailCheck(&theApp);
   ASSERT_TRUE(PumpUntil(BothChecked, &empty, 30000));  // the blank line is skipped
   EXPECT_EQ(NULL, WaitForCaption(GetCurrentProcessId(), kNotice, 1500));
+}
 
-  // Without a LAN or a dial-up connection only the count is reset.
-  theApp.WriteSettingInt("MAIL", "CHECK_LAN", 0);
+bool Finished(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 1; }
+bool CheckEnded(void*) { return !MailCheckBusy(); }
+
+// Dial-up connections as the system would list them: this many are up.
+int dialUpConnections;
+DWORD WINAPI ListFakeConnections(LPRASCONNA list, LPDWORD, LPDWORD count) {
+  for (int i = 0; i < dialUpConnections; i++) ((DialUpConnection*)list)[i].handle = (HRASCONN)1;
+  *count = dialUpConnections;
+  return 0;
+}
+struct FakeDialUp {
+  DialUpSeam saved = dialUpSeam;
+  FakeDialUp() { dialUpSeam.enumConnections = ListFakeConnections; }
+  ~FakeDialUp() { dialUpSeam = saved; }
+};
+
+TEST(MailCheck, WithoutLanOrDialUpOnlyTheMenuSaysWhy) {
+  ScriptedPop3Server empty(ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n",
+                                                        "+OK 0 0\r\n"));
+  MailFixture m;
+  m.Prepare(Account("a", empty.Address()), "[MAIL]\r\nALLOW_CHECK=1\r\nCHECK_TIME=1\r\n");
+  FakeDialUp dialUp;
+  dialUpConnections = 0;
+  InProcessClock clock(m.folder);
+  ASSERT_TRUE(clock.Started());
+  MessageBoxCatcher catcher;
+  // The timed check stays quiet; only the count starts again.
   theApp.mailMinutes = 7;
-  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  clock.TickAt(12, 0, 59);
+  clock.TickAt(12, 1, 0);
   EXPECT_EQ(0, theApp.mailMinutes);
-  PumpFor(1500);
-  EXPECT_EQ(2, empty.Finished());
+  EXPECT_TRUE(catcher.boxes.empty());
+  // The menu's check says which box to tick.
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  ASSERT_EQ(1u, catcher.boxes.size());
+  EXPECT_EQ("メールチェック", catcher.boxes[0].caption);
+  EXPECT_NE(std::string::npos,
+            catcher.boxes[0].text.find("アカウントの設定 で「LAN接続（常にチェックする）」に"));
+  PumpFor(1000);
+  EXPECT_EQ("", empty.Received());
+  // With a dial-up connection up the menu's check runs, without a word.
+  dialUpConnections = 1;
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  EXPECT_TRUE(PumpUntil(Finished, &empty, 30000));
+  EXPECT_TRUE(PumpUntil(CheckEnded, nullptr, 10000));
+  EXPECT_EQ(1u, catcher.boxes.size());
 }
 
 TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
@@ -171,8 +213,6 @@ void TickMinute(InProcessClock* clock, WORD minute) {
 }
 
 bool IsForeground(void* window) { return GetForegroundWindow() == (HWND)window; }
-
-bool Finished(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 1; }
 
 TEST(MailCheck, OneCheckAndOneNoticeAtATimeAndQuitDoesNotHoldTheNotice) {
   // QUIT's reply would come long after the report is complete.
