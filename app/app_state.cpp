@@ -24,8 +24,8 @@ int AppState::Load(const char* exePath) {
   if (!slash) return 0;
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
-  wsprintfA(dataDir, "%sdata\\", exeDir);
-  wsprintfA(iniPath, "%sZentick.ini", dataDir);
+  JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
+  DataFilePath(dataDir, "Zentick", ".ini", iniPath);
   LoadMirrors();
   return 1;
 }

@@ -9,7 +9,8 @@ BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySound
 
 void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key) {
   char fileName[PATH_SIZE];
-  if (ChooseExistingFile(owner, "WAVE files(*.wav)\0*.wav\0", "WAVEファイルの選択…", fileName))
+  if (ChooseExistingFile(owner, "WAVE files(*.wav)\0*.wav\0", "WAVEファイルの選択…", "wav",
+                         fileName))
     app->WriteSettingString(section, key, fileName);
 }
 

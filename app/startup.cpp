@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/placement.h"
 #include "app/window_proc.h"
+#include "base/paths.h"
 #include "face/region.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
@@ -39,8 +40,8 @@ int InitInstance() {
   if (!window) return 0;
   srand((unsigned)time(NULL));
   theApp.hwnd = window;
-  char regionPath[PATH_SIZE + 16];
-  wsprintfA(regionPath, "%s%s.rgn", theApp.dataDir, theApp.appName);
+  char regionPath[PATH_SIZE];
+  DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
   if (!ApplyRegionFile(window, regionPath)) return 0;
   POINT position;
   LoadWindowPosition(&theApp, &position);

@@ -116,7 +116,8 @@ static void OnActionChanged() {
 
 static void BrowseForFile() {
   char fileName[PATH_SIZE];
-  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", fileName))
+  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", NULL,
+                         fileName))
     SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
 }
 

@@ -1,4 +1,5 @@
-// Dialogs 114, 113 and 117: mail settings, account edit, arrival notice.
+// IDD_MAIL_SETTINGS, IDD_ACCOUNT_EDIT and IDD_MAIL_ARRIVAL: the mail settings,
+// the account editor and the arrival notice.
 #pragma once
 #include <windows.h>
 

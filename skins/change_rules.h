@@ -12,9 +12,5 @@ typedef int (*RandomSource)(void* context);
 // none was stored), or -1 when the change is to do nothing.
 int PickPosition(int mode, int count, int current, RandomSource random, void* context);
 
-// Joins up to three texts into out of outSize bytes; 0, with out empty,
-// when they do not fit.
-int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third);
-
 // Left edge of the background dialog beside a clock with these edges.
 int BackgroundDialogLeft(int clockLeft, int clockRight);
