@@ -26,7 +26,7 @@ static BackgroundDialog* current;
 static void PlaceBesideClock(HWND dialog, HWND clock) {
   RECT c;
   GetWindowRect(clock, &c);
-  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right), c.top, 0, 0,
+  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right, WindowDpi(clock)), c.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
