@@ -222,7 +222,7 @@ static void OnPowerBroadcast(WPARAM event) {
 
 LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (message == taskbarCreated && taskbarCreated) {
+  if (taskbarCreated && message == taskbarCreated) {
     theTray.AddAgain(window);
     return 0;
   }
