@@ -40,6 +40,7 @@ int JoinText(char* out, size_t outSize, const char* first, const char* second, c
   return 1;
 }
 
-int BackgroundDialogLeft(int clockLeft, int clockRight) {
-  return clockLeft > 350 ? clockLeft - 350 : clockRight + 10;
+int BackgroundDialogLeft(int clockLeft, int clockRight, int dpi) {
+  int width = ScaleToDpi(350, dpi);
+  return clockLeft > width ? clockLeft - width : clockRight + ScaleToDpi(10, dpi);
 }

@@ -1,5 +1,7 @@
 // The decisions of a skin or wallpaper change, apart from the folder search.
 #pragma once
+
+#include "base/dpi_scale.h"
 #include <stddef.h>
 
 enum { PICK_NEXT = 1, PICK_PREVIOUS = 2, PICK_FIRST = 3, PICK_LAST = 4, PICK_RANDOM = 5 };
@@ -16,5 +18,6 @@ int PickPosition(int mode, int count, int current, RandomSource random, void* co
 // when they do not fit.
 int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third);
 
-// Left edge of the background dialog beside a clock with these edges.
-int BackgroundDialogLeft(int clockLeft, int clockRight);
+// Left edge of the background dialog beside a clock with these edges, on
+// a screen of dpi (the dialog and the gap grow with it).
+int BackgroundDialogLeft(int clockLeft, int clockRight, int dpi = BASE_DPI);
