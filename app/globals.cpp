@@ -5,3 +5,4 @@ ClockImage theClock;
 AppState theApp = LoadStartUpState();
 TrayIcon theTray;
 SYSTEMTIME clockTime;
+ClockOutline theOutline;

@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "app/app_state.h"
+#include "face/clock_image.h"
+#include "face/region.h"
 #include "platform/newer_calls.h"
 
 enum { MONITOR_LIMIT = 16, AVOID_POLL_MS = 333, AVOID_RESHOW_MS = 1000 };
@@ -22,23 +24,62 @@ static BOOL CALLBACK AddMonitorWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM da
   return list->count < MONITOR_LIMIT;
 }
 
-void LoadWindowPosition(AppState* app, POINT* position) {
+// Half the clock's side as it stands now, at its DPI.
+static int ClockHalf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return (r.right - r.left) / 2;
+}
+
+static void NoteCentre(AppState* app, POINT p) {
+  int half = ClockHalf(app->hwnd);
+  app->centerX = p.x + half;
+  app->centerY = p.y + half;
+}
+
+// The placement rule for a corner the clock stands or stood at.
+static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
-  ScreenPoint fallback = DefaultWindowPosition(&primary);
-  ScreenPoint stored = {app->ReadSettingInt("WINDOW", "POSX", fallback.x),
-                        app->ReadSettingInt("WINDOW", "POSY", fallback.y)};
   // Without the monitor calls (95, NT 4.0) the primary work area is all there is.
   MonitorList monitors = {};
   if (Newer()->enumDisplayMonitors && Newer()->getMonitorInfo)
     Newer()->enumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
   if (monitors.count == 0) monitors.areas[monitors.count++] = primary;
-  ScreenPoint p = ChooseWindowPosition(stored, &primary, monitors.areas, monitors.count);
-  app->centerX = p.x + FACE_HALF;
-  app->centerY = p.y + FACE_HALF;
-  position->x = p.x;
-  position->y = p.y;
+  ScreenPoint p =
+      ChooseWindowPosition(wanted, &primary, monitors.areas, monitors.count, ClockHalf(app->hwnd));
+  return POINT{p.x, p.y};
+}
+
+void LoadWindowPosition(AppState* app, POINT* position) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  ScreenArea primary = AreaOf(&work);
+  ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(app->hwnd));
+  ScreenPoint stored = {app->ReadSettingInt("WINDOW", "POSX", fallback.x),
+                        app->ReadSettingInt("WINDOW", "POSY", fallback.y)};
+  *position = PlaceOnAMonitor(app, stored);
+  NoteCentre(app, *position);
+}
+
+void KeepOnScreen(AppState* app) {
+  RECT r;
+  GetWindowRect(app->hwnd, &r);
+  POINT p = PlaceOnAMonitor(app, ScreenPoint{r.left, r.top});
+  // Moved, not stored: the stored place is where the user left it.
+  if (p.x != r.left || p.y != r.top)
+    SetWindowPos(app->hwnd, NULL, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  NoteCentre(app, p);
+}
+
+void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
+              const RECT* suggested) {
+  SetWindowPos(app->hwnd, NULL, suggested->left, suggested->top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyOutline(app->hwnd, outline, dpi);
+  face->SetScale(dpi);
+  NoteCentre(app, POINT{suggested->left, suggested->top});
 }
 
 // The window's top-left corner on the screen when the grab point sits at
@@ -53,8 +94,7 @@ void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
   POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
   app->WriteSettingInt("WINDOW", "POSX", p.x);
   app->WriteSettingInt("WINDOW", "POSY", p.y);
-  app->centerX = p.x + FACE_HALF;
-  app->centerY = p.y + FACE_HALF;
+  NoteCentre(app, p);
 }
 
 // A z-order change only: activating the clock would raise it again.
@@ -79,8 +119,9 @@ void SetZOrderMode(AppState* app, int mode) {
 int IsCursorNear(AppState* app) {
   POINT cursor;
   if (!GetCursorPos(&cursor)) return 0;
+  int radius = AVOID_RADIUS * ClockHalf(app->hwnd) / FACE_HALF;
   return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y},
-                            ScreenPoint{app->centerX, app->centerY});
+                            ScreenPoint{app->centerX, app->centerY}, radius);
 }
 
 static AvoidState avoidState = AVOID_SHOWN;

@@ -7,10 +7,20 @@
 #include "app/zorder_rule.h"
 
 struct AppState;
+struct ClockImage;
+struct ClockOutline;
 
 enum { TIMER_CLOCK = 1, TIMER_AVOID_POLL = 2, TIMER_AVOID_RESHOW = 3 };
 
+// The stored corner by the placement rule, for the window's size now.
 void LoadWindowPosition(AppState* app, POINT* position);
+// After a change of displays or work area: the placement rule again for
+// where the clock stands, so that it stays on a monitor.
+void KeepOnScreen(AppState* app);
+// The window at another DPI: the suggested place, the outline and face
+// at the new scale.
+void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
+              const RECT* suggested);
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY);
 void SetZOrderMode(AppState* app, int mode);
 int IsCursorNear(AppState* app);

@@ -2,38 +2,39 @@
 
 #include <stddef.h>
 
-ScreenPoint DefaultWindowPosition(const ScreenArea* primary) {
-  return ScreenPoint{primary->right / 2 - FACE_HALF, primary->bottom / 2 - FACE_HALF};
+ScreenPoint DefaultWindowPosition(const ScreenArea* primary, int half) {
+  return ScreenPoint{primary->right / 2 - half, primary->bottom / 2 - half};
 }
 
 // How far an edge lies outside the range that keeps at least half of the
 // window within [low, high]; 0 when it is half inside.
-static long long HalfInsideMiss(int edge, int low, int high) {
-  long long first = (long long)low - FACE_HALF, last = (long long)high - FACE_HALF;
+static long long HalfInsideMiss(int edge, int low, int high, int half) {
+  long long first = (long long)low - half, last = (long long)high - half;
   if (edge < first) return first - edge;
   if (edge > last) return edge - last;
   return 0;
 }
 
-static int HalfInsideArea(ScreenPoint p, const ScreenArea* a) {
-  return HalfInsideMiss(p.x, a->left, a->right) == 0 &&
-         HalfInsideMiss(p.y, a->top, a->bottom) == 0;
+static int HalfInsideArea(ScreenPoint p, const ScreenArea* a, int half) {
+  return HalfInsideMiss(p.x, a->left, a->right, half) == 0 &&
+         HalfInsideMiss(p.y, a->top, a->bottom, half) == 0;
 }
 
-static int HalfInsideAny(ScreenPoint p, const ScreenArea* areas, int count) {
+static int HalfInsideAny(ScreenPoint p, const ScreenArea* areas, int count, int half) {
   for (int i = 0; i < count; i++)
-    if (HalfInsideArea(p, &areas[i])) return 1;
+    if (HalfInsideArea(p, &areas[i], half)) return 1;
   return 0;
 }
 
 // The area the window's centre lies nearest to.
-static const ScreenArea* NearestArea(ScreenPoint p, const ScreenArea* areas, int count) {
+static const ScreenArea* NearestArea(ScreenPoint p, const ScreenArea* areas, int count,
+                                     int half) {
   const ScreenArea* nearest = NULL;
   double best = 0;
   for (int i = 0; i < count; i++) {
     // A miss can reach 2^33 with hand-edited values: square in floating point.
-    double dx = (double)HalfInsideMiss(p.x, areas[i].left, areas[i].right);
-    double dy = (double)HalfInsideMiss(p.y, areas[i].top, areas[i].bottom);
+    double dx = (double)HalfInsideMiss(p.x, areas[i].left, areas[i].right, half);
+    double dy = (double)HalfInsideMiss(p.y, areas[i].top, areas[i].bottom, half);
     double d = dx * dx + dy * dy;
     if (!nearest || d < best) {
       nearest = &areas[i];
@@ -44,26 +45,25 @@ static const ScreenArea* NearestArea(ScreenPoint p, const ScreenArea* areas, int
 }
 
 ScreenPoint ChooseWindowPosition(ScreenPoint stored, const ScreenArea* primary,
-                                 const ScreenArea* monitors, int monitorCount) {
-  if (HalfInsideAny(stored, monitors, monitorCount)) return stored;
-  ScreenPoint fallback = DefaultWindowPosition(primary);
-  const ScreenArea* judge = NearestArea(stored, monitors, monitorCount);
+                                 const ScreenArea* monitors, int monitorCount, int half) {
+  if (HalfInsideAny(stored, monitors, monitorCount, half)) return stored;
+  ScreenPoint fallback = DefaultWindowPosition(primary, half);
+  const ScreenArea* judge = NearestArea(stored, monitors, monitorCount, half);
   if (!judge) judge = primary;
   // Per coordinate against the nearest monitor: a clock pushed off its
   // monitor's edge keeps the other coordinate.
   ScreenPoint p = fallback;
-  if (!HalfInsideMiss(stored.x, judge->left, judge->right)) p.x = stored.x;
-  if (!HalfInsideMiss(stored.y, judge->top, judge->bottom)) p.y = stored.y;
-  if (monitorCount == 0 || HalfInsideAny(p, monitors, monitorCount)) return p;
+  if (!HalfInsideMiss(stored.x, judge->left, judge->right, half)) p.x = stored.x;
+  if (!HalfInsideMiss(stored.y, judge->top, judge->bottom, half)) p.y = stored.y;
+  if (monitorCount == 0 || HalfInsideAny(p, monitors, monitorCount, half)) return p;
   return fallback;
 }
 
-int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre) {
+int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre, int radius) {
   // Wide arithmetic: the centre comes from a hand-editable file.
   long long dx = (long long)cursor.x - centre.x, dy = (long long)cursor.y - centre.y;
-  if (dx <= -AVOID_RADIUS || dx >= AVOID_RADIUS || dy <= -AVOID_RADIUS || dy >= AVOID_RADIUS)
-    return 0;
-  return dx * dx + dy * dy < (long long)AVOID_RADIUS * AVOID_RADIUS;
+  if (dx <= -radius || dx >= radius || dy <= -radius || dy >= radius) return 0;
+  return dx * dx + dy * dy < (long long)radius * radius;
 }
 
 int NextAvoidStep(AvoidState* state, int step, int cursorNear) {

@@ -15,17 +15,19 @@ struct ScreenPoint {
 
 // The default position: the centre of the primary work area's right and
 // bottom edges halved (its left and top do not count).
-ScreenPoint DefaultWindowPosition(const ScreenArea* primary);
+// half is half the window's side (FACE_HALF at 96 DPI).
+ScreenPoint DefaultWindowPosition(const ScreenArea* primary, int half = FACE_HALF);
 
 // Keeps a stored top-left corner when the window's centre lies within the
 // work area of one of the monitors (at least half of the window inside);
 // otherwise each coordinate is judged against the nearest monitor's work
 // area and falls back to its default when less than half of the window is in.
 ScreenPoint ChooseWindowPosition(ScreenPoint stored, const ScreenArea* primary,
-                                 const ScreenArea* monitors, int monitorCount);
+                                 const ScreenArea* monitors, int monitorCount,
+                                 int half = FACE_HALF);
 
 // The cursor is within the avoidance circle around the face centre.
-int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre);
+int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre, int radius = AVOID_RADIUS);
 
 // Cursor avoidance: shown, hidden while polling the cursor, hidden while
 // waiting to show again.

@@ -9,6 +9,7 @@
 #include "app/window_proc.h"
 #include "base/paths.h"
 #include "face/region.h"
+#include "platform/newer_calls.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 
@@ -31,10 +32,40 @@ static void ChangeSkinAtStart() {
   changer.ChangeImage(mode, KIND_SKIN, theApp.imageLastNum);
 }
 
+// Said once, at start-up; later writes that fail stay quiet.
+static void WarnIfDataFolderReadOnly(HWND window) {
+  char probe[PATH_SIZE + 16];
+  wsprintfA(probe, "%s%s.probe", theApp.dataDir, theApp.appName);
+  HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY,
+                            NULL);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    DeleteFileA(probe);
+    return;
+  }
+  // The folder without the backslash the program itself put at its end.
+  char folder[PATH_SIZE];
+  lstrcpynA(folder, theApp.dataDir, lstrlenA(theApp.dataDir));
+  char text[PATH_SIZE + 256];
+  wsprintfA(text,
+            "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
+            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
+            "を置いてください。",
+            folder);
+  MessageBoxA(window, text, "エラー", MB_OK | MB_ICONWARNING);
+}
+
+static void ShowStoredFace() {
+  char fileName[PATH_SIZE];
+  theApp.ReadSettingString("IMAGE", "FILE", fileName, "");
+  theClock.SetFaceImage(fileName);
+}
+
 int InitInstance() {
   HINSTANCE instance = GetModuleHandleA(NULL);
   // Without a data folder path (the "long path" case) there is nothing to run.
   if (!theApp.HasPaths() || !RegisterClockClass(instance)) return 0;
+  MakeDpiAware();
   HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, theApp.appName, theApp.appName, WS_POPUP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);
   if (!window) return 0;
@@ -42,16 +73,24 @@ int InitInstance() {
   theApp.hwnd = window;
   char regionPath[PATH_SIZE];
   DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
-  if (!ApplyRegionFile(window, regionPath)) return 0;
+  if (!LoadClockOutline(regionPath, &theOutline)) return 0;
+  int dpi = WindowDpi(window);
+  if (!ApplyOutline(window, &theOutline, dpi)) return 0;
   POINT position;
   LoadWindowPosition(&theApp, &position);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
                theApp.top ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
+  // Placed on a monitor of another DPI: its size there.
+  if (WindowDpi(window) != dpi) {
+    dpi = WindowDpi(window);
+    if (!ApplyOutline(window, &theOutline, dpi)) return 0;
+  }
   ReadClockTime(&clockTime);
-  if (!theClock.InitClockImage(window, &theApp)) {
+  if (!theClock.InitClockImage(window, &theApp, dpi)) {
     MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
   }
+  ShowStoredFace();
   ChangeSkinAtStart();
   if (theApp.tray) theTray.Toggle(window);
   if (theApp.ReadSettingInt("WALLPAPER", "TRANSLATE", 0)) MakeIconTextTransparent();
@@ -59,6 +98,7 @@ int InitInstance() {
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
   SetTimer(window, TIMER_CLOCK, 200, NULL);
+  WarnIfDataFolderReadOnly(window);
   return 1;
 }
 

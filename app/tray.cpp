@@ -42,6 +42,12 @@ void TrayIcon::Remove(HWND window) {
   Shell_NotifyIconA(NIM_DELETE, &nid);
 }
 
+void TrayIcon::AddAgain(HWND window) {
+  if (!added) return;
+  added = 0;
+  Toggle(window);
+}
+
 static void ShowTrayMenu(HWND window) {
   HMENU bar = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   if (!bar) return;

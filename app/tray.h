@@ -11,5 +11,7 @@ struct TrayIcon {
   TrayIcon() : added(0), iconId(0) {}
   void Toggle(HWND window);
   void Remove(HWND window);
+  // After the shell restarted: the icon it lost, when there was one.
+  void AddAgain(HWND window);
   void Callback(HWND window, WPARAM wParam, LPARAM lParam);
 };

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/newer_calls.h"
 #include "app/clock_source.h"
 #include "app/globals.h"
 #include "app/menus.h"
@@ -249,12 +250,47 @@ static void OnCommand(HWND window, WPARAM id) {
 
 void MarkMenu(HMENU menu) { MarkMenuItems(menu, kCommands, sizeof kCommands / sizeof *kCommands); }
 
+// Registered by the shell; broadcast when it starts again.
+static UINT taskbarCreated;
+
+// The face at once for a time that jumped (clock set, machine woken).
+static void RedrawNow() {
+  ReadClockTime(&clockTime);
+  theClock.RedrawClock(&clockTime);
+}
+
+static void OnPowerBroadcast(WPARAM event) {
+  if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return;
+  NoteResume();
+  RedrawNow();
+}
+
 LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
+  if (taskbarCreated && message == taskbarCreated) {
+    theTray.AddAgain(window);
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
-      InitCommonControls();
+      InitListViewControls();
+      taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
       return 0;
+    case WM_DPICHANGED:
+      ApplyDpi(&theApp, &theClock, &theOutline, LOWORD(wParam), (const RECT*)lParam);
+      return 0;
+    case WM_DISPLAYCHANGE:
+      KeepOnScreen(&theApp);
+      break;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) KeepOnScreen(&theApp);
+      break;
+    case WM_TIMECHANGE:
+      RedrawNow();
+      break;
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wParam);
+      return TRUE;
     case WM_DESTROY:
       theTray.Remove(window);
       KillTimer(window, TIMER_CLOCK);

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   for (const auto& s : sizes) {
     std::string path = WriteBitmap(s.w, s.h);
     for (int style = 0; style < 3; style++) {
-      PreviewTarget target = {dc, 0, 0, 1024, 768};
+      PreviewTarget target = {dc, 0, 0, 1024, 768, 96};
       LARGE_INTEGER t0, t1;
       QueryPerformanceCounter(&t0);
       for (int i = 0; i < rounds; i++) PaintWallpaperPreview(&target, path.c_str(), style);

@@ -51,4 +51,8 @@ if(NOT ZT_FUZZ)
   add_test(NAME imports.OnlyCallsOlderWindowsHave
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/imports/check.sh
             ${CMAKE_BINARY_DIR}/../win-i686/Zentick.exe ${CMAKE_BINARY_DIR}/../win-x86_64/Zentick.exe)
+  # Both carry the manifest that makes today's Windows treat them as its own.
+  add_test(NAME imports.BothProgramsCarryTheManifest
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/imports/manifest.py
+            ${CMAKE_BINARY_DIR}/../win-i686/Zentick.exe ${CMAKE_BINARY_DIR}/../win-x86_64/Zentick.exe)
 endif()

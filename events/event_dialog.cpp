@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <stdio.h>
 
+#include "platform/newer_calls.h"
 #include "app/app_state.h"
 #include "base/cp932.h"
 #include "platform/list_view.h"
@@ -213,7 +214,7 @@ void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
   state.app = app;
   state.time = time;
   if (!EventFilePath(app, state.eventPath)) return;
-  InitCommonControls();
+  InitListViewControls();
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
                   (LPARAM)&state);
   dialogState = NULL;

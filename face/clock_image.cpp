@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "base/file_bytes.h"
+#include "base/dpi_scale.h"
 #include "base/paths.h"
 #include "face/skin_image.h"
 #include "res/resource.h"
@@ -16,21 +17,54 @@ ClockImage::~ClockImage() {
   ReleaseClockImage();
 }
 
-int ClockImage::InitClockImage(HWND window, AppState* state) {
+int ClockImage::InitClockImage(HWND window, AppState* state, int windowDpi) {
   hwnd = window;
   app = state;
-  faceWidth = faceHeight = FACE_SIZE;
   HDC windowDC = GetDC(hwnd);
   memoryDC = CreateCompatibleDC(windowDC);
-  if (memoryDC) backBuffer = CreateCompatibleBitmap(windowDC, 2 * faceWidth, faceHeight);
+  pictureDC = CreateCompatibleDC(windowDC);
+  if (pictureDC) picture = CreateCompatibleBitmap(windowDC, FACE_SIZE, FACE_SIZE);
   ReleaseDC(hwnd, windowDC);
-  if (!memoryDC || !backBuffer) return 0;
-  oldBitmap = (HBITMAP)SelectObject(memoryDC, backBuffer);
-  hands.InitHands(hwnd, memoryDC, app);
-  char fileName[PATH_SIZE];
-  app->ReadSettingString("IMAGE", "FILE", fileName, "");
-  SetFaceImage(fileName);
+  if (!memoryDC || !picture) return 0;
+  oldPicture = (HBITMAP)SelectObject(pictureDC, picture);
+  if (!SetScale(windowDpi)) return 0;
+  hands.InitHands(hwnd, app, dpi);
   return 1;
+}
+
+int ClockImage::SetScale(int newDpi) {
+  if (!memoryDC) return 0;
+  int side = ScaleToDpi(FACE_SIZE, newDpi);
+  if (backBuffer && side == faceWidth) {
+    dpi = newDpi;
+    return 1;
+  }
+  HDC windowDC = GetDC(hwnd);
+  HBITMAP buffer = CreateCompatibleBitmap(windowDC, 2 * side, side);
+  ReleaseDC(hwnd, windowDC);
+  if (!buffer) return 0;  // the old buffer stays
+  HBITMAP previous = (HBITMAP)SelectObject(memoryDC, buffer);
+  if (backBuffer) DeleteObject(backBuffer);
+  else oldBitmap = previous;
+  backBuffer = buffer;
+  dpi = newDpi;
+  faceWidth = faceHeight = side;
+  ScaleFace();
+  RequestRedraw();
+  return 1;
+}
+
+// Once per change of face or DPI, never per frame.
+void ClockImage::ScaleFace() {
+  if (faceWidth == FACE_SIZE) {
+    BitBlt(memoryDC, FACE_SIZE, 0, FACE_SIZE, FACE_SIZE, pictureDC, 0, 0, SRCCOPY);
+    return;
+  }
+  // Where the system has no halftone stretching it keeps the plainer one.
+  if (SetStretchBltMode(memoryDC, HALFTONE)) SetBrushOrgEx(memoryDC, 0, 0, NULL);
+  else SetStretchBltMode(memoryDC, COLORONCOLOR);
+  StretchBlt(memoryDC, faceWidth, 0, faceWidth, faceHeight, pictureDC, 0, 0, FACE_SIZE, FACE_SIZE,
+             SRCCOPY);
 }
 
 void ClockImage::RedrawClock(const SYSTEMTIME* time) {
@@ -38,7 +72,7 @@ void ClockImage::RedrawClock(const SYSTEMTIME* time) {
   shownTime = *time;
   framed = 1;
   BitBlt(memoryDC, 0, 0, faceWidth, faceHeight, memoryDC, faceWidth, 0, SRCCOPY);
-  hands.DrawHands(time);
+  hands.DrawHands(memoryDC, dpi, time);
   // Painted at once, as the window's own paint.
   InvalidateRect(hwnd, NULL, FALSE);
   UpdateWindow(hwnd);
@@ -56,7 +90,8 @@ void ClockImage::ShowBuiltinFace() {
   HBITMAP face = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDB_BUILTIN_FACE));
   HDC faceDC = CreateCompatibleDC(NULL);
   HGDIOBJ previous = SelectObject(faceDC, face);
-  BitBlt(memoryDC, faceWidth, 0, faceWidth, faceHeight, faceDC, 0, 0, SRCCOPY);
+  BitBlt(pictureDC, 0, 0, FACE_SIZE, FACE_SIZE, faceDC, 0, 0, SRCCOPY);
+  ScaleFace();
   RequestRedraw();
   SelectObject(faceDC, previous);
   DeleteObject(face);
@@ -72,26 +107,31 @@ int ClockImage::LoadFaceFile(const char* fileName) {
   SkinImage image;
   int drawn = 0;
   if (ParseSkinImage((const uint8_t*)file.data, file.size, &image) == SKIN_OK) {
-    const Dib* picture = &image.picture;
-    faceWidth = picture->width;
-    faceHeight = picture->height;
+    // Skins are 200 by 200: the parser refuses other sizes.
+    const Dib* dib = &image.picture;
     HDRAWDIB renderer = DrawDibOpen();
-    drawn = renderer && DrawDibDraw(renderer, memoryDC, FACE_SIZE, 0, faceWidth, faceHeight,
-                                    (BITMAPINFOHEADER*)picture->info, (void*)picture->pixels, 0,
-                                    0, faceWidth, faceHeight, DDF_BACKGROUNDPAL);
+    drawn = renderer && DrawDibDraw(renderer, pictureDC, 0, 0, FACE_SIZE, FACE_SIZE,
+                                    (BITMAPINFOHEADER*)dib->info, (void*)dib->pixels, 0, 0,
+                                    FACE_SIZE, FACE_SIZE, DDF_BACKGROUNDPAL);
     if (renderer) DrawDibClose(renderer);
     FreeSkinImage(&image);
   }
   FreeFileBytes(&file);
-  if (drawn) RequestRedraw();
+  if (drawn) {
+    ScaleFace();
+    RequestRedraw();
+  }
   return drawn;
 }
 
 void ClockImage::ReleaseClockImage() {
   hands.ReleaseHands();
-  if (memoryDC) SelectObject(memoryDC, oldBitmap);
+  if (memoryDC && oldBitmap) SelectObject(memoryDC, oldBitmap);
   if (backBuffer) DeleteObject(backBuffer);
   if (memoryDC) DeleteDC(memoryDC);
-  backBuffer = NULL;
-  memoryDC = NULL;
+  if (pictureDC && oldPicture) SelectObject(pictureDC, oldPicture);
+  if (picture) DeleteObject(picture);
+  if (pictureDC) DeleteDC(pictureDC);
+  backBuffer = picture = oldBitmap = oldPicture = NULL;
+  memoryDC = pictureDC = NULL;
 }

@@ -1,5 +1,6 @@
-// The face object: a 400 by 200 back buffer whose right half keeps the
-// face picture and whose left half composes each frame.
+// The face object: a back buffer whose right half keeps the face picture
+// at the screen's scale and whose left half composes each frame, and the
+// picture itself as drawn, 200 by 200, to scale from.
 #pragma once
 #include <windows.h>
 
@@ -14,8 +15,12 @@ struct ClockImage {
   HDC memoryDC;
   HBITMAP backBuffer;
   HBITMAP oldBitmap;
-  int faceWidth;
+  HDC pictureDC;  // the face picture at 96 DPI
+  HBITMAP picture;
+  HBITMAP oldPicture;
+  int faceWidth;  // the face's size on the screen
   int faceHeight;
+  int dpi;
   AppState* app;
   ClockHands hands;
   SYSTEMTIME shownTime;  // of the frame last composed
@@ -23,7 +28,12 @@ struct ClockImage {
 
   ClockImage();
   ~ClockImage();
-  int InitClockImage(HWND window, AppState* state);
+  // Buffers and hands for the window at dpi; the face is shown by the
+  // caller (SetFaceImage).
+  int InitClockImage(HWND window, AppState* state, int dpi);
+  // The face for another DPI: a new back buffer, the picture stretched
+  // into it once, and the last frame again.
+  int SetScale(int newDpi);
   // Composes a frame for time in the back buffer and has it painted.
   void RedrawClock(const SYSTEMTIME* time);
   // The last frame again, over a face that has just changed.
@@ -31,9 +41,12 @@ struct ClockImage {
   // Copies the composed frame into a paint context.
   void PaintClock(HDC dc);
   // Shows a skin of the data folder, or the built-in face when it cannot
-  // be shown, and stores which one is shown.
+  // be shown, and stores which one is shown when that changed.
   void SetFaceImage(const char* fileName);
   int LoadFaceFile(const char* fileName);
   void ShowBuiltinFace();
   void ReleaseClockImage();
+
+ private:
+  void ScaleFace();
 };

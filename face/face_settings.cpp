@@ -5,6 +5,7 @@
 #include "face/hands.h"
 
 #include <commdlg.h>
+#include <string.h>
 
 #include "app/app_state.h"
 #include "face/hand_geometry.h"
@@ -39,19 +40,15 @@ void ClockHands::LoadSettings() {
     this->*c.field = (COLORREF)app->ReadSettingInt("OBJECT", c.key, (int)c.initial);
 }
 
-void ClockHands::InitHands(HWND window, HDC dc, AppState* state) {
+void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
   app = state;
   hwnd = window;
-  memoryDC = dc;
-  SetBkMode(memoryDC, TRANSPARENT);
   RevealHands();
   LoadSettings();
   nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
-  infoFont = CreateFontA(INFO_FONT_HEIGHT, 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
-                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                         FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
-  oldFont = (HFONT)SelectObject(memoryDC, infoFont);
-  SetDesign(design);
+  UseDpi(dpi);
+  // Applied, not stored: starting writes nothing.
+  ApplyDesign(design);
 }
 
 void ClockHands::SetDesign(int number) {
@@ -60,9 +57,10 @@ void ClockHands::SetDesign(int number) {
 }
 
 void ClockHands::ReleaseHands() {
-  if (memoryDC && oldFont) SelectObject(memoryDC, oldFont);
   if (infoFont) DeleteObject(infoFont);
-  infoFont = oldFont = NULL;
+  if (infoPen) DeleteObject(infoPen);
+  infoFont = NULL;
+  infoPen = NULL;
   DeleteHandTools();
 }
 
@@ -133,5 +131,9 @@ void ClockImage::SetFaceImage(const char* fileName) {
   // A skin that cannot be shown is forgotten: the built-in face stands in.
   int shown = LoadFaceFile(fileName);
   if (!shown) ShowBuiltinFace();
-  app->WriteSettingString("IMAGE", "FILE", shown ? fileName : "");
+  const char* name = shown ? fileName : "";
+  // Showing the stored face again stores nothing.
+  char stored[PATH_SIZE];
+  app->ReadSettingString("IMAGE", "FILE", stored, "");
+  if (strcmp(stored, name) != 0) app->WriteSettingString("IMAGE", "FILE", name);
 }

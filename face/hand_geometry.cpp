@@ -2,6 +2,8 @@
 
 #include <math.h>
 
+#include "base/dpi_scale.h"
+
 namespace {
 
 // The angle steps are single-precision constants; the sums and products
@@ -28,15 +30,20 @@ double AngleAt(const Axis& axis, int quarters) {
 
 HandPoint Add(HandPoint p, HandPoint v) { return {p.x + v.x, p.y + v.y}; }
 HandPoint Negate(HandPoint v) { return {-v.x, -v.y}; }
-HandPoint V(int r, double a) { return {(int)(r * cos(a)), (int)(r * sin(a))}; }
-
 struct Frame {
   HandPoint c;
   HandLengths len;
   Axis hour, minute, second;
+  int dpi;
 };
 
-HandPoint Out(const Frame& f, int r, double a) { return Add(f.c, V(r, a)); }
+// A vector of length r, given at 96 DPI, drawn at the frame's DPI.
+HandPoint V(const Frame& f, int r, double a) {
+  int s = ScaleToDpi(r, f.dpi);
+  return {(int)(s * cos(a)), (int)(s * sin(a))};
+}
+
+HandPoint Out(const Frame& f, int r, double a) { return Add(f.c, V(f, r, a)); }
 
 HandShape Polygon4(HandPoint a, HandPoint b, HandPoint c, HandPoint d) {
   return {SHAPE_POLYGON, 4, {a, b, c, d}, {0, 0}};
@@ -58,18 +65,18 @@ HandShape PlainSecond(const Frame& f) {
 // second side mirrors the first, the minute bar's has its own vector.
 void Square(const Frame& f, HandFrame* out) {
   const Axis& h = f.hour;
-  HandPoint w = V(5, AngleAt(h, -2));
+  HandPoint w = V(f, 5, AngleAt(h, -2));
   out->hour = Bar(Out(f, 10, AngleAt(h, 1)), Out(f, f.len.hour, AngleAt(h, -1)), w, Negate(w));
   const Axis& m = f.minute;
   out->minute = Bar(Out(f, 10, AngleAt(m, 1)), Out(f, f.len.minute, AngleAt(m, -1)),
-                    V(4, AngleAt(m, -2)), V(4, AngleAt(m, 0)));
+                    V(f, 4, AngleAt(m, -2)), V(f, 4, AngleAt(m, 0)));
   out->second = PlainSecond(f);
 }
 
 // Design 2: a bar that starts 15 pixels out from the pivot.
 HandShape OuterBar(const Frame& f, const Axis& axis, int halfWidth, int length) {
   return Bar(Out(f, 15, AngleAt(axis, -1)), Out(f, length, AngleAt(axis, -1)),
-             V(halfWidth, AngleAt(axis, -2)), V(halfWidth, AngleAt(axis, 0)));
+             V(f, halfWidth, AngleAt(axis, -2)), V(f, halfWidth, AngleAt(axis, 0)));
 }
 
 void Square2(const Frame& f, HandFrame* out) {
@@ -132,13 +139,13 @@ int DesignLengths(int design, HandLengths* out) {
 }
 
 void ComputeHands(int design, const HandLengths* lengths, HandPoint pivot, int hour, int minute,
-                  int second, HandFrame* out) {
+                  int second, HandFrame* out, int dpi) {
   *out = HandFrame{};
   int h = hour > 12 ? hour - 12 : hour;
   // The hour hand moves on by half a degree a minute.
   double minuteOffset = Single(minute * (double)P360);
   Frame f = {pivot, *lengths, {h, 3, P6, minuteOffset}, {minute, 15, P30, 0},
-             {second, 15, P30, 0}};
+             {second, 15, P30, 0}, dpi};
   switch (design) {
     case DESIGN_SQUARE: Square(f, out); break;
     case DESIGN_SQUARE2: Square2(f, out); break;

@@ -2,6 +2,8 @@
 // time of day, in face pixels, exactly as the drawing code uses them.
 #pragma once
 
+#include "base/dpi_scale.h"
+
 enum HandDesign {
   DESIGN_SQUARE = 1,
   DESIGN_SQUARE2 = 2,
@@ -41,6 +43,8 @@ struct HandFrame {
 int DesignLengths(int design, HandLengths* out);
 
 // The three hands of the design at hour (0-23), minute and second about
-// the pivot; every shape is SHAPE_NONE for designs that draw nothing.
+// the pivot; every shape is SHAPE_NONE for designs that draw nothing. The
+// lengths and widths are those of 96 DPI, drawn at dpi about a pivot
+// already in device pixels.
 void ComputeHands(int design, const HandLengths* lengths, HandPoint pivot, int hour, int minute,
-                  int second, HandFrame* out);
+                  int second, HandFrame* out, int dpi = BASE_DPI);

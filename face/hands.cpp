@@ -1,10 +1,10 @@
 #include "face/hands.h"
 
 #include "app/app_state.h"
+#include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
 
 void ClockHands::ApplyDesign(int number) {
-  handCenterX = handCenterY = HAND_PIVOT;
   HandLengths lengths;
   if (DesignLengths(number, &lengths)) {
     hourLength = lengths.hour;
@@ -18,11 +18,11 @@ void ClockHands::ApplyDesign(int number) {
 
 void ClockHands::CreateHandTools(int hourWidth, int minuteWidth, int secondWidth) {
   DeleteHandTools();
-  hourPen = CreatePen(PS_SOLID, hourWidth, hourColor);
+  hourPen = CreatePen(PS_SOLID, ScaleToDpi(hourWidth, toolDpi), hourColor);
   hourBrush = CreateSolidBrush(hourFill);
-  minutePen = CreatePen(PS_SOLID, minuteWidth, minuteColor);
+  minutePen = CreatePen(PS_SOLID, ScaleToDpi(minuteWidth, toolDpi), minuteColor);
   minuteBrush = CreateSolidBrush(minuteFill);
-  secondPen = CreatePen(PS_SOLID, secondWidth, secondColor);
+  secondPen = CreatePen(PS_SOLID, ScaleToDpi(secondWidth, toolDpi), secondColor);
   secondBrush = CreateSolidBrush(secondFill);
 }
 
@@ -50,46 +50,67 @@ void ClockHands::CountDownAutoHide() {
   }
 }
 
-void ClockHands::DrawShape(const HandShape* shape, const char* label) {
+// The font, the box's pen and the hands' tools for another DPI: made once
+// when the DPI changes, never per frame.
+void ClockHands::UseDpi(int dpi) {
+  if (infoFont) DeleteObject(infoFont);
+  if (infoPen) DeleteObject(infoPen);
+  toolDpi = dpi;
+  infoFont = CreateFontA(ScaleToDpi(INFO_FONT_HEIGHT, dpi), 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
+                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                         FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+  int outline = ScaleToDpi(1, dpi);
+  infoPen = outline > 1 ? CreatePen(PS_SOLID, outline, RGB(0, 0, 0)) : NULL;
+  if (hourPen) ApplyDesign(design);
+}
+
+void ClockHands::DrawShape(HDC dc, const HandShape* shape, const char* label) {
   POINT points[4];
   for (int i = 0; i < shape->count; i++) points[i] = POINT{shape->points[i].x, shape->points[i].y};
   if (shape->kind == SHAPE_LINE) {
-    MoveToEx(memoryDC, points[0].x, points[0].y, NULL);
-    LineTo(memoryDC, points[1].x, points[1].y);
+    MoveToEx(dc, points[0].x, points[0].y, NULL);
+    LineTo(dc, points[1].x, points[1].y);
     return;
   }
-  Polygon(memoryDC, points, shape->count);
+  Polygon(dc, points, shape->count);
   if (shape->kind != SHAPE_BALLOON) return;
   HandPoint q = shape->center;
-  Ellipse(memoryDC, q.x - BALLOON_RADIUS, q.y - BALLOON_RADIUS, q.x + BALLOON_RADIUS,
-          q.y + BALLOON_RADIUS);
-  TextOutA(memoryDC, q.x - BALLOON_LABEL_INSET, q.y - BALLOON_LABEL_INSET, label, 2);
+  int radius = ScaleToDpi(BALLOON_RADIUS, toolDpi), inset = ScaleToDpi(BALLOON_LABEL_INSET, toolDpi);
+  Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
+  TextOutA(dc, q.x - inset, q.y - inset, label, 2);
 }
 
-void ClockHands::DrawHands(const SYSTEMTIME* time) {
+void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
+  if (dpi != toolDpi || !infoFont) UseDpi(dpi);
   // Hollow hands are outlines only, except the balloons, which always fill.
   int hollow = hollowHands && design != DESIGN_BALLOON;
   HBRUSH hourInside = hollow ? nullBrush : hourBrush;
   HBRUSH minuteInside = hollow ? nullBrush : minuteBrush;
   CountDownAutoHide();
-  if (infoMode != INFO_NONE) DrawInfoLine(time);
-  if (!handsVisible) return;
+  HGDIOBJ oldFont = SelectObject(dc, infoFont);
+  int oldMode = SetBkMode(dc, TRANSPARENT);
+  if (infoMode != INFO_NONE) DrawInfoLine(dc, time);
   HandLengths lengths = {hourLength, minuteLength, secondLength};
-  HandFrame frame;
-  ComputeHands(design, &lengths, HandPoint{handCenterX, handCenterY}, time->wHour, time->wMinute,
-               time->wSecond, &frame);
-  if (frame.hour.kind == SHAPE_NONE) return;
-  HGDIOBJ oldPen = SelectObject(memoryDC, hourPen);
-  HGDIOBJ oldBrush = SelectObject(memoryDC, hourInside);
-  DrawShape(&frame.hour, "時");
-  SelectObject(memoryDC, minutePen);
-  SelectObject(memoryDC, minuteInside);
-  DrawShape(&frame.minute, "分");
-  if (!app->nonSec) {
-    SelectObject(memoryDC, secondPen);
-    SelectObject(memoryDC, secondBrush);
-    DrawShape(&frame.second, "秒");
+  HandFrame frame = {};
+  int pivot = ScaleToDpi(HAND_PIVOT, dpi);
+  if (handsVisible)
+    ComputeHands(design, &lengths, HandPoint{pivot, pivot}, time->wHour, time->wMinute,
+                 time->wSecond, &frame, dpi);
+  if (frame.hour.kind != SHAPE_NONE) {
+    HGDIOBJ oldPen = SelectObject(dc, hourPen);
+    HGDIOBJ oldBrush = SelectObject(dc, hourInside);
+    DrawShape(dc, &frame.hour, "時");
+    SelectObject(dc, minutePen);
+    SelectObject(dc, minuteInside);
+    DrawShape(dc, &frame.minute, "分");
+    if (!app->nonSec) {
+      SelectObject(dc, secondPen);
+      SelectObject(dc, secondBrush);
+      DrawShape(dc, &frame.second, "秒");
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
   }
-  SelectObject(memoryDC, oldPen);
-  SelectObject(memoryDC, oldBrush);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
 }

@@ -30,13 +30,14 @@ enum HandColorSlot {
 
 enum { AUTO_HIDE_REDRAWS = 10, INFO_FONT_HEIGHT = 14 };
 
+// The hands' style (the user's choices, loaded and stored by the settings
+// code) and the painter that draws them into a context at a DPI.
 struct ClockHands {
   HWND hwnd;
-  HDC memoryDC;
-  int handCenterX, handCenterY;
+  int toolDpi;  // the DPI the pens, brushes and font below were made for
   int hourLength, minuteLength, secondLength;
   HFONT infoFont;
-  HFONT oldFont;
+  HPEN infoPen;  // the box's outline where one pixel would be too thin
   HPEN hourPen, minutePen, secondPen;
   HBRUSH hourBrush, minuteBrush, secondBrush;
   HBRUSH nullBrush;
@@ -52,11 +53,14 @@ struct ClockHands {
   int hollowHands;
   CpuReading cpu;
 
-  void InitHands(HWND window, HDC dc, AppState* state);
+  // Reads the style; stores nothing.
+  void InitHands(HWND window, AppState* state, int dpi);
   void ReleaseHands();
-  void DrawHands(const SYSTEMTIME* time);
+  // Draws the information line and the hands for time into dc at dpi.
+  void DrawHands(HDC dc, int dpi, const SYSTEMTIME* time);
   void SetDesign(int number);    // applies and stores the design
   void ApplyDesign(int number);  // lengths and drawing tools only
+  void UseDpi(int dpi);          // font and tools for another DPI
   void CreateHandTools(int hourWidth, int minuteWidth, int secondWidth);
   void DeleteHandTools();
   void RevealHands();
@@ -65,13 +69,11 @@ struct ClockHands {
   // to value. Each change is stored at once.
   void ToggleHandOption(int code, int value);
   void ChooseHandColor(int which);
-  void DrawInfoLine(const SYSTEMTIME* time);
-  // 1 total physical bytes, 2 available physical bytes, 3 load percent;
-  // -1 for other kinds.
+  void DrawInfoLine(HDC dc, const SYSTEMTIME* time);
 
  private:
   void LoadSettings();
   void CountDownAutoHide();
-  void DrawShape(const HandShape* shape, const char* label);
+  void DrawShape(HDC dc, const HandShape* shape, const char* label);
   void StoreColor(int slot, COLORREF color);
 };

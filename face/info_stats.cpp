@@ -1,6 +1,7 @@
 #include "face/info_stats.h"
 
 #include "face/hands.h"
+#include "base/dpi_scale.h"
 
 #include "platform/newer_calls.h"
 
@@ -60,10 +61,14 @@ void ReadMemoryFigures(MemoryFigures* figures) {
   *figures = MemoryFigures{old.dwTotalPhys, old.dwAvailPhys, old.dwMemoryLoad};
 }
 
-void ClockHands::DrawInfoLine(const SYSTEMTIME* time) {
-  // Drawn with the context's own pen and brush: a black outline round white.
-  RoundRect(memoryDC, INFO_BOX_LEFT, INFO_BOX_TOP, INFO_BOX_RIGHT, INFO_BOX_BOTTOM,
-            INFO_BOX_CORNER, INFO_BOX_CORNER);
+void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
+  // The context's own pen and brush, a black outline round white, with a
+  // thicker outline where the DPI asks for one.
+  HGDIOBJ oldPen = infoPen ? SelectObject(dc, infoPen) : NULL;
+  int d = toolDpi, corner = ScaleToDpi(INFO_BOX_CORNER, d);
+  RoundRect(dc, ScaleToDpi(INFO_BOX_LEFT, d), ScaleToDpi(INFO_BOX_TOP, d),
+            ScaleToDpi(INFO_BOX_RIGHT, d), ScaleToDpi(INFO_BOX_BOTTOM, d), corner, corner);
+  if (oldPen) SelectObject(dc, oldPen);
   InfoValues values = {time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0,
                        0, 0};
   if (infoMode == INFO_CPU) values.cpuPercent = ReadCpuPercent(&cpu);
@@ -76,5 +81,5 @@ void ClockHands::DrawInfoLine(const SYSTEMTIME* time) {
   char text[INFO_TEXT_SIZE];
   int x;
   int length = FormatInfoText(infoMode, &values, text, sizeof text, &x);
-  if (length > 0) TextOutA(memoryDC, x, INFO_TEXT_Y, text, length);
+  if (length > 0) TextOutA(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }

@@ -1,7 +1,10 @@
 #include "face/region.h"
 
+#include <stdlib.h>
+#include <string.h>
+
 #include "app/app_state.h"
-#include "base/file_bytes.h"
+#include "base/dpi_scale.h"
 
 // Region files larger than this are not read.
 static const size_t REGION_FILE_CAP = 16u << 20;
@@ -11,54 +14,70 @@ static void ShowRegionError(const char* text) {
 }
 
 // A block shorter than its size field promised gives what it holds.
-static HRGN RegionFromBlock(FileBytes* file, const RegionHeader* header) {
-  size_t got = file->size > REGION_HEADER_SIZE ? file->size - REGION_HEADER_SIZE : 0;
+static int ReadyBlock(ClockOutline* o, const RegionHeader* header) {
+  size_t got = o->file.size > REGION_HEADER_SIZE ? o->file.size - REGION_HEADER_SIZE : 0;
   if (got > (size_t)header->dataSize) got = (size_t)header->dataSize;
-  unsigned char* block = (unsigned char*)file->data + (got ? REGION_HEADER_SIZE : 0);
-  uint32_t bytes = 0;
-  if (got == 0 || PrepareRegionBlock(block, got, &bytes) != REGION_OK) {
+  o->block = (unsigned char*)o->file.data + (got ? REGION_HEADER_SIZE : 0);
+  if (got == 0 || PrepareRegionBlock(o->block, got, &o->bytes) != REGION_OK) {
     ShowRegionError("File Format wrong");
-    return NULL;
+    return 0;
   }
-  return ExtCreateRegion(NULL, bytes, (const RGNDATA*)block);
+  return 1;
 }
 
-HRGN LoadRegionFile(const char* path, WindowShape* shape) {
-  FileBytes file;
-  int read = ReadFileBytes(path, REGION_FILE_CAP, &file);
+int LoadClockOutline(const char* path, ClockOutline* o) {
+  memset(o, 0, sizeof *o);
+  int read = ReadFileBytes(path, REGION_FILE_CAP, &o->file);
   if (read == FILE_TOO_BIG) {
     ShowRegionError("malloc was failed");
-    return NULL;
+    return 0;
   }
   if (read != FILE_READ_OK) {
     char text[PATH_SIZE + 32];
     wsprintfA(text, "Not found rgn file\n%s", path);
     ShowRegionError(text);
-    return NULL;
+    return 0;
   }
   RegionHeader header;
-  HRGN region = NULL;
-  switch (ParseRegionHeader((const unsigned char*)file.data, file.size, &header)) {
+  int ok = 0;
+  switch (ParseRegionHeader((const unsigned char*)o->file.data, o->file.size, &header)) {
     case REGION_BAD_MAGIC: ShowRegionError("File format wrong"); break;
     case REGION_BAD_FORMAT: ShowRegionError("File Format wrong"); break;
     case REGION_BAD_SIZE: ShowRegionError("malloc was failed"); break;
     case REGION_OK:
-      *shape = header.shape;
-      region = RegionFromBlock(&file, &header);
+      o->shape = header.shape;
+      ok = ReadyBlock(o, &header);
       break;
   }
-  FreeFileBytes(&file);
+  if (!ok) FreeClockOutline(o);
+  return ok;
+}
+
+void FreeClockOutline(ClockOutline* o) {
+  FreeFileBytes(&o->file);
+  o->block = NULL;
+  o->bytes = 0;
+}
+
+HRGN OutlineRegion(const ClockOutline* o, int dpi, WindowShape* size) {
+  *size = WindowShape{ScaleToDpi(o->shape.width, dpi), ScaleToDpi(o->shape.height, dpi)};
+  unsigned char* scaled = (unsigned char*)malloc(o->bytes);
+  if (!scaled) return NULL;
+  memcpy(scaled, o->block, o->bytes);
+  ScaleRegionBlock(scaled, o->bytes, dpi);
+  HRGN region = ExtCreateRegion(NULL, o->bytes, (const RGNDATA*)scaled);
+  free(scaled);
   return region;
 }
 
-int ApplyRegionFile(HWND window, const char* path) {
-  WindowShape shape;
-  HRGN region = LoadRegionFile(path, &shape);
+int ApplyOutline(HWND window, const ClockOutline* o, int dpi) {
+  WindowShape size;
+  HRGN region = OutlineRegion(o, dpi, &size);
   if (!region) return 0;
   RECT rect;
   GetWindowRect(window, &rect);
   MoveWindow(window, rect.left, rect.top, 0, 0, TRUE);
   SetWindowRgn(window, region, FALSE);
-  MoveWindow(window, rect.left, rect.top, shape.width, shape.height, TRUE);
+  MoveWindow(window, rect.left, rect.top, size.width, size.height, TRUE);
   return 1;
 }

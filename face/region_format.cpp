@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "base/dpi_scale.h"
 #include "base/little_endian.h"
 
 static int16_t ReadSigned16(const unsigned char* p) { return (int16_t)ReadLe16(p); }
@@ -82,4 +83,10 @@ void FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int 
     const int32_t* v = &rects[r].left;
     for (int i = 0; i < 4; i++) WriteLe32(block + 32 + 16 * r + 4 * i, (uint32_t)v[i]);
   }
+}
+
+void ScaleRegionBlock(unsigned char* block, uint32_t bytes, int dpi) {
+  // The bounds at 16, then the rectangles: every field a coordinate.
+  for (uint32_t at = 16; at + 4 <= bytes; at += 4)
+    WriteLe32(block + at, (uint32_t)ScaleToDpi((int32_t)ReadLe32(block + at), dpi));
 }

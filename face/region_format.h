@@ -38,6 +38,11 @@ RegionCheck ParseRegionHeader(const unsigned char* bytes, size_t length, RegionH
 // header and rectangles; at least one rectangle is needed.
 RegionCheck PrepareRegionBlock(unsigned char* block, size_t length, uint32_t* bytes);
 
+// Scales the rectangles (and bounds) of a block readied by
+// PrepareRegionBlock to dpi; edges that meet stay meeting, so the shape
+// keeps no seams.
+void ScaleRegionBlock(unsigned char* block, uint32_t bytes, int dpi);
+
 // Rows of a shape as rectangles, one run of inside pixels at a time.
 // inside(x, y, context) says whether a pixel belongs to the shape.
 typedef bool (*PixelTest)(int x, int y, const void* context);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/newer_calls.h"
 #include "mail/pop3_dialogue.h"
 #include "res/resource.h"
 
@@ -40,7 +41,7 @@ static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam
 }
 
 void MailArrivalDialog(HWND owner, const char* report) {
-  InitCommonControls();
+  InitListViewControls();
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_ARRIVAL), owner,
                   MailArrivalProc, (LPARAM)report);
 }

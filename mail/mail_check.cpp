@@ -14,6 +14,7 @@
 #include "mail/mail_socket.h"
 #include "mail/pop3_dialogue.h"
 #include "mail/tls_channel.h"
+#include "mail/wake_rule.h"
 
 // The connection under a dialogue: the socket, and TLS once it started.
 struct Connection {
@@ -53,11 +54,30 @@ static int LookUpHost(const char* host, in_addr* address) {
   return 1;
 }
 
+// When the machine last resumed, noted on the clock's thread.
+static volatile LONG resumed;
+static volatile DWORD resumedAt;
+
+void NoteResume() {
+  resumedAt = GetTickCount();
+  InterlockedExchange(&resumed, 1);
+}
+
+// A name that does not resolve just after a resume is waited for.
+static int LookUpHostAwake(const char* host, in_addr* address) {
+  while (!LookUpHost(host, address)) {
+    uint32_t wait = WakingRetryWait(resumed != 0, GetTickCount() - resumedAt);
+    if (!wait) return 0;
+    Sleep(wait);
+  }
+  return 1;
+}
+
 static int Talk(const AccountEntry* a, int tlsRequired, char* result, size_t resultSize) {
   Pop3Address server;
   sockaddr_in address = {};
   address.sin_family = AF_INET;
-  if (!ParsePop3Address(a->server, &server) || !LookUpHost(server.host, &address.sin_addr)) {
+  if (!ParsePop3Address(a->server, &server) || !LookUpHostAwake(server.host, &address.sin_addr)) {
     snprintf(result, resultSize, "%sが見つかりません", a->server);
     return 1;
   }

@@ -12,6 +12,9 @@ MailCheckStart StartMailCheck(AppState* app);
 // The menu's check: brings an open notice forward instead of a new check,
 // and says so when no connection lets a check start.
 void CheckMailNow(AppState* app);
+// The machine resumed: for a minute from now a server name that does not
+// resolve is waited for rather than reported as not found.
+void NoteResume();
 // 1 from the start of a check until its notice is closed.
 int MailCheckBusy();
 // One account's dialogue; appends its report line. Gives the message

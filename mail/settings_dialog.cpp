@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/newer_calls.h"
 #include "app/sound.h"
 #include "mail/account_file.h"
 #include "platform/dialog_controls.h"
@@ -58,7 +59,7 @@ static void OnIntervalChange() {
 static void InitMailSettings(HWND dialog) {
   AppState* app = settings->app;
   app->openDialog = DIALOG_MAIL;
-  InitCommonControls();
+  InitListViewControls();
   PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
   FillAccountList();
   CheckDlgButton(dialog, IDC_MAIL_AUTO, app->allowCheck ? BST_CHECKED : BST_UNCHECKED);

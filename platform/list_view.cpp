@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include "base/dpi_scale.h"
+#include "platform/newer_calls.h"
+
 void AddListColumn(HWND list, int index, const char* title, int width) {
   LVCOLUMNA column = {};
   column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
   column.fmt = LVCFMT_LEFT;
-  column.cx = width;
+  column.cx = ScaleToDpi(width, WindowDpi(list));
   column.pszText = (char*)title;
   column.iSubItem = index;
   SendMessageA(list, LVM_INSERTCOLUMNA, index, (LPARAM)&column);

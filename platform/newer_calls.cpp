@@ -10,6 +10,55 @@ NewerCalls* Newer() {
     FindCall(kernel32, "GetSystemTimes", &calls.getSystemTimes);
     FindCall(user32, "EnumDisplayMonitors", &calls.enumDisplayMonitors);
     FindCall(user32, "GetMonitorInfoA", &calls.getMonitorInfo);
+    FindCall(user32, "MonitorFromWindow", &calls.monitorFromWindow);
+    FindCall(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx",
+             &calls.initCommonControlsEx);
+    FindCall(user32, "SetProcessDpiAwarenessContext", &calls.setProcessDpiAwarenessContext);
+    FindCall(user32, "SetProcessDPIAware", &calls.setProcessDpiAware);
+    FindCall(user32, "GetDpiForWindow", &calls.getDpiForWindow);
+    // Loaded only where it exists (8.1 on); it stays for the process's life.
+    HMODULE shcore = LoadLibraryA("shcore.dll");
+    FindCall(shcore, "SetProcessDpiAwareness", &calls.setProcessDpiAwareness);
+    FindCall(shcore, "GetDpiForMonitor", &calls.getDpiForMonitor);
   }
   return &calls;
+}
+
+enum { PROCESS_PER_MONITOR_AWARE = 2, MONITOR_EFFECTIVE_DPI = 0, DEFAULT_DPI = 96 };
+
+void MakeDpiAware() {
+  NewerCalls* n = Newer();
+  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, then the first per-monitor way.
+  if (n->setProcessDpiAwarenessContext && n->setProcessDpiAwarenessContext((HANDLE)-4)) return;
+  if (n->setProcessDpiAwareness && SUCCEEDED(n->setProcessDpiAwareness(PROCESS_PER_MONITOR_AWARE)))
+    return;
+  if (n->setProcessDpiAware) n->setProcessDpiAware();
+}
+
+static int SystemDpi() {
+  HDC screen = GetDC(NULL);
+  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+  if (screen) ReleaseDC(NULL, screen);
+  return dpi > 0 ? dpi : DEFAULT_DPI;
+}
+
+int WindowDpi(HWND window) {
+  NewerCalls* n = Newer();
+  if (n->getDpiForWindow) {
+    UINT dpi = n->getDpiForWindow(window);
+    if (dpi) return (int)dpi;
+  }
+  if (n->getDpiForMonitor && n->monitorFromWindow) {
+    UINT x = 0, y = 0;
+    HMONITOR monitor = n->monitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && SUCCEEDED(n->getDpiForMonitor(monitor, MONITOR_EFFECTIVE_DPI, &x, &y)) && x)
+      return (int)x;
+  }
+  return SystemDpi();
+}
+
+void InitListViewControls() {
+  INITCOMMONCONTROLSEX which = {sizeof which, ICC_LISTVIEW_CLASSES};
+  if (!Newer()->initCommonControlsEx || !Newer()->initCommonControlsEx(&which))
+    InitCommonControls();
 }

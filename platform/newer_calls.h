@@ -4,6 +4,7 @@
 // entries to walk those ways.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 struct NewerCalls {
   BOOL(WINAPI* globalMemoryStatusEx)(LPMEMORYSTATUSEX status);                        // 2000
@@ -12,6 +13,14 @@ struct NewerCalls {
   (HDC dc, LPCRECT clip, MONITORENUMPROC callback,
    LPARAM data);                                                       // 98, 2000
   BOOL(WINAPI* getMonitorInfo)(HMONITOR monitor, LPMONITORINFO info);  // 98, 2000
+  HMONITOR(WINAPI* monitorFromWindow)(HWND window, DWORD flags);      // 98, 2000
+  BOOL(WINAPI* initCommonControlsEx)(const INITCOMMONCONTROLSEX* which);  // comctl32 4.70
+  // DPI awareness, newest first: 10 1703, 8.1, Vista.
+  BOOL(WINAPI* setProcessDpiAwarenessContext)(HANDLE context);
+  HRESULT(WINAPI* setProcessDpiAwareness)(int awareness);
+  BOOL(WINAPI* setProcessDpiAware)();
+  UINT(WINAPI* getDpiForWindow)(HWND window);                                   // 10 1607
+  HRESULT(WINAPI* getDpiForMonitor)(HMONITOR monitor, int kind, UINT* x, UINT* y);  // 8.1
 };
 
 NewerCalls* Newer();
@@ -23,3 +32,11 @@ int FindCall(HMODULE module, const char* name, Call* call) {
   *call = module ? (Call)(void*)GetProcAddress(module, name) : NULL;
   return *call != NULL;
 }
+
+// Declares the process aware of each monitor's DPI in the newest way the
+// system knows; older systems draw at their one DPI anyway.
+void MakeDpiAware();
+// The DPI the window is shown at: its monitor's, else the system's.
+int WindowDpi(HWND window);
+// The list views' control class, through the newer call where there is one.
+void InitListViewControls();

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <stdio.h>
 
+#include "platform/newer_calls.h"
 #include "app/app_state.h"
 #include "base/paths.h"
 #include "platform/list_view.h"
@@ -27,7 +28,7 @@ static BackgroundDialog* current;
 static void PlaceBesideClock(HWND dialog, HWND clock) {
   RECT c;
   GetWindowRect(clock, &c);
-  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right), c.top, 0, 0,
+  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right, WindowDpi(clock)), c.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -67,7 +68,7 @@ static void InitBackgroundDialog(BackgroundDialog* d) {
   AppState* app = d->app;
   app->openDialog = DIALOG_BACKGROUND;
   PlaceBesideClock(d->dialog, d->owner);
-  InitCommonControls();
+  InitListViewControls();
   HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
   AddListColumn(list, 0, "タイトル", 141);

@@ -22,6 +22,7 @@ int PickPosition(int mode, int count, int current, RandomSource random, void* co
   return -1;
 }
 
-int BackgroundDialogLeft(int clockLeft, int clockRight) {
-  return clockLeft > 350 ? clockLeft - 350 : clockRight + 10;
+int BackgroundDialogLeft(int clockLeft, int clockRight, int dpi) {
+  int width = ScaleToDpi(350, dpi);
+  return clockLeft > width ? clockLeft - width : clockRight + ScaleToDpi(10, dpi);
 }

@@ -1,6 +1,7 @@
 // The decisions of a skin or wallpaper change, apart from the folder search.
 #pragma once
-#include <stddef.h>
+
+#include "base/dpi_scale.h"
 
 enum { PICK_NEXT = 1, PICK_PREVIOUS = 2, PICK_FIRST = 3, PICK_LAST = 4, PICK_RANDOM = 5 };
 enum { KIND_SKIN = 1, KIND_WALLPAPER = 2 };
@@ -12,5 +13,6 @@ typedef int (*RandomSource)(void* context);
 // none was stored), or -1 when the change is to do nothing.
 int PickPosition(int mode, int count, int current, RandomSource random, void* context);
 
-// Left edge of the background dialog beside a clock with these edges.
-int BackgroundDialogLeft(int clockLeft, int clockRight);
+// Left edge of the background dialog beside a clock with these edges, on
+// a screen of dpi (the dialog and the gap grow with it).
+int BackgroundDialogLeft(int clockLeft, int clockRight, int dpi = BASE_DPI);

@@ -10,6 +10,7 @@
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
 #include "skins/wallpaper_preview.h"
+#include "platform/newer_calls.h"
 #include "skins/wallpaper_style.h"
 
 struct WallpaperDialog {
@@ -30,7 +31,7 @@ static int DrawWallpaperPreview(WallpaperDialog* d, const char* path) {
   RECT screen;
   GetWindowRect(GetDesktopWindow(), &screen);
   PreviewTarget target = {GetDC(d->dialog), 2, 1, screen.right - screen.left,
-                          screen.bottom - screen.top};
+                          screen.bottom - screen.top, WindowDpi(d->dialog)};
   int drawn = PaintWallpaperPreview(&target, path, d->styleIndex);
   ReleaseDC(d->dialog, target.dc);
   return drawn;

@@ -2,6 +2,7 @@
 
 #include <vfw.h>
 
+#include "base/dpi_scale.h"
 #include "base/file_bytes.h"
 #include "skins/bmp_view.h"
 #include "skins/preview_geometry.h"
@@ -18,10 +19,6 @@ static void FillFramed(HDC dc, int x, int y) {
   SelectObject(dc, oldBrush);
   SelectObject(dc, oldPen);
   DeleteObject(desktop);
-}
-
-void PaintEmptyPreview(HDC dc, int x, int y) {
-  FillFramed(dc, x, y);
 }
 
 static void DrawFrameLines(HDC dc) {
@@ -55,29 +52,36 @@ static void DrawPicture(HDC dc, const BmpView* view, int style, int screenW, int
   DrawFrameLines(dc);
 }
 
+// The miniature onto the dialog, stretched once to the dialog's DPI.
+static void Present(const PreviewTarget* t, HDC picture) {
+  int w = ScaleToDpi(PREVIEW_PICTURE_WIDTH, t->dpi), h = ScaleToDpi(PREVIEW_PICTURE_HEIGHT, t->dpi);
+  if (w == PREVIEW_PICTURE_WIDTH) {
+    BitBlt(t->dc, t->x, t->y, w, h, picture, 0, 0, SRCCOPY);
+    return;
+  }
+  if (SetStretchBltMode(t->dc, HALFTONE)) SetBrushOrgEx(t->dc, 0, 0, NULL);
+  else SetStretchBltMode(t->dc, COLORONCOLOR);
+  StretchBlt(t->dc, t->x, t->y, w, h, picture, 0, 0, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT,
+             SRCCOPY);
+}
+
 int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int style) {
-  FileBytes file;
-  if (!path[0] || ReadFileBytes(path, kLargestFile, &file) != FILE_READ_OK) {
-    PaintEmptyPreview(target->dc, target->x, target->y);
-    return 0;
-  }
+  FileBytes file = {NULL, 0};
   BmpView view;
-  int drawable = ParseBmpFile((const unsigned char*)file.data, file.size, &view);
+  int drawable = path[0] && ReadFileBytes(path, kLargestFile, &file) == FILE_READ_OK &&
+                 ParseBmpFile((const unsigned char*)file.data, file.size, &view);
+  HDC picture = CreateCompatibleDC(target->dc);
+  HBITMAP bits = CreateCompatibleBitmap(target->dc, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
+  HGDIOBJ old = SelectObject(picture, bits);
+  FillFramed(picture, 0, 0);
   if (drawable) {
-    HDC picture = CreateCompatibleDC(target->dc);
-    HBITMAP bits = CreateCompatibleBitmap(target->dc, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
-    HGDIOBJ old = SelectObject(picture, bits);
-    FillFramed(picture, 0, 0);
     DrawPicture(picture, &view, style, target->screenWidth, target->screenHeight);
-    BitBlt(target->dc, target->x, target->y, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT, picture,
-           0, 0, SRCCOPY);
-    SelectObject(picture, old);
-    DeleteObject(bits);
-    DeleteDC(picture);
     FreeBmpView(&view);
-  } else {
-    PaintEmptyPreview(target->dc, target->x, target->y);
   }
+  Present(target, picture);
+  SelectObject(picture, old);
+  DeleteObject(bits);
+  DeleteDC(picture);
   FreeFileBytes(&file);
   return drawable;
 }

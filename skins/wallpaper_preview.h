@@ -9,9 +9,9 @@ struct PreviewTarget {
   HDC dc;
   int x, y;                   // where the picture's top-left corner goes
   int screenWidth, screenHeight;
+  int dpi;  // the miniature is 194 by 146 at 96 DPI, scaled with it
 };
 
 // Draws the bitmap at path; 1 when one was drawn. A path that is empty or
 // cannot be read as a bitmap leaves the empty frame.
 int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int style);
-void PaintEmptyPreview(HDC dc, int x, int y);

@@ -1,6 +1,7 @@
 // The real clock on a data folder that cannot be written (a read-only
-// mount made by tests/fault/readonly.sh): every writing operation fails
-// quietly, the clock keeps running and no file changes.
+// mount made by tests/fault/readonly.sh): one message at start-up says so,
+// every later writing operation fails quietly, the clock keeps running and
+// no file changes.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -66,7 +67,7 @@ void Drag(HWND w, int dx, int dy) {
 
 void PressOk(HWND dialog, void*) { SendMessageA(dialog, WM_COMMAND, IDOK, 0); }
 
-TEST(FaultReadOnly, WritesFailQuietlyAndEveryFileIsKept) {
+TEST(FaultReadOnly, OneMessageAtStartThenWritesFailQuietlyAndEveryFileIsKept) {
   std::string stage = BuildPath("readonly\\stage") + "\\";
   std::string root = BuildPath("readonly\\clock") + "\\";
   std::string data = root + "data\\";
@@ -86,6 +87,15 @@ TEST(FaultReadOnly, WritesFailQuietlyAndEveryFileIsKept) {
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(root + "Zentick.exe"));
   HWND w = clock.Window();
+  HWND box = WaitForProcessDialog(clock.Id());
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ("エラー", WindowText(box));
+  EXPECT_EQ("データフォルダー「" + data.substr(0, data.size() - 1) +
+                "」に書き込めません。\n設定は保存されません。\nProgram Files の下ではない、"
+                "ご自分のフォルダー（ドキュメントなど）に Zentick を置いてください。",
+            MessageBoxText(box));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  PumpFor(500);
   // Flags, hands, information line, colours, z-order, residency.
   const int commands[] = {
       IDM_MOVE_SHOWN,     IDM_MOVE_SHOWN,     IDM_LOCK_POSITION, IDM_LOCK_POSITION,

@@ -1,6 +1,8 @@
 // The real clock placed, dragged, layered and hiding from the pointer, and
 // its menus and notification-area icon used as a person would.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
 
 #include "app/tray.h"
 #include "win_support.h"
@@ -205,11 +207,21 @@ TEST(Tray, IconComesAndGoesAndALeftClickShowsTheClock) {
   EXPECT_EQ("0", clock.folder.IniValue("EXT", "TRAY"));
 }
 
-TEST(Tray, ResidentAtStartAndGoneAfterClose) {
+TEST(Tray, ResidentAtStartBackAfterTheShellRestartsAndGoneAfterClose) {
   Clock clock("[EXT]\r\nTRAY=1\r\n");
   ASSERT_TRUE(clock.Start());
   HWND w = clock.Window();
   EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_TRUE(TrayIconShown(w, 0));
+  // A shell that starts again has lost every icon and says so to all.
+  NOTIFYICONDATAA nid = {};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  nid.hWnd = w;
+  Shell_NotifyIconA(NIM_DELETE, &nid);
+  ASSERT_FALSE(TrayIconShown(w, 0));
+  DWORD_PTR result;
+  SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0,
+                      SMTO_ABORTIFHUNG, 5000, &result);
   EXPECT_TRUE(TrayIconShown(w, 0));
   clock.process.Close();
   EXPECT_FALSE(TrayIconShown(w, 0));

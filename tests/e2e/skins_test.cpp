@@ -45,8 +45,12 @@ TEST(Skins, RunLengthSkinShowsOnTheClock) {
   RECT r;
   GetWindowRect(clock.Window(), &r);
   EXPECT_EQ("rle.qkb", folder.IniValue("IMAGE", "FILE"));
-  // Quarters away from the hands: red top left, yellow bottom right.
-  EXPECT_EQ(RGB(255, 0, 0), ScreenPixel(r.left + 40, r.top + 40));
+  // Quarters away from the hands: red top left, yellow bottom right, once
+  // the first paint has reached the screen.
+  EXPECT_TRUE(WaitUntil([](void* c) {
+    const RECT* w = (const RECT*)c;
+    return ScreenPixel(w->left + 40, w->top + 40) == RGB(255, 0, 0);
+  }, &r, 3000));
   EXPECT_EQ(RGB(255, 255, 0), ScreenPixel(r.left + 160, r.top + 160));
 }
 

@@ -1,4 +1,5 @@
 #include "mail/pop3_dialogue.h"
+#include "mail/wake_rule.h"
 
 #include <gtest/gtest.h>
 #include <limits.h>
@@ -224,6 +225,16 @@ TEST(MailReport, RowsSplitAtTheFirstCommaAndAreCutToTheirColumns) {
   EXPECT_EQ("odd", rows[2].first);
   EXPECT_EQ("", rows[2].second);
   EXPECT_EQ("a,b", rows[3].second);
+}
+
+// Just after a resume a name that does not resolve is tried again every two
+// seconds, up to a minute after the resume; otherwise it is given up at once.
+TEST(WakingNetwork, NamesAreRetriedForAMinuteAfterAResumeOnly) {
+  EXPECT_EQ(0u, WakingRetryWait(0, 0));
+  EXPECT_EQ(2000u, WakingRetryWait(1, 0));
+  EXPECT_EQ(500u, WakingRetryWait(1, 59500));
+  EXPECT_EQ(0u, WakingRetryWait(1, 60000));
+  EXPECT_EQ(0u, WakingRetryWait(1, 0xFFFFFFFFu));  // long ago, the tick count wrapped
 }
 
 }  // namespace

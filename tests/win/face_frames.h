@@ -9,7 +9,7 @@
 
 class BackBuffer {
  public:
-  // Copies theClock's 400 x 200 back buffer as it is now.
+  // Copies theClock's back buffer (400 x 200 at 96 DPI) as it is now.
   BackBuffer();
   COLORREF At(int x, int y) const;
   // Pixels of the colour in the rectangle [left, right) x [top, bottom).
@@ -21,5 +21,6 @@ class BackBuffer {
   int DifferentFrom(const BackBuffer& other, int left, int top, int right, int bottom) const;
 
  private:
+  int width_, height_;
   std::vector<DWORD> bits_;
 };

@@ -71,7 +71,7 @@ TEST(FaceImage, SkinPicturesShowAtOnceAndBadOnesGiveTheBuiltinFace) {
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   ExpectBuiltinFace();
-  EXPECT_EQ("", folder.IniValue("IMAGE", "FILE"));
+  EXPECT_EQ("<absent>", folder.IniValue("IMAGE", "FILE"));  // showing it stores nothing
 
   theClock.SetFaceImage("solid.qkb");
   BackBuffer solid;

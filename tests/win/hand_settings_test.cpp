@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "app/window_proc.h"
+#include "base/dpi_scale.h"
 #include "app_harness.h"
 #include "res/resource.h"
 
@@ -18,10 +19,8 @@ void Command(const InProcessClock& clock, WORD id) {
 // What a restart reads: a second record loaded from the same file.
 ClockHands ReloadedHands() {
   ClockHands fresh = {};
-  HDC dc = CreateCompatibleDC(NULL);
-  fresh.InitHands(theApp.hwnd, dc, &theApp);
+  fresh.InitHands(theApp.hwnd, &theApp, BASE_DPI);
   fresh.ReleaseHands();
-  DeleteDC(dc);
   return fresh;
 }
 
@@ -41,7 +40,7 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
   EXPECT_EQ(0xFFFFFFu, h.hourFill & h.minuteFill & h.secondFill);
   EXPECT_EQ(0, h.boldLines | h.hollowHands | h.autoHide | h.infoMode);
   EXPECT_EQ(1, PenWidth(h.hourPen));
-  EXPECT_EQ("1", folder.IniValue("OBJECT", "DESIGN"));
+  EXPECT_EQ("<absent>", folder.IniValue("OBJECT", "DESIGN"));  // starting stores nothing
 
   for (WORD id : {IDM_DESIGN_TRIANGLE2, IDM_BOLD, IDM_HOLLOW, IDM_AUTO_HIDE, IDM_INFO_FREE_MEMORY})
     Command(clock, id);

@@ -99,4 +99,28 @@ TEST(Placement, BottomMarkerOnlyWhileBehind) {
   DestroyWindow(other);
 }
 
+// A monitor unplugged or a lower resolution leaves the clock off every
+// screen; the display or work-area change brings it back on one.
+TEST(Placement, OffEveryMonitorTheClockComesBackAfterADisplayChange) {
+  TempDataFolder folder;
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  HWND w = clock.Window();
+  const struct {
+    UINT message;
+    WPARAM wParam;
+  } changes[] = {{WM_DISPLAYCHANGE, 24}, {WM_SETTINGCHANGE, SPI_SETWORKAREA}};
+  RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const auto& change : changes) {
+    SCOPED_TRACE(change.message);
+    SetWindowPos(w, NULL, screen.right + 500, -900, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(w, change.message, change.wParam, 0);
+    RECT r = WindowRect(w), inside;
+    EXPECT_TRUE(IntersectRect(&inside, &r, &screen));
+    EXPECT_EQ(200, r.right - r.left);
+  }
+  // Where the user left it is still what is stored.
+  EXPECT_EQ("<absent>", folder.IniValue("WINDOW", "POSX"));
+}
+
 }  // namespace

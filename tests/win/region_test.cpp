@@ -1,6 +1,7 @@
 // Region files read by the Win32 loader, whole and cut short.
 #include <gtest/gtest.h>
 
+#include "base/dpi_scale.h"
 #include "face/region.h"
 #include "win_support.h"
 
@@ -16,13 +17,23 @@ std::string CrossRegionFile() {
   return bytes;
 }
 
+// The region of a file at 96 DPI, as the loader gives it; NULL with the
+// loader's message (if any) noted by catcher.
+HRGN LoadRegionFile(const std::string& path, WindowShape* shape) {
+  ClockOutline outline;
+  if (!LoadClockOutline(path.c_str(), &outline)) return NULL;
+  HRGN region = OutlineRegion(&outline, BASE_DPI, shape);
+  FreeClockOutline(&outline);
+  return region;
+}
+
 TEST(RegionLoader, ValidFileGivesItsShapeAndSize) {
   TempDataFolder folder;
   std::string path = folder.DataDir() + "ZENTICK.rgn";
   WriteFileBytes(path, CrossRegionFile());
   WindowShape shape = {0, 0};
   MessageBoxCatcher catcher;
-  HRGN region = LoadRegionFile(path.c_str(), &shape);
+  HRGN region = LoadRegionFile(path, &shape);
   ASSERT_NE(nullptr, region);
   EXPECT_TRUE(catcher.boxes.empty());
   EXPECT_EQ(12, shape.width);
@@ -43,7 +54,7 @@ TEST(RegionLoader, CutFilesGiveTheRectanglesPresentOrOneMessage) {
     WriteFileBytes(path, whole.substr(0, length));
     WindowShape shape;
     MessageBoxCatcher catcher;
-    HRGN region = LoadRegionFile(path.c_str(), &shape);
+    HRGN region = LoadRegionFile(path, &shape);
     if (length >= 16 + 32 + 16) {  // the first row's rectangle is whole
       ASSERT_NE(nullptr, region);
       EXPECT_TRUE(PtInRegion(region, 5, 0));
@@ -65,7 +76,10 @@ TEST(RegionLoader, ApplyGivesTheWindowItsSizeAtTheSameCorner) {
   WriteFileBytes(path, CrossRegionFile());
   HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 30, 40, 0, 0, NULL, NULL,
                            NULL, NULL);
-  ASSERT_TRUE(ApplyRegionFile(w, path.c_str()));
+  ClockOutline outline;
+  ASSERT_TRUE(LoadClockOutline(path.c_str(), &outline));
+  ASSERT_TRUE(ApplyOutline(w, &outline, BASE_DPI));
+  FreeClockOutline(&outline);
   RECT r;
   GetWindowRect(w, &r);
   EXPECT_EQ(30, r.left);
@@ -74,7 +88,7 @@ TEST(RegionLoader, ApplyGivesTheWindowItsSizeAtTheSameCorner) {
   EXPECT_EQ(12, r.bottom - r.top);
   DestroyWindow(w);
   MessageBoxCatcher catcher;
-  EXPECT_FALSE(ApplyRegionFile(w, (folder.DataDir() + "none.rgn").c_str()));
+  EXPECT_FALSE(LoadClockOutline((folder.DataDir() + "none.rgn").c_str(), &outline));
   ASSERT_EQ(1u, catcher.boxes.size());
   EXPECT_EQ("Not found rgn file\n" + folder.DataDir() + "none.rgn", catcher.boxes[0].text);
 }

@@ -301,7 +301,7 @@ TEST(Preview, EachStyleAndTheEmptyFrame) {
   HBITMAP bits = CreateCompatibleBitmap(screen, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
   HGDIOBJ old = SelectObject(dc, bits);
   COLORREF desktop = GetSysColor(COLOR_BACKGROUND) & 0xFFFFFF;
-  PreviewTarget target = {dc, 0, 0, 1024, 768};
+  PreviewTarget target = {dc, 0, 0, 1024, 768, 96};
   for (const Case& c : all) {
     EXPECT_EQ(c.drawn, PaintWallpaperPreview(&target, c.path->c_str(), c.style)) << *c.path;
     for (const Spot& s : c.spots)

@@ -1,0 +1,12 @@
+#include "base/dpi_scale.h"
+
+#include <stdint.h>
+
+int ScaleToDpi(int value, int dpi) {
+  long long product = (long long)value * dpi;
+  long long half = BASE_DPI / 2;
+  long long scaled = product >= 0 ? (product + half) / BASE_DPI : -((-product + half) / BASE_DPI);
+  if (scaled > INT32_MAX) return INT32_MAX;
+  if (scaled < INT32_MIN) return INT32_MIN;
+  return (int)scaled;
+}
