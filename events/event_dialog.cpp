@@ -4,7 +4,7 @@
 #include <stdio.h>
 
 #include "platform/newer_calls.h"
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/cp932.h"
 #include "platform/list_view.h"
 #include "events/event_calendar.h"

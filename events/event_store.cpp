@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/paths.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"

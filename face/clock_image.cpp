@@ -4,7 +4,7 @@
 #include <string.h>
 #include <vfw.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/file_bytes.h"
 #include "base/dpi_scale.h"
 #include "base/paths.h"

@@ -1,6 +1,6 @@
 #include "face/hands.h"
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
 

@@ -5,10 +5,10 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
-#include "app/sound.h"
+#include "settings/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
 #include "mail/mail_socket.h"

@@ -5,7 +5,7 @@
 #include <stdio.h>
 
 #include "platform/newer_calls.h"
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/paths.h"
 #include "platform/list_view.h"
 #include "face/clock_image.h"

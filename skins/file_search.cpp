@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/paths.h"
 
 int SearchFiles(const char* folder, const char* extension, VisitEntry visit, void* context) {

@@ -1,6 +1,6 @@
 #include "skins/wallpaper_dialog.h"
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/cp932.h"
 #include "base/paths.h"
 #include "res/resource.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/globals.h"
-#include "app/window_proc.h"
+#include "shell/globals.h"
+#include "shell/window_proc.h"
 #include "base/dpi_scale.h"
 #include "app_harness.h"
 #include "res/resource.h"

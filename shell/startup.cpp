@@ -1,12 +1,12 @@
-#include "app/startup.h"
+#include "shell/startup.h"
 
 #include <stdlib.h>
 #include <time.h>
 
-#include "app/clock_source.h"
-#include "app/globals.h"
-#include "app/placement.h"
-#include "app/window_proc.h"
+#include "shell/clock_source.h"
+#include "shell/globals.h"
+#include "shell/placement.h"
+#include "shell/window_proc.h"
 #include "base/paths.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"

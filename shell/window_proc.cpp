@@ -1,15 +1,15 @@
-#include "app/window_proc.h"
+#include "shell/window_proc.h"
 
 #include <commctrl.h>
 
 #include "platform/newer_calls.h"
-#include "app/clock_source.h"
-#include "app/globals.h"
-#include "app/menus.h"
-#include "app/placement.h"
-#include "app/product.h"
-#include "app/tick_rule.h"
-#include "app/sound.h"
+#include "shell/clock_source.h"
+#include "shell/globals.h"
+#include "shell/menus.h"
+#include "shell/placement.h"
+#include "base/product.h"
+#include "shell/tick_rule.h"
+#include "settings/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
 #include "face/hand_geometry.h"

@@ -1,8 +1,8 @@
-#include "app/sound.h"
+#include "settings/sound.h"
 
 #include <mmsystem.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "platform/file_chooser.h"
 
 BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySoundA;
