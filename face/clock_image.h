@@ -24,11 +24,12 @@ struct ClockImage {
   ClockImage();
   ~ClockImage();
   int InitClockImage(HWND window, AppState* state);
-  // Composes a frame for time in the back buffer and has it painted.
+  // Composes a frame for time in the back buffer and copies it onto the
+  // window; the window's paint message paints the same frame again.
   void RedrawClock(const SYSTEMTIME* time);
   // The last frame again, over a face that has just changed.
   void RequestRedraw();
-  // Copies the composed frame into a paint context.
+  // Copies the composed frame into the context it is handed.
   void PaintClock(HDC dc);
   // Shows a skin of the data folder, or the built-in face when it cannot
   // be shown, and stores which one is shown.
