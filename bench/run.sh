@@ -19,10 +19,13 @@ SECONDS_EACH=${1:-60}
 BUILD=$(realpath -m "${2:-$ROOT/build}")
 IDLE_RUNS=${IDLE_RUNS:-3}
 bash "$ROOT/tools/setup.sh"
-bash "$ROOT/tools/build.sh" "$BUILD" >/dev/null
 source "$ROOT/tools/wine-env.sh"
 zt_wine_arches
 trap zt_wine_down EXIT
+# Only what is measured, for the architectures that run here.
+BENCH_TARGETS="Zentick zt_probe redraw_bench zt_preview_bench"
+[ ${#ZT_WINE_ARCHES[@]} -eq 0 ] ||
+  ZT_BUILD_TARGETS=$BENCH_TARGETS bash "$ROOT/tools/build.sh" "$BUILD" "${ZT_WINE_ARCHES[@]}" >/dev/null
 
 # The other commit's tree, with the 64-bit mends where it predates them
 # (bench/x86_64-mends.patch), and only what the benchmark runs.
@@ -43,14 +46,15 @@ build_other() {  # ARCH...
     cmake -S "$OTHER/src" -B "$OTHER/win-$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw.cmake" -DZT_ARCH="$arch" \
       -DZT_HOST_TOOLS="$OTHER/native" >/dev/null
-    cmake --build "$OTHER/win-$arch" --target Zentick zt_probe redraw_bench zt_preview_bench >/dev/null
+    # shellcheck disable=SC2086
+    cmake --build "$OTHER/win-$arch" --target $BENCH_TARGETS >/dev/null
   done
 }
 
 HZ=$(getconf CLK_TCK)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 in_prefix() {  # is process $1 one of this prefix's Wine processes?
-  tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"
+  { tr '\0' '\n' <"/proc/$1/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"
 }
 server_pid() {  # the wineserver started for this prefix
   for p in $(pgrep wineserver); do in_prefix "$p" && { echo "$p"; return; }; done
@@ -136,7 +140,6 @@ copy_program() {  # WIN: a folder of its own with the program and its data
 
 bench_arch() {  # ARCH: everything measured on one build (and the other)
   local arch=$1 WIN="$BUILD/win-$1" OWIN="$OTHER/win-$1"
-  cmake --build "$WIN" --target zt_probe redraw_bench zt_preview_bench >/dev/null
   zt_wine_up "$WIN" "$arch"
   IDLE=() ALL=() RSS=() FIG=() ROWS=()
   local run orun wrun worun r
@@ -197,7 +200,10 @@ bench_arch() {  # ARCH: everything measured on one build (and the other)
 for line in "${ZT_WINE_SKIPPED[@]}"; do echo "not measured for $line"; done
 [ -z "$AGAINST" ] || build_other "${ZT_WINE_ARCHES[@]}"
 for arch in i686 x86_64; do
-  printf 'Zentick.exe (%s) size: %s bytes (target under 409600)\n' "$arch" "$(stat -c %s "$BUILD/win-$arch/Zentick.exe")"
+  exe="$BUILD/win-$arch/Zentick.exe"
+  if [ -f "$exe" ]; then
+    printf 'Zentick.exe (%s) size: %s bytes (target under 409600)\n' "$arch" "$(stat -c %s "$exe")"
+  fi
 done
 printf 'load average at start: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
 for arch in "${ZT_WINE_ARCHES[@]}"; do bench_arch "$arch"; done
