@@ -57,6 +57,13 @@ function(zt_wine_tests name dir)
   # One process per test: tests that bring up the clock need a fresh one.
   gtest_add_tests(TARGET ${name} SOURCES ${srcs} TEST_PREFIX ${dir}. TEST_LIST added)
   set_tests_properties(${added} PROPERTIES TIMEOUT 120 RUN_SERIAL ON)
+  # Two shards, taken in turn: tools/test.sh runs them at once, each on a
+  # display and Wine prefix of its own.
+  set(shard 1)
+  foreach(test ${added})
+    set_tests_properties(${test} PROPERTIES LABELS shard${shard})
+    math(EXPR shard "3 - ${shard}")
+  endforeach()
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
@@ -83,7 +90,8 @@ function(zt_script_fixture fixture script)
   add_test(NAME ${fixture}_cleanup COMMAND bash ${script} cleanup ${CMAKE_BINARY_DIR})
   set_tests_properties(${fixture}_setup PROPERTIES FIXTURES_SETUP ${fixture})
   set_tests_properties(${fixture}_cleanup PROPERTIES FIXTURES_CLEANUP ${fixture})
-  set_tests_properties(${ARGN} PROPERTIES FIXTURES_REQUIRED ${fixture})
+  # What a fixture prepares is one for the whole host: its tests share a shard.
+  set_tests_properties(${ARGN} PROPERTIES FIXTURES_REQUIRED ${fixture} LABELS shard1)
 endfunction()
 # The read-only data folder: a bind mount.
 zt_script_fixture(faults.readonly ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh

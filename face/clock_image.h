@@ -34,11 +34,12 @@ struct ClockImage {
   // The face for another DPI: a new back buffer, the picture stretched
   // into it once, and the last frame again.
   int SetScale(int newDpi);
-  // Composes a frame for time in the back buffer and has it painted.
+  // Composes a frame for time in the back buffer and copies it onto the
+  // window; the window's paint message paints the same frame again.
   void RedrawClock(const SYSTEMTIME* time);
   // The last frame again, over a face that has just changed.
   void RequestRedraw();
-  // Copies the composed frame into a paint context.
+  // Copies the composed frame into the context it is handed.
   void PaintClock(HDC dc);
   // Shows a skin of the data folder, or the built-in face when it cannot
   // be shown, and stores which one is shown when that changed.

@@ -28,22 +28,42 @@ static int ReadProcessorTimes(CpuTimes* times) {
 void StartCpuReading(CpuReading* reading) {
   DWORD usage;
   reading->percent = -1;
-  // Querying the start key is what starts the statistic.
-  if (ReadDynamicStat("PerfStats\\StartStat", &usage)) return;
-  if (!ReadProcessorTimes(&reading->last)) reading->last = CpuTimes{};
+  reading->lastAt = GetTickCount();
+  // Querying the start key is what starts the statistic. Systems without
+  // it never gain it, so it is not asked again on every redraw.
+  if (ReadDynamicStat("PerfStats\\StartStat", &usage))
+    reading->source = CPU_FROM_DYNAMIC_STATS;
+  else if (ReadProcessorTimes(&reading->last))
+    reading->source = CPU_FROM_PROCESSOR_TIMES;
+  else
+    reading->source = CPU_FROM_NOTHING;
+}
+
+// A figure from the system's source; -1 when it gives none this time.
+static int ReadFromSource(CpuReading* reading) {
+  if (reading->source == CPU_FROM_DYNAMIC_STATS) {
+    DWORD usage = 0;
+    if (ReadDynamicStat("PerfStats\\StartStat", &usage) &&
+        ReadDynamicStat("PerfStats\\StatData", &usage))
+      return (int)usage;
+    return -1;
+  }
+  CpuTimes now;
+  if (reading->source != CPU_FROM_PROCESSOR_TIMES || !ReadProcessorTimes(&now)) return -1;
+  int percent = CpuPercentBetween(&reading->last, &now);
+  reading->last = now;
+  return percent;
 }
 
 int ReadCpuPercent(CpuReading* reading) {
-  DWORD usage = 0;
-  if (ReadDynamicStat("PerfStats\\StartStat", &usage) &&
-      ReadDynamicStat("PerfStats\\StatData", &usage))
-    return reading->percent = (int)usage;
-  CpuTimes now;
-  if (!ReadProcessorTimes(&now)) return reading->percent = -1;
-  // The last figure again when no time has passed.
-  int percent = CpuPercentBetween(&reading->last, &now);
-  reading->last = now;
-  if (percent >= 0) reading->percent = percent;
+  DWORD now = GetTickCount();
+  if (reading->percent >= 0 && now - reading->lastAt < CPU_READING_GAP_MS) return reading->percent;
+  // The last figure again when no time has passed on the counters.
+  int percent = ReadFromSource(reading);
+  if (percent >= 0) {
+    reading->percent = percent;
+    reading->lastAt = now;
+  }
   return reading->percent;
 }
 

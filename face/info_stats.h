@@ -6,8 +6,18 @@
 
 #include "face/info_line.h"
 
+// Where this system keeps its processor figure.
+enum CpuSource { CPU_FROM_NOTHING, CPU_FROM_DYNAMIC_STATS, CPU_FROM_PROCESSOR_TIMES };
+
+// Processor counters move a system tick (10 to 16 ms) at a time: a reading
+// sooner than this after the last would give the last figure again, or one
+// over a tick or two. Every redraw of a new second comes later than this.
+enum { CPU_READING_GAP_MS = 100 };
+
 struct CpuReading {
+  int source;     // a CpuSource, found when the line is chosen
   CpuTimes last;  // processor times at the last reading
+  DWORD lastAt;   // tick count of the last reading
   int percent;    // the last figure; -1 while there is none
 };
 

@@ -3,6 +3,7 @@
 # wineserver for the run.
 #   zt_wine_arches                     which builds this host can run
 #   zt_wine_up BUILD_DIR ARCH [keep-display]   zt_wine ARGS...   zt_wine_down
+# The prefix is BUILD_DIR/wineprefix, or BUILD_DIR/$ZT_PREFIX_NAME.
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -39,7 +40,7 @@ zt_wine_up() {
   local build arch
   build=$(realpath -m "$1")
   arch=$2
-  export WINEPREFIX="$build/wineprefix" WINELOADER
+  export WINEPREFIX="$build/${ZT_PREFIX_NAME:-wineprefix}" WINELOADER
   WINELOADER=$(zt_wine_loader "$arch")
   if [ "$arch" = x86_64 ]; then export WINEARCH=win64; else export WINEARCH=win32; fi
   if [ -z "${3:-}" ] || [ -z "${DISPLAY:-}" ]; then

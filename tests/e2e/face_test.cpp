@@ -37,6 +37,25 @@ struct Screenshot {
   }
 };
 
+// The clock's square once it passes check, or as it stands after 5 s.
+Screenshot WhenShown(HWND clock, bool (*check)(const Screenshot&)) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    Screenshot s(clock);
+    if (check(s) || GetTickCount() - start > 5000) return s;
+    PumpFor(50);
+  }
+}
+
+bool BuiltinFaceShown(const Screenshot& s) {
+  return s.At(100, 0) == WHITE && s.At(40, 100) == RGB(0, 0, 0);
+}
+bool HandsShown(const Screenshot& s) { return BuiltinFaceShown(s) && s.WhiteNearPivot(70) > 80; }
+bool TimeLineShown(const Screenshot& s) { return s.At(70, 154) == WHITE; }
+bool TimeLineWithoutHands(const Screenshot& s) {
+  return BuiltinFaceShown(s) && TimeLineShown(s) && s.WhiteNearPivot(40) < 10;
+}
+
 void ExpectBuiltinFace(const Screenshot& s) {
   EXPECT_EQ(WHITE, s.At(100, 0));         // the rim, at the region's edge
   EXPECT_EQ(RGB(0, 0, 0), s.At(123, 12));  // the dial reaches it: no magenta ring
@@ -50,21 +69,18 @@ TEST(Face, TheBuiltinFaceWithItsHandsAndTheMenuSettingsAcrossARestart) {
   folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n");
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
-  PumpFor(1500);
-  Screenshot first(clock.Window());
+  Screenshot first = WhenShown(clock.Window(), HandsShown);
   ExpectBuiltinFace(first);
   EXPECT_GT(first.WhiteNearPivot(70), 80);  // default hands: white inside
 
   SendMessageA(clock.Window(), WM_COMMAND, IDM_DESIGN_NONE, 0);  // no hands
   SendMessageA(clock.Window(), WM_COMMAND, IDM_INFO_TIME, 0);    // the time
-  PumpFor(1500);
-  EXPECT_EQ(WHITE, Screenshot(clock.Window()).At(70, 154));
+  EXPECT_EQ(WHITE, WhenShown(clock.Window(), TimeLineShown).At(70, 154));
   clock.Close();
 
   ClockProcess again;
   ASSERT_TRUE(again.Start(folder.ExePath()));
-  PumpFor(1500);
-  Screenshot restarted(again.Window());
+  Screenshot restarted = WhenShown(again.Window(), TimeLineWithoutHands);
   ExpectBuiltinFace(restarted);
   EXPECT_EQ(WHITE, restarted.At(70, 154));
   EXPECT_LT(restarted.WhiteNearPivot(40), 10);

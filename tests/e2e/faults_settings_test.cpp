@@ -51,6 +51,15 @@ std::vector<DWORD> ScreenPixels(const RECT& r) {
   return bits;
 }
 
+struct Region {
+  RECT rect;
+  std::vector<DWORD> before;
+};
+bool RegionChanged(void* p) {
+  Region* r = (Region*)p;
+  return ScreenPixels(r->rect) != r->before;
+}
+
 bool Responds(HWND w) {
   DWORD_PTR result;
   return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
@@ -115,11 +124,11 @@ TEST(FaultSettings, GarbageInEveryKeyGivesASaneWorkingClock) {
     SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PumpFor(300);
     GetWindowRect(w, &r);
-    std::vector<DWORD> before = ScreenPixels(r);
-    PumpFor(1500);
+    Region shown = {r, ScreenPixels(r)};
+    WaitUntil(RegionChanged, &shown, 1500);
     POINT centre = {r.left + 100, r.top + 100};
     EXPECT_EQ(w, WindowFromPoint(centre));
-    EXPECT_NE(before, ScreenPixels(r)) << "the face did not change in 1.5 s";
+    EXPECT_NE(shown.before, ScreenPixels(r)) << "the face did not change in 1.5 s";
     EXPECT_TRUE(Responds(w));
     EXPECT_EQ(nullptr, WaitForProcessDialog(clock.Id(), 200));
     clock.Close();

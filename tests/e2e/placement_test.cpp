@@ -143,12 +143,24 @@ TEST(Placement, LockedClockStaysInBothDragStyles) {
   }
 }
 
+struct ZOrderWanted {
+  Clock* clock;
+  bool topmost;
+};
+// The menu's command has come through: the window and the stored mode agree.
+bool ZOrderIs(void* p) {
+  ZOrderWanted* z = (ZOrderWanted*)p;
+  return Topmost(z->clock->Window()) == z->topmost &&
+         z->clock->folder.IniValue("WINDOW", "TOP") == (z->topmost ? "1" : "0");
+}
+
 TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
   Clock clock;
   ASSERT_TRUE(clock.Start());
   HWND w = clock.Window();
   ChooseFromMainMenu(w, "vt");
-  clock.Settle();
+  ZOrderWanted front = {&clock, true};
+  WaitUntil(ZOrderIs, &front, 5000);
   EXPECT_TRUE(Topmost(w));
   EXPECT_EQ("1", clock.folder.IniValue("WINDOW", "TOP"));
   // The mode survives a restart.
@@ -157,7 +169,8 @@ TEST(Placement, AlwaysInFrontChosenTwiceFromTheMenu) {
   w = clock.Window();
   EXPECT_TRUE(Topmost(w));
   ChooseFromMainMenu(w, "vt");
-  clock.Settle();
+  ZOrderWanted normal = {&clock, false};
+  WaitUntil(ZOrderIs, &normal, 5000);
   EXPECT_FALSE(Topmost(w));
   EXPECT_EQ("0", clock.folder.IniValue("WINDOW", "TOP"));
   // The next start agrees.

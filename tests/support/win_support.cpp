@@ -271,13 +271,6 @@ DWORD WINAPI DialogWatcher::Run(void* self) {
 
 static MessageBoxCatcher* activeCatcher;
 
-// Answering from the box's own loop, once it is up, spares the display
-// driver's wait for a window that closes before it was ever shown.
-static void CALLBACK AnswerBox(HWND box, UINT, UINT_PTR id, DWORD) {
-  KillTimer(box, id);
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 MessageBoxCatcher::MessageBoxCatcher() {
   activeCatcher = this;
   hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, NULL, GetCurrentThreadId());
@@ -296,7 +289,8 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
     GetClassNameA(w, cls, sizeof cls);
     if (strcmp(cls, "#32770") == 0) {
       activeCatcher->boxes.push_back(Box{WindowText(w), MessageBoxText(w)});
-      SetTimer(w, 1, 1, AnswerBox);
+      // Ended before it is ever shown: no window is mapped on the display.
+      EndDialog(w, IDOK);
     }
   }
   return CallNextHookEx(NULL, code, wParam, lParam);

@@ -102,22 +102,25 @@ BOOL CALLBACK FindOwnDialog(HWND w, LPARAM found) {
   return FALSE;
 }
 
+// Found once shown; ready once its red field holds the colour it opened on.
+bool ColourDialogReady(void* found) {
+  HWND* dialog = (HWND*)found;
+  if (!*dialog) EnumWindows(FindOwnDialog, (LPARAM)dialog);
+  return *dialog && GetWindowTextLengthA(GetDlgItem(*dialog, 706)) > 0;
+}
+
 DWORD WINAPI AnswerColourDialog(void* param) {
   DialogAnswer* answer = (DialogAnswer*)param;
   HWND dialog = NULL;
-  for (int i = 0; i < 100 && !dialog; i++) {
-    Sleep(100);
-    EnumWindows(FindOwnDialog, (LPARAM)&dialog);
-  }
+  WaitUntil(ColourDialogReady, &dialog, 10000);
   if (!dialog) return 0;
-  Sleep(300);
   for (int field = 706; field <= 708; field++) {  // red, green, blue
     char text[16] = "";
     GetDlgItemTextA(dialog, field, text, sizeof text);
     answer->openedOn += text + std::string(field < 708 ? "," : "");
   }
+  // Sent: the dialog has taken the new value when this returns.
   SetDlgItemTextA(dialog, 706, "200");
-  Sleep(200);
   PostMessageA(dialog, WM_COMMAND, answer->ok ? IDOK : IDCANCEL, 0);
   return 0;
 }
