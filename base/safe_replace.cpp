@@ -17,8 +17,7 @@ static int FileExists(const char* path) {
   return file || errno != ENOENT;
 }
 
-static int WriteWholeFile(const char* path, const void* bytes, size_t size,
-                          const ReplaceOps* ops) {
+static int WriteWholeFile(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
   FILE* file = fopen(path, "wb");
   if (!file) return 0;
   int ok = fwrite(bytes, 1, size, file) == size;
