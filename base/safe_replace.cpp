@@ -25,9 +25,19 @@ static int WriteWholeFile(const char* path, const void* bytes, size_t size, cons
   return fclose(file) == 0 && ok;
 }
 
+// Only a file that reads is taken for NAME.new (not a folder of its name).
+static int ReadableFile(const char* path) {
+  FILE* file = fopen(path, "rb");
+  if (!file) return 0;
+  getc(file);
+  int readable = !ferror(file);
+  fclose(file);
+  return readable;
+}
+
 int FinishReplacement(const char* path, const ReplaceOps* ops) {
   char temp[PATH_SIZE];
-  if (!NewFilePath(path, temp) || FileExists(path) || !FileExists(temp)) return 1;
+  if (!NewFilePath(path, temp) || FileExists(path) || !ReadableFile(temp)) return 1;
   return ops->move(temp, path);
 }
 

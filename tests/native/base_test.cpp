@@ -210,6 +210,10 @@ TEST(SafeReplace, AFailedWriteTouchesNothing) {
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
   EXPECT_EQ("old", Contents(path));
   EXPECT_EQ(std::vector<std::string>{"remove"}, calls);
+  // Without NAME, a folder named NAME.new is nothing to finish either.
+  unlink(path.c_str());
+  EXPECT_EQ(1, FinishReplacement(path.c_str(), &kOps));
+  EXPECT_FALSE(Exists(path));
 }
 
 }  // namespace files

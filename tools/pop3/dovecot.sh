@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A throw-away POP3 server for the tests: Dovecot on 127.0.0.1, configured
-# and run inside DIR, serving one maildir (DIR/Maildir) to any user whose
+# and run from DIR, serving one maildir (DIR/Maildir) to any user whose
 # password is "secret".
 #   dovecot.sh start DIR   (writes the port it listens on to DIR/port)
 #   dovecot.sh start DIR TLS_DIR
@@ -11,9 +11,10 @@
 #     Logins only under TLS. Not on 127.0.0.1: Dovecot takes a client on
 #     its own address as secure.
 #   dovecot.sh stop DIR
-# Dovecot's sockets live in a short folder of their own under /tmp
-# (named in DIR/base_dir): a socket's path holds at most 107 bytes,
-# however deep DIR lies.
+# Dovecot's sockets and the maildir live in a short folder of their own
+# under /tmp (named in DIR/base_dir; DIR/Maildir leads there): a socket's
+# path holds at most 107 bytes however deep DIR lies, and the mail reader
+# needs no way through the folders above DIR.
 set -euo pipefail
 cmd=$1
 dir=$(realpath -m "$2")
@@ -26,13 +27,15 @@ if [ "$cmd" = stop ]; then
   exit 0
 fi
 
-mkdir -p "$dir/Maildir/new" "$dir/Maildir/cur" "$dir/Maildir/tmp"
 run=$(mktemp -d /tmp/ztXXXXXX)
 chmod 755 "$run"
+mkdir -p "$dir" "$run/Maildir/new" "$run/Maildir/cur" "$run/Maildir/tmp"
 echo "$run" >"$dir/base_dir"
-# Mail is read as an unprivileged user; the test (root under Wine) fills new/.
-chown -R dovenull:dovenull "$dir/Maildir"
-chmod 777 "$dir/Maildir/new"
+# Mail is read as an unprivileged user, who may not enter the folders
+# above DIR; the test (root under Wine) fills new/ through DIR/Maildir.
+chown -R dovenull:dovenull "$run/Maildir"
+chmod 777 "$run/Maildir/new"
+ln -s "$run/Maildir" "$dir/Maildir"
 # Ports that are free now; Dovecot takes them a moment later.
 free_port() {
   python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
@@ -72,7 +75,7 @@ listen = $address
 $ssl
 auth_mechanisms = plain
 first_valid_uid = 1
-mail_location = maildir:$dir/Maildir
+mail_location = maildir:$run/Maildir
 pop3_uidl_format = %08Xu%08Xv
 passdb {
   driver = static
@@ -80,7 +83,7 @@ passdb {
 }
 userdb {
   driver = static
-  args = uid=dovenull gid=dovenull home=$dir
+  args = uid=dovenull gid=dovenull home=$run
 }
 service pop3-login {
   inet_listener pop3 {
