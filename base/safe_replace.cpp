@@ -1,15 +1,44 @@
 #include "base/safe_replace.h"
 
+#include <errno.h>
 #include <stdio.h>
 
 #include "base/paths.h"
 
-static int WriteWholeFile(const char* path, const void* bytes, size_t size) {
+static int NewFilePath(const char* path, char temp[PATH_SIZE]) {
+  int length = snprintf(temp, PATH_SIZE, "%s.new", path);
+  return length > 0 && length < PATH_SIZE;
+}
+
+// A file held open by someone else is there too.
+static int FileExists(const char* path) {
+  FILE* file = fopen(path, "rb");
+  if (file) fclose(file);
+  return file || errno != ENOENT;
+}
+
+static int WriteWholeFile(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
   FILE* file = fopen(path, "wb");
   if (!file) return 0;
   int ok = fwrite(bytes, 1, size, file) == size;
-  ok = fflush(file) == 0 && ok;
+  ok = fflush(file) == 0 && ops->flushToDisk(file) && ok;
   return fclose(file) == 0 && ok;
+}
+
+// Only a file that reads is taken for NAME.new (not a folder of its name).
+static int ReadableFile(const char* path) {
+  FILE* file = fopen(path, "rb");
+  if (!file) return 0;
+  getc(file);
+  int readable = !ferror(file);
+  fclose(file);
+  return readable;
+}
+
+int FinishReplacement(const char* path, const ReplaceOps* ops) {
+  char temp[PATH_SIZE];
+  if (!NewFilePath(path, temp) || FileExists(path) || !ReadableFile(temp)) return 1;
+  return ops->move(temp, path);
 }
 
 // Without a one-step move: the old file goes only once the new one is
@@ -22,9 +51,9 @@ static int MoveAfterDeleting(const char* temp, const char* path, const ReplaceOp
 
 int ReplaceFileContents(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
   char temp[PATH_SIZE];
-  int length = snprintf(temp, sizeof temp, "%s.new", path);
-  if (length < 0 || length >= (int)sizeof temp) return 0;
-  if (!WriteWholeFile(temp, bytes, size)) {
+  // NAME.new may be the only whole copy; it is never overwritten then.
+  if (!NewFilePath(path, temp) || !FinishReplacement(path, ops)) return 0;
+  if (!WriteWholeFile(temp, bytes, size, ops)) {
     ops->remove(temp);
     return 0;
   }

@@ -1,9 +1,18 @@
 // Rewriting a data file without losing it: the new contents go to a file
-// beside it ("NAME.new"), which then takes the old file's place. A reader
-// (the mail check's thread, a user's editor) may hold the old file for a
-// moment, so the replacement is retried for about a second.
+// beside it ("NAME.new"), flushed to disk and closed, which then takes the
+// old file's place. A reader (the mail check's thread, a user's editor)
+// may hold the old file for a moment, so the replacement is retried for
+// about a second.
+//
+// Where the system has no one-step move the old file is deleted before
+// the new one is renamed, and a rename that keeps failing (or a power cut)
+// leaves NAME missing beside NAME.new. NAME.new is then whole: the old
+// file goes only after the new one was written, flushed and closed, and
+// no writer opens NAME.new while NAME is missing. Readers and writers
+// first finish such a replacement.
 #pragma once
 #include <stddef.h>
+#include <stdio.h>
 
 // The file system calls the replacement needs, given by the platform.
 struct ReplaceOps {
@@ -13,9 +22,15 @@ struct ReplaceOps {
   int (*move)(const char* from, const char* to);  // fails when to exists
   int (*remove)(const char* path);
   void (*sleep)(int ms);
+  int (*flushToDisk)(FILE* file);  // the written bytes on the disk; 1 done
 };
 
 enum { REPLACE_TRIES = 20, REPLACE_WAIT_MS = 50 };
+
+// Moves NAME.new into place when an earlier replacement stopped between
+// its two steps. 1 when nothing is left waiting, 0 when NAME is still
+// missing beside NAME.new (the move failed).
+int FinishReplacement(const char* path, const ReplaceOps* ops);
 
 // Writes size bytes as the new contents of path. 1 on success. On failure
 // path keeps its old contents, or, where the system has no one-step move

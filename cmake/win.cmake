@@ -96,7 +96,7 @@ endfunction()
 # The read-only data folder: a bind mount.
 zt_script_fixture(faults.readonly ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh
   e2e.FaultReadOnly.OneMessageAtStartThenWritesFailQuietlyAndEveryFileIsKept
-  win.FaultEvents.ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile)
+  win.FaultEvents.ReadOnlyDataFolderRunsOnlyTheRepeatingEventsAndSaysWhy)
 # The TLS mail test's own authority, trusted by the host only around it.
 zt_script_fixture(mail.test_ca ${CMAKE_SOURCE_DIR}/tools/pop3/test_ca.sh
   e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword)

@@ -1,5 +1,8 @@
 #include "events/event_runner.h"
 
+#include <stdio.h>
+
+#include "app/app_state.h"
 #include "platform/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_plan.h"
@@ -10,11 +13,22 @@
 
 // Fired one-shot lines leave the file before any action runs: a message
 // box pumps the clock's timer, and a run started by a later minute then
-// finds neither those lines nor a rewrite of ours still to come.
-static void RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* plan) {
-  if (plan->removalCount == 0) return;
-  size_t length = RemoveTextLines(text->data, text->size, plan->removals, plan->removalCount);
-  ReplaceDataFile(path, text->data, length);
+// finds neither those lines nor a rewrite of ours still to come. Gives 0
+// when they stay in the file; text has lost them either way.
+static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* plan) {
+  if (plan->removalCount == 0) return 1;
+  text->size = RemoveTextLines(text->data, text->size, plan->removals, plan->removalCount);
+  return ReplaceDataFile(path, text->data, text->size);
+}
+
+// A one-shot event that stays in the file would run again next year (or
+// after the clock is set back), so it does not run now.
+static void TellOneShotsKept(const AppState* app, const char* path) {
+  char text[MAX_PATH + 128];
+  snprintf(text, sizeof text,
+           "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
+           path);
+  MessageBoxA(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {
@@ -36,7 +50,13 @@ int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
   EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};
   DuePlan plan;
   int planned = PlanDueEvents(text.data, text.size, &now, &plan);
-  if (planned) RemoveFiredLines(path, &text, &plan);
+  if (planned && !RemoveFiredLines(path, &text, &plan)) {
+    // The text no longer holds the fired one-shot lines: planned again,
+    // only the repeating events run.
+    FreeDuePlan(&plan);
+    planned = PlanDueEvents(text.data, text.size, &now, &plan);
+    TellOneShotsKept(app, path);
+  }
   FreeFileBytes(&text);
   if (planned) RunPlan(&plan);
   FreeDuePlan(&plan);

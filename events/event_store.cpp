@@ -14,7 +14,7 @@ int EventFilePath(const AppState* app, char* path) {
 }
 
 int ReadEventText(const char* path, FileBytes* text) {
-  return ReadFileBytes(path, EVENT_FILE_CAP, text) == FILE_READ_OK;
+  return ReadDataFile(path, EVENT_FILE_CAP, text) == FILE_READ_OK;
 }
 
 static int EndsWithoutLineFeed(const char* path) {
@@ -27,6 +27,7 @@ static int EndsWithoutLineFeed(const char* path) {
 }
 
 int AppendEventLine(const char* path, const char* line, size_t length) {
+  if (!FinishDataFile(path)) return 0;  // never a new file beside a waiting NAME.new
   int newLine = EndsWithoutLineFeed(path);
   FILE* file = fopen(path, "ab");
   if (!file) return 0;

@@ -12,12 +12,12 @@ void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
 }
 
 int ReadAccountFile(const char* path, FileBytes* bytes) {
-  return ReadFileBytes(path, ACCOUNT_FILE_CAP, bytes) == FILE_READ_OK;
+  return ReadDataFile(path, ACCOUNT_FILE_CAP, bytes) == FILE_READ_OK;
 }
 
 // Reading a file that is not there is not an error when adding the first account.
 static int ReadAccountFileOrNone(const char* path, FileBytes* bytes) {
-  int read = ReadFileBytes(path, ACCOUNT_FILE_CAP, bytes);
+  int read = ReadDataFile(path, ACCOUNT_FILE_CAP, bytes);
   return read == FILE_READ_OK || read == FILE_MISSING;
 }
 

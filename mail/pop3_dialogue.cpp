@@ -102,8 +102,9 @@ size_t ReadReplyLine(const Pop3Link* link, Pop3Reader* reader, char* line) {
 
 static const char* TlsFailureText(int tls) {
   static const char* const texts[] = {
-      "", "TLSを利用できません", "証明書エラー（信頼されていない発行元）",
-      "証明書エラー（サーバー名の不一致）", "証明書エラー", "TLS接続に失敗"};
+      "", "このWindowsではTLSを使えません", "証明書エラー（信頼されていない発行元）",
+      "証明書エラー（サーバー名の不一致）", "証明書エラー", "証明書エラー（有効期限切れ）",
+      "TLS接続に失敗"};
   return texts[tls > TLS_OK && tls < TLS_HANDSHAKE_FAILED ? tls : TLS_HANDSHAKE_FAILED];
 }
 
@@ -183,7 +184,7 @@ int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
     int noTls;
     tls = UpgradeToTls(&d, login, &noTls);
     if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
-    if (noTls) return Failed(result, resultSize, "", "TLS非対応のサーバー");
+    if (noTls) return Failed(result, resultSize, "", "サーバーがTLSに対応していません");
   }
   char command[POP3_COMMAND_SIZE];
   snprintf(command, sizeof command, "USER %s\r\n", login->user);

@@ -23,7 +23,8 @@ enum TlsResult {
   TLS_UNAVAILABLE,      // the system has no TLS provider
   TLS_UNTRUSTED_ROOT,   // the certificate's chain ends at an untrusted authority
   TLS_NAME_MISMATCH,    // the certificate is for another host name
-  TLS_BAD_CERTIFICATE,  // expired, revoked, or otherwise refused
+  TLS_BAD_CERTIFICATE,  // revoked, not for servers, or otherwise refused
+  TLS_EXPIRED,          // outside its dates
   TLS_HANDSHAKE_FAILED
 };
 

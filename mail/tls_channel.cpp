@@ -6,7 +6,9 @@
 #include <stdlib.h>
 #include <string.h>
 #include <wincrypt.h>
+#include <wininet.h>
 
+#include "mail/certificate_verdict.h"
 #include "mail/pop3_dialogue.h"
 #include "platform/newer_calls.h"
 
@@ -53,6 +55,7 @@ struct TlsChannel {
   CredHandle credentials;
   CtxtHandle context;
   int hasCredentials, hasContext;
+  int closed;  // the server's close_notify came
   SecPkgContext_StreamSizes sizes;
   char incoming[TLS_BUFFER_SIZE];  // records received, not yet decrypted
   size_t incomingLength;
@@ -90,11 +93,22 @@ static int SendToken(TlsChannel* c, SecBuffer* token) {
   return ok;
 }
 
-// Handshake messages until the provider is done; status is where it stands.
-static int RunHandshake(TlsChannel* c, SECURITY_STATUS status) {
-  while (status == SEC_I_CONTINUE_NEEDED || status == SEC_E_INCOMPLETE_MESSAGE) {
-    if ((c->incomingLength == 0 || status == SEC_E_INCOMPLETE_MESSAGE) && ReceiveMore(c) <= 0)
+// Handshake messages until the provider is done; status is where it
+// stands. speakFirst: the client's next message needs nothing more from
+// the server (a renegotiation the server asked for), so nothing is
+// awaited before it.
+static int RunHandshake(TlsChannel* c, SECURITY_STATUS status, int speakFirst) {
+  int anonymous = 0;
+  while (status == SEC_I_CONTINUE_NEEDED || status == SEC_E_INCOMPLETE_MESSAGE ||
+         status == SEC_I_INCOMPLETE_CREDENTIALS) {
+    if (status == SEC_I_INCOMPLETE_CREDENTIALS) {
+      // The server asks for a client certificate; it gets none, once.
+      if (anonymous++) return 0;
+    } else if ((status == SEC_E_INCOMPLETE_MESSAGE || (c->incomingLength == 0 && !speakFirst)) &&
+               ReceiveMore(c) <= 0) {
       return 0;
+    }
+    speakFirst = 0;
     SecBuffer in[2] = {{(ULONG)c->incomingLength, SECBUFFER_TOKEN, c->incoming},
                        {0, SECBUFFER_EMPTY, NULL}};
     SecBuffer out[1] = {{0, SECBUFFER_TOKEN, NULL}};
@@ -103,7 +117,10 @@ static int RunHandshake(TlsChannel* c, SECURITY_STATUS status) {
     status = calls.sspi->InitializeSecurityContextA(
         &c->credentials, &c->context, (SEC_CHAR*)c->host, kContextFlags, 0, 0, &inDesc, 0,
         NULL, &outDesc, &attributes, NULL);
-    if (status == SEC_E_INCOMPLETE_MESSAGE) continue;
+    if (status == SEC_E_INCOMPLETE_MESSAGE || status == SEC_I_INCOMPLETE_CREDENTIALS) {
+      if (out[0].pvBuffer) calls.sspi->FreeContextBuffer(out[0].pvBuffer);
+      continue;
+    }
     if (!SendToken(c, &out[0]) || FAILED(status)) return 0;
     KeepExtra(c, &in[1]);
   }
@@ -128,19 +145,46 @@ static int StartHandshake(TlsChannel* c) {
       &c->credentials, NULL, (SEC_CHAR*)c->host, kContextFlags, 0, 0, NULL, 0, &c->context,
       &outDesc, &attributes, NULL);
   c->hasContext = status == SEC_I_CONTINUE_NEEDED;
-  return SendToken(c, &out[0]) && c->hasContext && RunHandshake(c, status);
+  return SendToken(c, &out[0]) && c->hasContext && RunHandshake(c, status, 0);
 }
 
-static int CertificateFault(DWORD error) {
-  if (error == 0) return TLS_OK;
-  if (error == (DWORD)CERT_E_UNTRUSTEDROOT || error == (DWORD)CERT_E_CHAINING)
-    return TLS_UNTRUSTED_ROOT;
-  if (error == (DWORD)CERT_E_CN_NO_MATCH) return TLS_NAME_MISMATCH;
-  return TLS_BAD_CERTIFICATE;
+// The SSL policy's answer as a TlsResult.
+static int PolicyResult(DWORD error) {
+  switch (error) {
+    case 0:
+    // Revocation that could not be checked is not the server's fault.
+    case (DWORD)CRYPT_E_NO_REVOCATION_CHECK:
+    case (DWORD)CRYPT_E_REVOCATION_OFFLINE:
+    case (DWORD)CERT_E_REVOCATION_FAILURE:
+      return TLS_OK;
+    case (DWORD)CERT_E_UNTRUSTEDROOT:
+    case (DWORD)CERT_E_CHAINING:
+      return TLS_UNTRUSTED_ROOT;
+    case (DWORD)CERT_E_EXPIRED:
+      return TLS_EXPIRED;
+    case (DWORD)CERT_E_CN_NO_MATCH:
+      return TLS_NAME_MISMATCH;
+    default:
+      return TLS_BAD_CERTIFICATE;
+  }
 }
 
-// The server's chain against the trusted authorities, for server use and
-// for the host name the account gives.
+static_assert(CHAIN_NOT_TIME_VALID == CERT_TRUST_IS_NOT_TIME_VALID &&
+                  CHAIN_NOT_TIME_NESTED == CERT_TRUST_IS_NOT_TIME_NESTED &&
+                  CHAIN_REVOKED == CERT_TRUST_IS_REVOKED &&
+                  CHAIN_NOT_SIGNATURE_VALID == CERT_TRUST_IS_NOT_SIGNATURE_VALID &&
+                  CHAIN_NOT_VALID_FOR_USAGE == CERT_TRUST_IS_NOT_VALID_FOR_USAGE &&
+                  CHAIN_UNTRUSTED_ROOT == CERT_TRUST_IS_UNTRUSTED_ROOT &&
+                  CHAIN_REVOCATION_UNKNOWN == CERT_TRUST_REVOCATION_STATUS_UNKNOWN &&
+                  CHAIN_CYCLIC == CERT_TRUST_IS_CYCLIC &&
+                  CHAIN_PARTIAL == CERT_TRUST_IS_PARTIAL_CHAIN &&
+                  CHAIN_OFFLINE_REVOCATION == CERT_TRUST_IS_OFFLINE_REVOCATION &&
+                  CHAIN_EXPLICIT_DISTRUST == CERT_TRUST_IS_EXPLICIT_DISTRUST,
+              "the chain fault bits are the system's");
+
+// The server's chain against the trusted authorities, for server use, for
+// revocation below the root where the system can tell, and for the host
+// name the account gives.
 static int CheckCertificate(TlsChannel* c) {
   PCCERT_CONTEXT certificate = NULL;
   if (calls.sspi->QueryContextAttributesA(&c->context, SECPKG_ATTR_REMOTE_CERT_CONTEXT,
@@ -156,19 +200,23 @@ static int CheckCertificate(TlsChannel* c) {
   int result = TLS_BAD_CERTIFICATE;
   WCHAR host[POP3_HOST_SIZE];
   if (MultiByteToWideChar(CP_ACP, 0, c->host, -1, host, POP3_HOST_SIZE) &&
-      calls.getChain(NULL, certificate, NULL, certificate->hCertStore, &chainPara, 0, NULL,
-                     &chain)) {
+      calls.getChain(NULL, certificate, NULL, certificate->hCertStore, &chainPara,
+                     CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, NULL, &chain)) {
     SSL_EXTRA_CERT_CHAIN_POLICY_PARA ssl = {};
     ssl.cbStruct = sizeof ssl;
     ssl.dwAuthType = AUTHTYPE_SERVER;
     ssl.pwszServerName = host;
+    // Revocation is judged from the chain's own bits below; Wine's policy
+    // otherwise stops at an unanswered revocation question, before the name.
+    ssl.fdwChecks = SECURITY_FLAG_IGNORE_REVOCATION;
     CERT_CHAIN_POLICY_PARA policy = {};
     policy.cbSize = sizeof policy;
+    policy.dwFlags = CERT_CHAIN_POLICY_IGNORE_ALL_REV_UNKNOWN_FLAGS;
     policy.pvExtraPolicyPara = &ssl;
     CERT_CHAIN_POLICY_STATUS status = {};
     status.cbSize = sizeof status;
     if (calls.verifyChain(CERT_CHAIN_POLICY_SSL, chain, &policy, &status))
-      result = CertificateFault(status.dwError);
+      result = CertificateVerdict(chain->TrustStatus.dwErrorStatus, PolicyResult(status.dwError));
     calls.freeChain(chain);
   }
   calls.freeCertificate(certificate);
@@ -214,19 +262,21 @@ int TlsSend(TlsChannel* c, const char* bytes, int length) {
   return length;
 }
 
-// Decrypts the next record from incoming into plain: 1 when one was
-// decrypted, 0 when more bytes are needed, -1 at the end of the session
-// (the server's close) or on a fault.
+enum RecordRead { RECORD_FAULT = -1, RECORD_NEEDS_MORE, RECORD_DECRYPTED, RECORD_CLOSED };
+
+// Decrypts the next record from incoming into plain; RECORD_CLOSED at the
+// server's close_notify.
 static int DecryptRecord(TlsChannel* c) {
-  if (c->incomingLength == 0) return 0;
+  if (c->incomingLength == 0) return RECORD_NEEDS_MORE;
   SecBuffer b[4] = {{(ULONG)c->incomingLength, SECBUFFER_DATA, c->incoming},
                     {0, SECBUFFER_EMPTY, NULL},
                     {0, SECBUFFER_EMPTY, NULL},
                     {0, SECBUFFER_EMPTY, NULL}};
   SecBufferDesc desc = {SECBUFFER_VERSION, 4, b};
   SECURITY_STATUS status = calls.sspi->DecryptMessage(&c->context, &desc, 0, NULL);
-  if (status == SEC_E_INCOMPLETE_MESSAGE) return 0;
-  if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE) return -1;
+  if (status == SEC_E_INCOMPLETE_MESSAGE) return RECORD_NEEDS_MORE;
+  if (status == SEC_I_CONTEXT_EXPIRED) return RECORD_CLOSED;
+  if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE) return RECORD_FAULT;
   const SecBuffer* extra = NULL;
   for (SecBuffer& piece : b) {
     if (piece.BufferType == SECBUFFER_DATA && piece.cbBuffer <= sizeof c->plain) {
@@ -237,19 +287,22 @@ static int DecryptRecord(TlsChannel* c) {
   }
   SecBuffer none = {0, SECBUFFER_EMPTY, NULL};
   KeepExtra(c, extra ? extra : &none);
-  // The server asks for more handshake (a TLS 1.3 session ticket on newer systems).
-  if (status == SEC_I_RENEGOTIATE && !RunHandshake(c, SEC_I_CONTINUE_NEEDED)) return -1;
-  return 1;
+  // The server asks for more handshake (a TLS 1.3 session ticket on newer
+  // systems) and waits for the client's answer to what it has sent.
+  if (status == SEC_I_RENEGOTIATE && !RunHandshake(c, SEC_I_CONTINUE_NEEDED, 1))
+    return RECORD_FAULT;
+  return RECORD_DECRYPTED;
 }
 
 int TlsReceive(TlsChannel* c, char* buffer, int size) {
   while (c->plainLength == 0) {
-    int decrypted = DecryptRecord(c);
-    if (decrypted < 0) return -1;
-    if (decrypted == 0) {
-      int n = ReceiveMore(c);
-      if (n <= 0) return n;
-    }
+    if (c->closed) return 0;
+    int record = DecryptRecord(c);
+    if (record == RECORD_FAULT) return -1;
+    c->closed = record == RECORD_CLOSED;
+    // The connection ended without the server's close_notify: what came
+    // may have been cut short by someone else.
+    if (record == RECORD_NEEDS_MORE && ReceiveMore(c) <= 0) return -1;
   }
   int n = (size_t)size < c->plainLength ? size : (int)c->plainLength;
   memcpy(buffer, c->plain, n);

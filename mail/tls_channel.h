@@ -13,7 +13,9 @@ int TlsSupported();
 // deadline. Gives a TlsResult; on TLS_OK *channel carries the traffic
 // until TlsClose.
 int TlsHandshake(TlsChannel** channel, MailSocket* socket, const char* host);
-// As the socket's own: every byte or -1; bytes, 0 when closed, or -1.
+// As the socket's own: every byte or -1; bytes, 0 when the server closed
+// the session (its close_notify), or -1 on a fault, when the time ran out
+// or when the connection ended without close_notify.
 int TlsSend(TlsChannel* channel, const char* bytes, int length);
 int TlsReceive(TlsChannel* channel, char* buffer, int size);
 void TlsClose(TlsChannel* channel);

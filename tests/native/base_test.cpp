@@ -112,7 +112,11 @@ int Remove(const char* path) {
   return removeWorks && unlink(path) == 0;
 }
 void Sleep(int) { calls.push_back("sleep"); }
-const ReplaceOps kOps = {MoveReplacing, Move, Remove, Sleep};
+int FlushToDisk(FILE*) {
+  calls.push_back("flush");
+  return 1;
+}
+const ReplaceOps kOps = {MoveReplacing, Move, Remove, Sleep, FlushToDisk};
 
 struct Folder {
   std::string path;
@@ -186,7 +190,7 @@ TEST(SafeReplace, WithoutAOneStepMoveTheOldFileGoesOnlyOnceTheNewIsWhole) {
   calls.clear();
   EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "second", 6, &kOps));
   EXPECT_EQ("second", Contents(path));
-  EXPECT_EQ((std::vector<std::string>{"replace", "move", "remove", "move"}), calls);
+  EXPECT_EQ((std::vector<std::string>{"flush", "replace", "move", "remove", "move"}), calls);
   // The old file cannot be deleted: it stays as it was.
   removeWorks = 0;
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "third", 5, &kOps));
@@ -197,6 +201,17 @@ TEST(SafeReplace, WithoutAOneStepMoveTheOldFileGoesOnlyOnceTheNewIsWhole) {
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "fourth", 6, &kOps));
   EXPECT_FALSE(Exists(path));
   EXPECT_EQ("fourth", Contents(path + ".new"));
+  // While NAME.new cannot move in, it is the only copy: no write touches it.
+  EXPECT_EQ(0, FinishReplacement(path.c_str(), &kOps));
+  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "fifth", 5, &kOps));
+  EXPECT_EQ("fourth", Contents(path + ".new"));
+  // Once it can, the next write first moves it in, then replaces it.
+  busyMoves = 0;
+  calls.clear();
+  EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "sixth", 5, &kOps));
+  EXPECT_EQ("sixth", Contents(path));
+  EXPECT_EQ((std::vector<std::string>{"move", "flush", "replace", "move", "remove", "move"}),
+            calls);
 }
 
 TEST(SafeReplace, AFailedWriteTouchesNothing) {
@@ -207,6 +222,10 @@ TEST(SafeReplace, AFailedWriteTouchesNothing) {
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
   EXPECT_EQ("old", Contents(path));
   EXPECT_EQ(std::vector<std::string>{"remove"}, calls);
+  // Without NAME, a folder named NAME.new is nothing to finish either.
+  unlink(path.c_str());
+  EXPECT_EQ(1, FinishReplacement(path.c_str(), &kOps));
+  EXPECT_FALSE(Exists(path));
 }
 
 }  // namespace files

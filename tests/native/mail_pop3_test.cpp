@@ -1,3 +1,4 @@
+#include "mail/certificate_verdict.h"
 #include "mail/pop3_dialogue.h"
 #include "mail/wake_rule.h"
 
@@ -109,7 +110,7 @@ TEST(Pop3Dialogue, StlsWhenOfferedAndNoPasswordInClearWhenTlsIsRequired) {
   required.tlsRequired = 1;
   for (const char* capa : {capaPlain, kNoCapa}) {
     Outcome o = Dialogue({"+OK\r\n", capa, "+OK\r\n", "+OK\r\n"}, required);
-    EXPECT_EQ("TLS非対応のサーバー", o.result);
+    EXPECT_EQ("サーバーがTLSに対応していません", o.result);
     EXPECT_EQ("CAPA\r\n", o.sent);
   }
   // Not required: a server without STLS, or a system without TLS, is talked to in clear.
@@ -118,7 +119,7 @@ TEST(Pop3Dialogue, StlsWhenOfferedAndNoPasswordInClearWhenTlsIsRequired) {
   noTls.hasTls = false;
   EXPECT_EQ(kPlain, Dialogue({"+OK\r\n", capaStls, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}, noTls).sent);
   noTls.tlsRequired = 1;
-  EXPECT_EQ("TLSを利用できません", Dialogue({"+OK\r\n", capaStls}, noTls).result);
+  EXPECT_EQ("このWindowsではTLSを使えません", Dialogue({"+OK\r\n", capaStls}, noTls).result);
   // Bytes sent in clear before the handshake are never read as protected.
   Outcome injected = Dialogue({"+OK\r\n", capaStls, "+OK go\r\n-ERR\r\n", "+OK\r\n", "+OK\r\n", "+OK 4 4096\r\n"});
   EXPECT_EQ("4通（4KB）", injected.result);
@@ -134,6 +135,7 @@ TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
       {TLS_UNTRUSTED_ROOT, "証明書エラー（信頼されていない発行元）"},
       {TLS_NAME_MISMATCH, "証明書エラー（サーバー名の不一致）"},
       {TLS_BAD_CERTIFICATE, "証明書エラー"},
+      {TLS_EXPIRED, "証明書エラー（有効期限切れ）"},
       {TLS_HANDSHAKE_FAILED, "TLS接続に失敗"}};
   for (const auto& f : failures) {
     implicit.tlsResult = f.first;
@@ -143,7 +145,31 @@ TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
     EXPECT_EQ("<TLS>", failed.sent);
   }
   implicit.hasTls = false;
-  EXPECT_EQ("TLSを利用できません", Dialogue({"+OK\r\n"}, implicit).result);
+  EXPECT_EQ("このWindowsではTLSを使えません", Dialogue({"+OK\r\n"}, implicit).result);
+}
+
+// The chain's own bits count whatever the policy said; revocation that
+// could not be asked about does not.
+TEST(CertificateVerdict, EveryChainFaultRefusesAndTheAuthorityIsNamedFirst) {
+  struct Case {
+    unsigned long chain;
+    int policy, verdict;
+  };
+  const Case cases[] = {
+      {0, TLS_OK, TLS_OK},
+      {CHAIN_PARTIAL, TLS_OK, TLS_UNTRUSTED_ROOT},
+      {CHAIN_UNTRUSTED_ROOT | CHAIN_NOT_TIME_VALID, TLS_EXPIRED, TLS_UNTRUSTED_ROOT},
+      {0, TLS_UNTRUSTED_ROOT, TLS_UNTRUSTED_ROOT},
+      {CHAIN_NOT_TIME_VALID, TLS_NAME_MISMATCH, TLS_EXPIRED},
+      {CHAIN_NOT_VALID_FOR_USAGE, TLS_OK, TLS_BAD_CERTIFICATE},
+      {CHAIN_REVOKED | CHAIN_OFFLINE_REVOCATION, TLS_OK, TLS_BAD_CERTIFICATE},
+      {CHAIN_CYCLIC, TLS_OK, TLS_BAD_CERTIFICATE},
+      {CHAIN_EXPLICIT_DISTRUST, TLS_OK, TLS_BAD_CERTIFICATE},
+      {0x800 /* name constraints */, TLS_OK, TLS_BAD_CERTIFICATE},
+      {CHAIN_REVOCATION_UNKNOWN | CHAIN_OFFLINE_REVOCATION | CHAIN_NOT_TIME_NESTED, TLS_OK, TLS_OK},
+      {CHAIN_REVOCATION_UNKNOWN, TLS_NAME_MISMATCH, TLS_NAME_MISMATCH}};
+  for (const Case& c : cases)
+    EXPECT_EQ(c.verdict, CertificateVerdict(c.chain, c.policy)) << std::hex << c.chain;
 }
 
 TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndNeverOverflow) {

@@ -170,9 +170,11 @@ TEST(EventRun, RunsStartedDuringAMessageBoxNeitherRepeatNorLoseLines) {
   EXPECT_EQ(kept + "0,0,7,31,1,daily,\n", folder.ReadDataFile("ZENTICK.evt"));
 }
 
-TEST(EventRun, FailedRewriteLeavesTheFileAsItWas) {
+// A one-shot line that cannot leave the file waits, unrun, for a minute
+// when it can.
+TEST(EventRun, FailedRewriteLeavesTheFileAsItWasAndTheOneShotUnrun) {
   TempDataFolder folder;
-  std::string text = "12,24,9,0,2,once,\n0,0,9,0,2,daily,\n";
+  std::string text = "12,24,9,0,1,once,\n0,0,9,0,2,daily,\n";
   folder.WriteDataFile("ZENTICK.evt", text);
   // The new file cannot be made where a folder of its name stands.
   std::string newPath = folder.DataDir() + "ZENTICK.evt.new";
@@ -180,14 +182,29 @@ TEST(EventRun, FailedRewriteLeavesTheFileAsItWas) {
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   RecordedPlatform platform;
-  RunMinute(clock, 9, 0);
+  seenBoxes.clear();
+  {
+    BoxCloser closer;
+    RunMinute(clock, 9, 0);
+  }
   EXPECT_EQ(text, folder.ReadDataFile("ZENTICK.evt"));
-  // The actions run all the same, each once.
+  ASSERT_EQ(1u, seenBoxes.size());
+  EXPECT_EQ("イベントファイル「" + folder.DataDir() +
+                "ZENTICK.evt」を書き換えられないため、一度だけのイベントを実行しませんでした。",
+            seenBoxes[0].text);
+  EXPECT_EQ("エラー", seenBoxes[0].caption);
+  // The repeating one runs.
   EXPECT_EQ((std::vector<std::string>{kEnumCall, "hangup 1", "hangup 2"}), calls);
 
   RemoveDirectoryA(newPath.c_str());
   clock.TickAt(0, 0, 30);  // the clock set back: 9:00 comes again
-  RunMinute(clock, 9, 0);
+  seenBoxes.clear();
+  {
+    BoxCloser closer;
+    RunMinute(clock, 9, 0);
+  }
+  ASSERT_EQ(1u, seenBoxes.size());
+  EXPECT_EQ("once", seenBoxes[0].text);
   EXPECT_EQ("0,0,9,0,2,daily,\n", folder.ReadDataFile("ZENTICK.evt"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(newPath.c_str()));
 }

@@ -189,16 +189,23 @@ TEST(FaultEvents, ThousandLinesRunInFileOrderAndOnlyFiredOneShotsLeave) {
   EXPECT_EQ(repeating.size(), actions.boxes.boxes.size());
 }
 
-TEST(FaultEvents, ReadOnlyDataFolderRunsTheEventsAndKeepsTheFile) {
+// A one-shot line that cannot leave the file would run again next year:
+// it does not run, the user is told once, the repeating ones run.
+TEST(FaultEvents, ReadOnlyDataFolderRunsOnlyTheRepeatingEventsAndSaysWhy) {
   std::string stage = BuildPath("readonly\\stage") + "\\";
   std::string root = BuildPath("readonly\\clock") + "\\";
-  std::string file = "12,1,9,0,1,once,\n0,0,9,0,1,daily,\n";
+  std::string file = "12,1,9,0,1,once,\n0,0,9,0,1,daily,\n12,1,9,0,3,OSのシャットダウン,\n";
   ASSERT_TRUE(WriteFileBytes(stage + "ZENTICK.evt", file));
   theApp.Load((root + "Zentick.exe").c_str());
   RecordedActions actions;
   EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
-  std::vector<std::string> both = {"once", "daily"};
-  EXPECT_EQ(both, actions.Messages());
+  std::vector<std::string> expected = {
+      "イベントファイル「" + root + "data\\ZENTICK.evt」を書き換えられないため、"
+      "一度だけのイベントを実行しませんでした。",
+      "daily"};
+  EXPECT_EQ(expected, actions.Messages());
+  EXPECT_EQ("エラー", actions.boxes.boxes.at(0).caption);
+  EXPECT_EQ(0, shutdowns);
   EXPECT_EQ(file, ReadFileBytes(root + "data\\ZENTICK.evt"));
 }
 

@@ -185,7 +185,7 @@ TEST(MailCheck, TlsRequiredSendsNoUserToAServerWithoutStls) {
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
   StartMailCheck(&theApp);
-  Rows expected = {{"plain", "TLS非対応のサーバー"}};
+  Rows expected = {{"plain", "サーバーがTLSに対応していません"}};
   EXPECT_EQ(expected, TakeNotice(30000));
   EXPECT_EQ("CAPA\r\n", plain.Received());
 }

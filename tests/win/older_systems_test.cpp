@@ -6,8 +6,11 @@
 #include "shell/placement.h"
 #include "app_harness.h"
 #include "face/info_stats.h"
+#include "events/event_store.h"
+#include "mail/account_file.h"
 #include "platform/file_replace.h"
 #include "platform/newer_calls.h"
+#include "pop3_server.h"
 
 namespace {
 
@@ -72,6 +75,54 @@ TEST(OlderSystems, WithoutTheOneStepMoveAFileIsStillReplacedWhole) {
   fileReplaceOps = saved;
   EXPECT_EQ("new", folder.ReadDataFile("ZENTICK.evt"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".new").c_str()));
+}
+
+// Windows 95's two steps cut between them: the old file deleted, the
+// rename refused (a scanner holds the new file, or the power went).
+struct CutReplacement {
+  ReplaceOps saved = fileReplaceOps;
+  CutReplacement() {
+    fileReplaceOps.moveReplacing = [](const char*, const char*) { return -1; };
+    fileReplaceOps.move = [](const char*, const char*) { return 0; };
+  }
+  ~CutReplacement() { fileReplaceOps = saved; }
+};
+
+bool Missing(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(OlderSystems, ARewriteCutBetweenItsStepsIsFinishedByTheNextReadOrAdd) {
+  TempDataFolder folder;
+  std::string events = folder.DataDir() + "ZENTICK.evt";
+  std::string accounts = folder.DataDir() + "ZENTICK.mld";
+  const char* added = "0,0,10,0,1,d,\n";
+  folder.WriteDataFile("ZENTICK.evt", "0,0,7,0,1,a,\n0,0,8,0,1,b,\n0,0,9,0,1,c,\n");
+  std::string two = AccountFileLine("自宅", "pop.example.jp", "taro", "secret") +
+                    AccountFileLine("会社", "pop.example.jp", "hanako", "secret");
+  folder.WriteDataFile("ZENTICK.mld", two + AccountFileLine("旧", "old.example.jp", "x", "y"));
+  {
+    CutReplacement cut;
+    EXPECT_EQ(0, DeleteEventLine(events.c_str(), 0));
+    DeleteAccount(accounts.c_str(), 2);
+    ASSERT_TRUE(Missing(events));
+    ASSERT_TRUE(Missing(accounts));
+    // The next write waits rather than making a new NAME.new from nothing.
+    EXPECT_EQ(0, AppendEventLine(events.c_str(), added, strlen(added)));
+    EXPECT_EQ(0, DeleteEventLine(events.c_str(), 0));
+    AccountEntry read;
+    ReadAccount(accounts.c_str(), 1, &read);  // NAME.new read in NAME's place
+    EXPECT_STREQ("会社", read.name);
+  }
+  // The rename works again: an add keeps every line, a read finds them all.
+  EXPECT_EQ(1, AppendEventLine(events.c_str(), added, strlen(added)));
+  EXPECT_EQ("0,0,8,0,1,b,\n0,0,9,0,1,c,\n0,0,10,0,1,d,\n", folder.ReadDataFile("ZENTICK.evt"));
+  AccountEntry read;
+  ReadAccount(accounts.c_str(), 1, &read);
+  EXPECT_STREQ("会社", read.name);
+  EXPECT_EQ(two, folder.ReadDataFile("ZENTICK.mld"));
+  EXPECT_TRUE(Missing(events + ".new"));
+  EXPECT_TRUE(Missing(accounts + ".new"));
 }
 
 }  // namespace

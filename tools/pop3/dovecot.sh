@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # A throw-away POP3 server for the tests: Dovecot on 127.0.0.1, configured
-# and run inside DIR, serving one maildir (DIR/Maildir) to any user whose
+# and run from DIR, serving one maildir (DIR/Maildir) to any user whose
 # password is "secret".
 #   dovecot.sh start DIR   (writes the port it listens on to DIR/port)
 #   dovecot.sh start DIR TLS_DIR
 #     with TLS, certificates from test_ca.sh: STLS on DIR/port and TLS
-#     from the start on DIR/tls_port, on 127.0.0.2 (trusted certificate),
-#     127.0.0.3 (the same certificate, not its name) and 127.0.0.4 (a
-#     certificate nobody trusts); logins only under TLS. Not on 127.0.0.1:
-#     Dovecot takes a client on its own address as secure.
+#     from the start on DIR/tls_port, on 127.0.0.2 to 127.0.0.10, each
+#     address with the certificate test_ca.sh lists for it; 127.0.0.10
+#     asks for a client certificate, which the client may leave out.
+#     Logins only under TLS. Not on 127.0.0.1: Dovecot takes a client on
+#     its own address as secure.
 #   dovecot.sh stop DIR
+# Dovecot's sockets and the maildir live in a short folder of their own
+# under /tmp (named in DIR/base_dir; DIR/Maildir leads there): a socket's
+# path holds at most 107 bytes however deep DIR lies, and the mail reader
+# needs no way through the folders above DIR.
 set -euo pipefail
 cmd=$1
 dir=$(realpath -m "$2")
@@ -17,14 +22,20 @@ tls=${3:+$(realpath -m "$3")}
 
 if [ "$cmd" = stop ]; then
   [ -f "$dir/dovecot.conf" ] && /usr/sbin/dovecot -c "$dir/dovecot.conf" stop 2>/dev/null || true
+  [ -f "$dir/base_dir" ] && rm -rf "$(cat "$dir/base_dir")"
   rm -rf "$dir"
   exit 0
 fi
 
-mkdir -p "$dir/run" "$dir/Maildir/new" "$dir/Maildir/cur" "$dir/Maildir/tmp"
-# Mail is read as an unprivileged user; the test (root under Wine) fills new/.
-chown -R dovenull:dovenull "$dir/Maildir"
-chmod 777 "$dir/Maildir/new"
+run=$(mktemp -d /tmp/ztXXXXXX)
+chmod 755 "$run"
+mkdir -p "$dir" "$run/Maildir/new" "$run/Maildir/cur" "$run/Maildir/tmp"
+echo "$run" >"$dir/base_dir"
+# Mail is read as an unprivileged user, who may not enter the folders
+# above DIR; the test (root under Wine) fills new/ through DIR/Maildir.
+chown -R dovenull:dovenull "$run/Maildir"
+chmod 777 "$run/Maildir/new"
+ln -s "$run/Maildir" "$dir/Maildir"
 # Ports that are free now; Dovecot takes them a moment later.
 free_port() {
   python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
@@ -36,26 +47,35 @@ ssl="ssl = no
 disable_plaintext_auth = no"
 if [ -n "$tls" ]; then
   tls_port=$(free_port)
-  address="127.0.0.2, 127.0.0.3, 127.0.0.4"
+  address=$(seq -s ', ' -f '127.0.0.%g' 2 10)
   ssl="ssl = yes
 ssl_cert = <$tls/server.crt
 ssl_key = <$tls/server.key
-local 127.0.0.4 {
-  ssl_cert = <$tls/untrusted.crt
-  ssl_key = <$tls/untrusted.key
-}
-disable_plaintext_auth = yes"
+ssl_ca = <$tls/ca.crt
+disable_plaintext_auth = yes
+local 127.0.0.10 {
+  ssl_verify_client_cert = yes
+}"
+  n=4
+  for name in self stranger chained expired early client; do
+    ssl="$ssl
+local 127.0.0.$n {
+  ssl_cert = <$tls/$name.crt
+  ssl_key = <$tls/$name.key
+}"
+    n=$((n + 1))
+  done
 fi
 cat >"$dir/dovecot.conf" <<CONF
-base_dir = $dir/run
-state_dir = $dir/run
+base_dir = $run
+state_dir = $run
 log_path = $dir/dovecot.log
 protocols = pop3
 listen = $address
 $ssl
 auth_mechanisms = plain
 first_valid_uid = 1
-mail_location = maildir:$dir/Maildir
+mail_location = maildir:$run/Maildir
 pop3_uidl_format = %08Xu%08Xv
 passdb {
   driver = static
@@ -63,7 +83,7 @@ passdb {
 }
 userdb {
   driver = static
-  args = uid=dovenull gid=dovenull home=$dir
+  args = uid=dovenull gid=dovenull home=$run
 }
 service pop3-login {
   inet_listener pop3 {
