@@ -18,7 +18,7 @@
 
 struct EventDialogState {
   AppState* app;
-  char eventPath[MAX_PATH];
+  char eventPath[PATH_SIZE];
   const SYSTEMTIME* time;
   HWND dialog;
 };

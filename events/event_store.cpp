@@ -9,7 +9,7 @@
 #include "events/event_text.h"
 #include "platform/file_replace.h"
 
-int EventFilePath(const AppState* app, char* path) {
+int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
   return DataFilePath(app->dataDir, app->appName, ".evt", path);
 }
 
