@@ -5,6 +5,7 @@
 #include <stddef.h>
 
 #include "base/file_bytes.h"
+#include "base/paths.h"
 
 struct AppState;
 
