@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/globals.h"
-#include "app/startup.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
 
 namespace {
 

@@ -24,7 +24,7 @@ add_library(zt_win STATIC ${ZT_WIN_SOURCES})
 target_link_libraries(zt_win PUBLIC zt_core ${ZT_WIN_LIBS})
 target_compile_options(zt_win PRIVATE ${ZT_LEAN})
 
-add_executable(Zentick WIN32 app/main.cpp $<TARGET_OBJECTS:zt_res>)
+add_executable(Zentick WIN32 shell/main.cpp $<TARGET_OBJECTS:zt_res>)
 target_link_libraries(Zentick zt_win)
 # No link time in the header: the same tree gives the same program.
 target_link_options(Zentick PRIVATE ${ZT_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)

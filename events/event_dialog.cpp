@@ -4,7 +4,7 @@
 #include <stdio.h>
 
 #include "platform/newer_calls.h"
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/cp932.h"
 #include "platform/list_view.h"
 #include "events/event_calendar.h"
@@ -18,7 +18,7 @@
 
 struct EventDialogState {
   AppState* app;
-  char eventPath[MAX_PATH];
+  char eventPath[PATH_SIZE];
   const SYSTEMTIME* time;
   HWND dialog;
 };
@@ -117,7 +117,8 @@ static void OnActionChanged() {
 
 static void BrowseForFile() {
   char fileName[PATH_SIZE];
-  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", fileName))
+  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", NULL,
+                         fileName))
     SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
 }
 

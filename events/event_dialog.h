@@ -1,4 +1,4 @@
-// Dialog 112: listing, adding and deleting events.
+// IDD_EVENT: listing, adding and deleting events.
 #pragma once
 #include <windows.h>
 

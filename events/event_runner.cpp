@@ -2,7 +2,7 @@
 
 #include <stdio.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "platform/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_plan.h"
@@ -24,7 +24,7 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 // A one-shot event that stays in the file would run again next year (or
 // after the clock is set back), so it does not run now.
 static void TellOneShotsKept(const AppState* app, const char* path) {
-  char text[MAX_PATH + 128];
+  char text[PATH_SIZE + 128];
   snprintf(text, sizeof text,
            "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
            path);
@@ -44,7 +44,7 @@ static void RunPlan(const DuePlan* plan) {
 }
 
 int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   FileBytes text;
   if (!EventFilePath(app, path) || !ReadEventText(path, &text)) return 0;
   EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};

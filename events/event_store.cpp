@@ -4,13 +4,13 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
+#include "base/paths.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
 
-int EventFilePath(const AppState* app, char* path) {
-  int n = snprintf(path, MAX_PATH, "%s%s.evt", app->dataDir, app->appName);
-  return n > 0 && n < MAX_PATH;
+int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
+  return DataFilePath(app->dataDir, app->appName, ".evt", path);
 }
 
 int ReadEventText(const char* path, FileBytes* text) {

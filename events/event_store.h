@@ -5,14 +5,15 @@
 #include <stddef.h>
 
 #include "base/file_bytes.h"
+#include "base/paths.h"
 
 struct AppState;
 
 // A hand-made file larger than this is not read.
 enum { EVENT_FILE_CAP = 4 << 20 };
 
-// The file's path into path (MAX_PATH bytes); 0 if it does not fit.
-int EventFilePath(const AppState* app, char* path);
+// The file's path into path; 0 if it does not fit.
+int EventFilePath(const AppState* app, char path[PATH_SIZE]);
 // 0 when the file cannot be opened or read; free text with FreeFileBytes.
 int ReadEventText(const char* path, FileBytes* text);
 // Adds one line at the end, starting a new line first if the last one

@@ -1,13 +1,13 @@
 #include "face/clock_image.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <vfw.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/file_bytes.h"
 #include "base/dpi_scale.h"
+#include "base/paths.h"
 #include "face/skin_image.h"
 #include "res/resource.h"
 
@@ -103,8 +103,7 @@ void ClockImage::ShowBuiltinFace() {
 int ClockImage::LoadFaceFile(const char* fileName) {
   if (!fileName[0]) return 0;
   char path[PATH_SIZE];
-  int length = snprintf(path, sizeof path, "%s%s", app->dataDir, fileName);
-  if (length < 0 || length >= (int)sizeof path) return 0;
+  if (!DataFilePath(app->dataDir, fileName, "", path)) return 0;
   FileBytes file;
   if (ReadFileBytes(path, SKIN_FILE_LIMIT, &file) != FILE_READ_OK) return 0;
   SkinImage image;

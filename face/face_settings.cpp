@@ -7,7 +7,7 @@
 #include <commdlg.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "face/hand_geometry.h"
 #include "res/resource.h"
 

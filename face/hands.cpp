@@ -1,6 +1,6 @@
 #include "face/hands.h"
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
 
@@ -78,6 +78,29 @@ void ClockHands::DrawShape(HDC dc, const HandShape* shape, const char* label) {
   int radius = ScaleToDpi(BALLOON_RADIUS, toolDpi), inset = ScaleToDpi(BALLOON_LABEL_INSET, toolDpi);
   Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
   TextOutA(dc, q.x - inset, q.y - inset, label, 2);
+}
+
+void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
+  // The context's own pen and brush, a black outline round white, with a
+  // thicker outline where the DPI asks for one.
+  HGDIOBJ oldPen = infoPen ? SelectObject(dc, infoPen) : NULL;
+  int d = toolDpi, corner = ScaleToDpi(INFO_BOX_CORNER, d);
+  RoundRect(dc, ScaleToDpi(INFO_BOX_LEFT, d), ScaleToDpi(INFO_BOX_TOP, d),
+            ScaleToDpi(INFO_BOX_RIGHT, d), ScaleToDpi(INFO_BOX_BOTTOM, d), corner, corner);
+  if (oldPen) SelectObject(dc, oldPen);
+  InfoValues values = {time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0,
+                       0, 0};
+  if (infoMode == INFO_CPU) values.cpuPercent = ReadCpuPercent(&cpu);
+  if (infoMode == INFO_FREE_MEMORY || infoMode == INFO_MEMORY_LOAD) {
+    MemoryFigures memory;
+    ReadMemoryFigures(&memory);
+    values.availableBytes = memory.availableBytes;
+    values.memoryLoad = memory.load;
+  }
+  char text[INFO_TEXT_SIZE];
+  int x;
+  int length = FormatInfoText(infoMode, &values, text, sizeof text, &x);
+  if (length > 0) TextOutA(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }
 
 void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {

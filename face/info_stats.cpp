@@ -1,8 +1,5 @@
 #include "face/info_stats.h"
 
-#include "face/hands.h"
-#include "base/dpi_scale.h"
-
 #include "platform/newer_calls.h"
 
 static int ReadDynamicStat(const char* keyName, DWORD* value) {
@@ -79,27 +76,4 @@ void ReadMemoryFigures(MemoryFigures* figures) {
   old.dwLength = sizeof old;
   GlobalMemoryStatus(&old);
   *figures = MemoryFigures{old.dwTotalPhys, old.dwAvailPhys, old.dwMemoryLoad};
-}
-
-void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
-  // The context's own pen and brush, a black outline round white, with a
-  // thicker outline where the DPI asks for one.
-  HGDIOBJ oldPen = infoPen ? SelectObject(dc, infoPen) : NULL;
-  int d = toolDpi, corner = ScaleToDpi(INFO_BOX_CORNER, d);
-  RoundRect(dc, ScaleToDpi(INFO_BOX_LEFT, d), ScaleToDpi(INFO_BOX_TOP, d),
-            ScaleToDpi(INFO_BOX_RIGHT, d), ScaleToDpi(INFO_BOX_BOTTOM, d), corner, corner);
-  if (oldPen) SelectObject(dc, oldPen);
-  InfoValues values = {time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0,
-                       0, 0};
-  if (infoMode == INFO_CPU) values.cpuPercent = ReadCpuPercent(&cpu);
-  if (infoMode == INFO_FREE_MEMORY || infoMode == INFO_MEMORY_LOAD) {
-    MemoryFigures memory;
-    ReadMemoryFigures(&memory);
-    values.availableBytes = memory.availableBytes;
-    values.memoryLoad = memory.load;
-  }
-  char text[INFO_TEXT_SIZE];
-  int x;
-  int length = FormatInfoText(infoMode, &values, text, sizeof text, &x);
-  if (length > 0) TextOutA(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }

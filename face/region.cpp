@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/dpi_scale.h"
 
 // Region files larger than this are not read.

@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
 #include "platform/dialog_controls.h"

@@ -1,14 +1,14 @@
 #include "mail/account_file.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 
 #include "base/cp932.h"
+#include "base/paths.h"
 #include "platform/file_replace.h"
 #include "res/resource.h"
 
 void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
-  snprintf(path, PATH_SIZE, "%s%s.mld", app->dataDir, app->appName);
+  DataFilePath(app->dataDir, app->appName, ".mld", path);
 }
 
 int ReadAccountFile(const char* path, FileBytes* bytes) {

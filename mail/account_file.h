@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/file_bytes.h"
 #include "mail/account_format.h"
 

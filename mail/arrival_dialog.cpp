@@ -6,16 +6,14 @@
 #include "mail/pop3_dialogue.h"
 #include "res/resource.h"
 
-// Wide enough for the longest result text (a failure naming a 63-byte server).
-enum { NOTICE_COLUMN_SIZE = 128 };
-
-static void FillNotice(HWND dialog, const char* report) {
+static void FillNotice(HWND dialog, const MailReport* report) {
   HWND list = GetDlgItem(dialog, IDC_MAIL_LIST);
   PrepareTwoColumnList(list, "アカウント", 90, "着信", 186);
-  char account[NOTICE_COLUMN_SIZE], result[NOTICE_COLUMN_SIZE];
-  const char* cursor = report;
-  while (NextReportRow(&cursor, account, sizeof account, result, sizeof result))
-    AddTwoColumnRow(list, account, result);
+  char result[MAIL_RESULT_TEXT_SIZE];
+  for (int i = 0; i < report->rowCount; i++) {
+    FormatMailResult(&report->rows[i], result);
+    AddTwoColumnRow(list, report->rows[i].account, result);
+  }
 }
 
 // Read by the clock's thread, which brings the notice forward.
@@ -27,7 +25,7 @@ HWND OpenMailNotice() { return openNotice; }
 // the check's thread.
 static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    FillNotice(dialog, (const char*)lParam);
+    FillNotice(dialog, (const MailReport*)lParam);
     openNotice = dialog;
     return TRUE;
   }
@@ -40,7 +38,7 @@ static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam
   return FALSE;
 }
 
-void MailArrivalDialog(HWND owner, const char* report) {
+void MailArrivalDialog(HWND owner, const MailReport* report) {
   InitListViewControls();
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_ARRIVAL), owner,
                   MailArrivalProc, (LPARAM)report);

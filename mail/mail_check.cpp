@@ -5,10 +5,10 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
-#include "app/sound.h"
+#include "settings/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
 #include "mail/mail_socket.h"
@@ -73,42 +73,46 @@ static int LookUpHostAwake(const char* host, in_addr* address) {
   return 1;
 }
 
-static int Talk(const AccountEntry* a, int tlsRequired, char* result, size_t resultSize) {
+static int Talk(const AccountEntry* a, int tlsRequired, MailResult* result) {
   Pop3Address server;
   sockaddr_in address = {};
   address.sin_family = AF_INET;
   if (!ParsePop3Address(a->server, &server) || !LookUpHostAwake(server.host, &address.sin_addr)) {
-    snprintf(result, resultSize, "%sが見つかりません", a->server);
+    result->outcome = MAIL_HOST_UNKNOWN;
     return 1;
   }
   address.sin_port = htons(server.port);
   Connection c = {{socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
   if (c.socket.s == INVALID_SOCKET) {
-    snprintf(result, resultSize, "ソケットをオープンに失敗");
+    result->outcome = MAIL_NO_SOCKET;
     return 1;
   }
   int given = 1;
-  if (!ConnectMailSocket(&c.socket, &address)) snprintf(result, resultSize, "サーバーソケットに接続失敗");
+  if (!ConnectMailSocket(&c.socket, &address)) result->outcome = MAIL_NOT_CONNECTED;
   else {
     Pop3Link link = {&c, SendOnConnection, ReceiveOnConnection, ExpectReply,
                      TlsSupported() ? StartTlsOnConnection : NULL};
-    Pop3Login login = {a->server, a->user, a->password, server.implicitTls, tlsRequired};
-    given = RunPop3Dialogue(&link, &login, result, resultSize);
+    Pop3Login login = {a->user, a->password, server.implicitTls, tlsRequired};
+    given = RunPop3Dialogue(&link, &login, result);
   }
   TlsClose(c.tls);
   closesocket(c.socket.s);
   return given;
 }
 
-int CheckPop3Account(const AccountEntry* account, int tlsRequired, char* report) {
-  char result[REPORT_LINE_SIZE];
-  int given = Talk(account, tlsRequired, result, sizeof result);
-  AppendReportLine(report, account->name, result);
+// One account's dialogue; adds its row to the report. Gives the message
+// count, or 1 after a failure.
+static int CheckPop3Account(const AccountEntry* account, int tlsRequired, MailReport* report) {
+  MailResult result = {};
+  memcpy(result.account, account->name, sizeof result.account);
+  memcpy(result.server, account->server, sizeof result.server);
+  int given = Talk(account, tlsRequired, &result);
+  AddMailResult(report, &result);
   return given;
 }
 
 // Checks every account in file order into report; gives the sum.
-static int CheckAccounts(const FileBytes* file, int tlsRequired, char* report) {
+static int CheckAccounts(const FileBytes* file, int tlsRequired, MailReport* report) {
   int sum = 0;
   size_t offset = 0;
   char line[ACCOUNT_LINE_SIZE];
@@ -138,13 +142,14 @@ static void RunCheck(AppState* app) {
   }
   int tlsRequired = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0) != 0;
   FileBytes file;
-  char report[MAIL_REPORT_SIZE] = "";
-  int sum = ReadAccountFile(path, &file) ? CheckAccounts(&file, tlsRequired, report) : 0;
+  MailReport report;
+  report.rowCount = 0;
+  int sum = ReadAccountFile(path, &file) ? CheckAccounts(&file, tlsRequired, &report) : 0;
   FreeFileBytes(&file);
   WSACleanup();
   if (sum == 0) return;
   if (app->useSound) PlaySettingSound(app, "MAIL", "SOUNDFILE");
-  MailArrivalDialog(app->hwnd, report);
+  MailArrivalDialog(app->hwnd, &report);
 }
 
 static DWORD WINAPI MailCheckThread(void* parameter) {

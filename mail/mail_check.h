@@ -2,7 +2,6 @@
 #pragma once
 
 struct AppState;
-struct AccountEntry;
 
 enum MailCheckStart { MAIL_CHECK_STARTED, MAIL_CHECK_BUSY, MAIL_CHECK_OFFLINE };
 // Starts a check unless one is still running or its notice is open, or
@@ -17,6 +16,3 @@ void CheckMailNow(AppState* app);
 void NoteResume();
 // 1 from the start of a check until its notice is closed.
 int MailCheckBusy();
-// One account's dialogue; appends its report line. Gives the message
-// count, or 1 after a failure.
-int CheckPop3Account(const AccountEntry* account, int tlsRequired, char* report);

@@ -1,14 +1,16 @@
-// Dialogs 114, 113 and 117: mail settings, account edit, arrival notice.
+// IDD_MAIL_SETTINGS, IDD_ACCOUNT_EDIT and IDD_MAIL_ARRIVAL: the mail settings,
+// the account editor and the arrival notice.
 #pragma once
 #include <windows.h>
 
 struct AppState;
+struct MailReport;
 
 void MailSettingsDialog(HWND owner, AppState* app);
 // 1 when an account was stored (or deleted, mode -1), 2 when nothing was.
 int AccountEditDialog(HWND owner, AppState* app, int index, int mode);
 // Modal on the calling thread; returns when the user closes it.
-void MailArrivalDialog(HWND owner, const char* report);
+void MailArrivalDialog(HWND owner, const MailReport* report);
 // The arrival notice while it is open, else NULL.
 HWND OpenMailNotice();
 

@@ -166,60 +166,52 @@ static int UpgradeToTls(Dialogue* d, const Pop3Login* login, int* noTls) {
   return TLS_OK;
 }
 
-static int Failed(char* result, size_t resultSize, const char* server, const char* text) {
-  snprintf(result, resultSize, "%s%s", server, text);
+static int Failed(MailResult* result, int outcome, int tls) {
+  result->outcome = outcome;
+  result->tls = tls;
   return 1;
 }
 
-int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
-                    size_t resultSize) {
+int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result) {
   Dialogue d;
   memset(&d, 0, sizeof d);
   d.link = link;
   int tls = login->implicitTls ? StartTls(&d) : TLS_OK;
-  if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
-  if (!Exchange(&d, nullptr, MAIL_REPLY_TIMEOUT_MS))
-    return Failed(result, resultSize, login->server, "に接続失敗");
+  if (tls != TLS_OK) return Failed(result, MAIL_TLS_FAILED, tls);
+  if (!Exchange(&d, nullptr, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_NO_GREETING, 0);
   if (!login->implicitTls) {
     int noTls;
     tls = UpgradeToTls(&d, login, &noTls);
-    if (tls != TLS_OK) return Failed(result, resultSize, "", TlsFailureText(tls));
-    if (noTls) return Failed(result, resultSize, "", "サーバーがTLSに対応していません");
+    if (tls != TLS_OK) return Failed(result, MAIL_TLS_FAILED, tls);
+    if (noTls) return Failed(result, MAIL_NO_STLS, 0);
   }
   char command[POP3_COMMAND_SIZE];
   snprintf(command, sizeof command, "USER %s\r\n", login->user);
-  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, resultSize, "", "認証エラー");
+  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_LOGIN_REFUSED, 0);
   snprintf(command, sizeof command, "PASS %s\r\n", login->password);
-  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, resultSize, "", "認証エラー");
-  if (!Exchange(&d, "STAT\r\n", MAIL_REPLY_TIMEOUT_MS))
-    return Failed(result, resultSize, "", "不明な失敗");
-  int count, octets;
-  ParseStatReply(d.reply, &count, &octets);
-  if (count) snprintf(result, resultSize, "%d通（%dKB）", count, KilobytesShown(octets));
-  else snprintf(result, resultSize, "なし");
+  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_LOGIN_REFUSED, 0);
+  if (!Exchange(&d, "STAT\r\n", MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_STAT_REFUSED, 0);
+  result->outcome = MAIL_COUNTED;
+  ParseStatReply(d.reply, &result->count, &result->octets);
   // The report is complete; QUIT's reply only gets a moment.
   Exchange(&d, "QUIT\r\n", MAIL_QUIT_TIMEOUT_MS);
-  return count;
+  return result->count;
 }
 
-int AppendReportLine(char* report, const char* name, const char* result) {
-  size_t used = strlen(report);
-  size_t needed = strlen(name) + 1 + strlen(result) + 1;
-  if (used + needed >= MAIL_REPORT_SIZE) return 0;
-  snprintf(report + used, MAIL_REPORT_SIZE - used, "%s,%s\n", name, result);
+int AddMailResult(MailReport* report, const MailResult* row) {
+  if (report->rowCount >= MAIL_REPORT_ROWS) return 0;
+  report->rows[report->rowCount++] = *row;
   return 1;
 }
 
-int NextReportRow(const char** cursor, char* account, size_t accountSize, char* result,
-                  size_t resultSize) {
-  const char* line = *cursor;
-  if (!*line) return 0;
-  // Names hold no comma; comma and line feed are never second bytes.
-  size_t lineLength = strcspn(line, "\n");
-  size_t nameLength = strcspn(line, ",\n");
-  CopySpanCut(account, accountSize, line, nameLength);
-  const char* rest = line + nameLength + (nameLength < lineLength ? 1 : 0);
-  CopySpanCut(result, resultSize, rest, line + lineLength - rest);
-  *cursor = line + lineLength + (line[lineLength] ? 1 : 0);
-  return 1;
+void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]) {
+  static const char* const failures[] = {
+      "", "%sが見つかりません", "ソケットをオープンに失敗", "サーバーソケットに接続失敗",
+      "%sに接続失敗", "認証エラー", "不明な失敗", "サーバーがTLSに対応していません"};
+  if (row->outcome == MAIL_COUNTED && row->count)
+    snprintf(text, MAIL_RESULT_TEXT_SIZE, "%d通（%dKB）", row->count, KilobytesShown(row->octets));
+  else if (row->outcome == MAIL_COUNTED) snprintf(text, MAIL_RESULT_TEXT_SIZE, "なし");
+  else if (row->outcome > MAIL_COUNTED && row->outcome < MAIL_TLS_FAILED)
+    snprintf(text, MAIL_RESULT_TEXT_SIZE, failures[row->outcome], row->server);
+  else snprintf(text, MAIL_RESULT_TEXT_SIZE, "%s", TlsFailureText(row->tls));
 }

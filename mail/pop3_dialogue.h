@@ -1,7 +1,10 @@
 // One POP3 dialogue from the greeting to QUIT over a connection the caller
-// has opened, the STAT reply, and the report text. No window system here.
+// has opened, the STAT reply, and the report of a check with its wording.
+// No window system here.
 #pragma once
 #include <stddef.h>
+
+#include "mail/account_format.h"
 
 enum {
   POP3_PORT = 110,
@@ -9,8 +12,8 @@ enum {
   POP3_COMMAND_SIZE = 260,
   POP3_REPLY_SIZE = 512,    // the longest reply line, line end included
   POP3_HOST_SIZE = 64,
-  MAIL_REPORT_SIZE = 1024,
-  REPORT_LINE_SIZE = 160    // name, comma, the longest result text, line feed
+  MAIL_REPORT_ROWS = 64,        // accounts past these are checked but not listed
+  MAIL_RESULT_TEXT_SIZE = 128   // the longest result text: a failure naming a server
 };
 
 // Waits allowed for a server: the connect, each reply (counted from its
@@ -82,25 +85,47 @@ struct Pop3Address {
 int ParsePop3Address(const char* server, Pop3Address* address);
 
 struct Pop3Login {
-  const char* server;  // as the account gives it, for the result text
   const char* user;
   const char* password;
   int implicitTls;
   int tlsRequired;  // never send the password in clear
 };
 
+// What one account's check came to.
+enum MailOutcome {
+  MAIL_COUNTED,        // count and octets hold the mailbox
+  MAIL_HOST_UNKNOWN,   // the server's name does not resolve
+  MAIL_NO_SOCKET,
+  MAIL_NOT_CONNECTED,  // refused, or no answer in time
+  MAIL_NO_GREETING,
+  MAIL_LOGIN_REFUSED,
+  MAIL_STAT_REFUSED,
+  MAIL_NO_STLS,        // TLS is required and the server does not offer it
+  MAIL_TLS_FAILED      // tls holds the TlsResult
+};
+
+// One row of a check's report, as the checking thread hands it to the notice.
+struct MailResult {
+  char account[ACCOUNT_NAME_SIZE];
+  char server[ACCOUNT_SERVER_SIZE];  // as the account gives it
+  int outcome;
+  int tls;
+  int count;
+  int octets;
+};
+
+struct MailReport {
+  MailResult rows[MAIL_REPORT_ROWS];
+  int rowCount;
+};
+
 // Greeting, STLS when offered (or TLS from the start), USER, PASS, STAT,
-// QUIT. The result text (without line feed) goes to result; gives the
-// message count, or 1 after a failure.
-int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, char* result,
-                    size_t resultSize);
+// QUIT. The outcome, count and size go to result; gives the message
+// count, or 1 after a failure.
+int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result);
 
-// "name,result\n" appended to report (of MAIL_REPORT_SIZE bytes) when the
-// whole line fits; a line that does not fit is dropped. Gives 1 if added.
-int AppendReportLine(char* report, const char* name, const char* result);
+// The row appended to the report; 0 when the report is full.
+int AddMailResult(MailReport* report, const MailResult* row);
 
-// Splits the report line at *cursor into account and result, cut at a
-// character boundary to their buffers, and moves the cursor to the next
-// line; 0 at the end of the report.
-int NextReportRow(const char** cursor, char* account, size_t accountSize, char* result,
-                  size_t resultSize);
+// The row's result as the notice shows it, into text of MAIL_RESULT_TEXT_SIZE.
+void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]);

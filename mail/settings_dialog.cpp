@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/newer_calls.h"
-#include "app/sound.h"
+#include "settings/sound.h"
 #include "mail/account_file.h"
 #include "platform/dialog_controls.h"
 #include "res/resource.h"

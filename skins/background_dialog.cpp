@@ -5,12 +5,14 @@
 #include <stdio.h>
 
 #include "platform/newer_calls.h"
-#include "app/app_state.h"
+#include "settings/app_state.h"
+#include "base/paths.h"
 #include "platform/list_view.h"
 #include "face/clock_image.h"
 #include "res/resource.h"
 #include "skins/change_rules.h"
 #include "platform/dialog_controls.h"
+#include "skins/minutes_field.h"
 #include "skins/file_search.h"
 #include "skins/skin_format.h"
 
@@ -44,7 +46,7 @@ struct ListFill {
 static int ListSkin(const char* name, void* context) {
   ListFill* fill = (ListFill*)context;
   char path[PATH_SIZE];
-  wsprintfA(path, "%s%s", fill->dataDir, name);  // the search kept only names that fit
+  DataFilePath(fill->dataDir, name, "", path);  // the search kept only names that fit
   SkinRow row;
   SetSkinRowDefaults(&row, name);
   FILE* file = fopen(path, "rb");

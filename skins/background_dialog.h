@@ -1,4 +1,4 @@
-// Dialog 115: the skin list and the skin change options.
+// IDD_BACKGROUND: the skin list and the skin change options.
 #pragma once
 #include <windows.h>
 

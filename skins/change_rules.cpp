@@ -1,7 +1,5 @@
 #include "skins/change_rules.h"
 
-#include <string.h>
-
 int PickPosition(int mode, int count, int current, RandomSource random, void* context) {
   if (count < 1) return -1;
   switch (mode) {
@@ -22,22 +20,6 @@ int PickPosition(int mode, int count, int current, RandomSource random, void* co
     }
   }
   return -1;
-}
-
-int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third) {
-  const char* parts[3] = {first, second, third};
-  size_t used = 0;
-  for (const char* part : parts) {
-    size_t n = strlen(part);
-    if (n >= outSize - used) {
-      out[0] = 0;
-      return 0;
-    }
-    memcpy(out + used, part, n);
-    used += n;
-  }
-  out[used] = 0;
-  return 1;
 }
 
 int BackgroundDialogLeft(int clockLeft, int clockRight, int dpi) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "base/dpi_scale.h"
-#include <stddef.h>
 
 enum { PICK_NEXT = 1, PICK_PREVIOUS = 2, PICK_FIRST = 3, PICK_LAST = 4, PICK_RANDOM = 5 };
 enum { KIND_SKIN = 1, KIND_WALLPAPER = 2 };
@@ -13,10 +12,6 @@ typedef int (*RandomSource)(void* context);
 // The position a change moves to among count files from current (-1 when
 // none was stored), or -1 when the change is to do nothing.
 int PickPosition(int mode, int count, int current, RandomSource random, void* context);
-
-// Joins up to three texts into out of outSize bytes; 0, with out empty,
-// when they do not fit.
-int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third);
 
 // Left edge of the background dialog beside a clock with these edges, on
 // a screen of dpi (the dialog and the gap grow with it).

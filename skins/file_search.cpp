@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "skins/change_rules.h"
+#include "settings/app_state.h"
+#include "base/paths.h"
 
 int SearchFiles(const char* folder, const char* extension, VisitEntry visit, void* context) {
   char pattern[PATH_SIZE], path[PATH_SIZE];

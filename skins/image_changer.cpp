@@ -2,7 +2,7 @@
 
 #include <stdlib.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "face/clock_image.h"
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"

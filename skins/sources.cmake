@@ -3,5 +3,6 @@ zt_core_sources(
   skins/change_rules.cpp skins/wallpaper_style.cpp)
 zt_win_sources(
   skins/file_search.cpp skins/image_changer.cpp skins/wallpaper.cpp
-  skins/background_dialog.cpp skins/wallpaper_preview.cpp skins/wallpaper_dialog.cpp)
-zt_win_libs(shell32 ole32 comctl32 advapi32)
+  skins/background_dialog.cpp skins/wallpaper_preview.cpp skins/wallpaper_dialog.cpp
+  skins/minutes_field.cpp)
+zt_win_libs(shell32 comctl32 advapi32)

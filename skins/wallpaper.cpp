@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "skins/wallpaper_style.h"
 
 static const char kDesktopKey[] = "Control Panel\\desktop";

@@ -1,12 +1,12 @@
 #include "skins/wallpaper_dialog.h"
 
-#include <shlobj.h>
-
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "base/cp932.h"
+#include "base/paths.h"
 #include "res/resource.h"
-#include "skins/change_rules.h"
 #include "platform/dialog_controls.h"
+#include "platform/file_chooser.h"
+#include "skins/minutes_field.h"
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
 #include "skins/wallpaper_preview.h"
@@ -85,28 +85,6 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
   d->app->WriteSettingInt("WALLPAPER", "LAST_NUM", p);
   SetWallpaper(d->app, path);
   if (IsChecked(d->dialog, IDC_AUTO_CLOSE)) CloseWallpaperDialog(d, IDOK);
-}
-
-static int BrowseForFolder(HWND owner, const char* title, char* path) {
-  HRESULT com = CoInitialize(NULL);
-  IMalloc* allocator = nullptr;
-  int chosen = 0;
-  if (SUCCEEDED(SHGetMalloc(&allocator))) {
-    char display[MAX_PATH];
-    BROWSEINFOA info = {};
-    info.hwndOwner = owner;
-    info.pszDisplayName = display;
-    info.lpszTitle = title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST item = SHBrowseForFolderA(&info);
-    if (item) {
-      chosen = SHGetPathFromIDListA(item, path);
-      allocator->Free(item);
-    }
-    allocator->Release();
-  }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return chosen;
 }
 
 static void ChooseWallpaperFolder(WallpaperDialog* d) {

@@ -1,4 +1,4 @@
-// Dialog 129: the wallpaper utility with its preview.
+// IDD_WALLPAPER: the wallpaper utility with its preview.
 #pragma once
 #include <windows.h>
 

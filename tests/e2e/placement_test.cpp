@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/tray.h"
+#include "shell/tray.h"
 #include "win_support.h"
 #include "res/resource.h"
 

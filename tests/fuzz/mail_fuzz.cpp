@@ -71,19 +71,13 @@ static void FuzzReader(const std::string& bytes) {
 static void FuzzDialogue(uint8_t options, const std::string& bytes) {
   Replies replies = {bytes, 0, (options >> 4) % (TLS_HANDSHAKE_FAILED + 1)};
   Pop3Link link = {&replies, Send, Receive, Expect, (options & 4) ? nullptr : StartTls};
-  std::string server(63, 's');
-  Pop3Login login = {server.c_str(), "u", "p", options & 1, (options >> 1) & 1};
-  char result[REPORT_LINE_SIZE];
-  int given = RunPop3Dialogue(&link, &login, result, sizeof result);
+  Pop3Login login = {"u", "p", options & 1, (options >> 1) & 1};
+  MailResult row = {};
+  memset(row.server, 's', sizeof row.server - 1);
+  int given = RunPop3Dialogue(&link, &login, &row);
   if (given < 0) __builtin_trap();
-  char report[MAIL_REPORT_SIZE] = "";
-  while (AppendReportLine(report, std::string(31, 'n').c_str(), result)) {
-  }
-  if (strlen(report) >= MAIL_REPORT_SIZE) __builtin_trap();
-  const char* cursor = report;
-  char account[64], column[64];
-  while (NextReportRow(&cursor, account, sizeof account, column, sizeof column)) {
-  }
+  char text[MAIL_RESULT_TEXT_SIZE];
+  FormatMailResult(&row, text);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,7 +4,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "app/position_rule.h"
+#include "shell/position_rule.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   enum { MAX_AREAS = 5 };

@@ -1,5 +1,6 @@
 #include "base/cp932.h"
 #include "base/file_bytes.h"
+#include "base/paths.h"
 #include "base/safe_replace.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,17 @@ struct Folder {
   }
   std::string File(const char* name) const { return path + "/" + name; }
 };
+
+TEST(Paths, DataFilePathsFitOrLeaveNothing) {
+  char out[PATH_SIZE];
+  std::string folder(200, 'f');
+  EXPECT_EQ(1, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(58, 'n').c_str()));
+  EXPECT_EQ(259u, strlen(out));
+  EXPECT_EQ(0, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(59, 'n').c_str()));
+  EXPECT_STREQ("", out);
+  EXPECT_EQ(0, DataFilePath((folder + "\\").c_str(), std::string(55, 'n').c_str(), ".evt", out));
+  EXPECT_STREQ("", out);
+}
 
 TEST(FileBytes, ReadsWholeFilesUpToTheCapAndTellsMissingFromTooBig) {
   Folder f;

@@ -62,9 +62,11 @@ Outcome Dialogue(std::vector<std::string> pieces, Options o = Options()) {
   server.pieces = pieces;
   server.tlsResult = o.tlsResult;
   Pop3Link link = {&server, ScriptSend, ScriptReceive, ScriptExpect, o.hasTls ? ScriptTls : nullptr};
-  Pop3Login login = {"pop.example.jp", "taro", "pw", o.implicitTls, o.tlsRequired};
-  char result[REPORT_LINE_SIZE] = "";
-  int given = RunPop3Dialogue(&link, &login, result, sizeof result);
+  Pop3Login login = {"taro", "pw", o.implicitTls, o.tlsRequired};
+  MailResult row = {"home", "pop.example.jp", MAIL_COUNTED, 0, 0, 0};
+  int given = RunPop3Dialogue(&link, &login, &row);
+  char result[MAIL_RESULT_TEXT_SIZE];
+  FormatMailResult(&row, result);
   return {given, result, server.sent};
 }
 
@@ -224,33 +226,21 @@ TEST(Pop3Server, AddressGivesHostPortAndTls) {
   EXPECT_FALSE(ParsePop3Address(std::string(64, 'h').c_str(), &a));
 }
 
-TEST(MailReport, LinesThatDoNotFitAreDroppedWhole) {
-  char report[MAIL_REPORT_SIZE] = "";
-  std::string result(90, 'r');
+TEST(MailReport, RowsPastTheLastAreDroppedAndFailuresNameTheirServer) {
+  MailReport report;
+  report.rowCount = 0;
+  MailResult row = {"home", "", MAIL_NO_GREETING, 0, 0, 0};
+  memset(row.server, 's', sizeof row.server - 1);
   int added = 0;
-  while (AppendReportLine(report, "name", result.c_str())) added++;
-  EXPECT_EQ(10, added);  // 10 lines of 96 bytes; an 11th would pass 1023
-  EXPECT_EQ(960u, strlen(report));
-  EXPECT_TRUE(AppendReportLine(report, "n", std::string(60, 'x').c_str()));  // 63 still fits
-  EXPECT_EQ(1023u, strlen(report));
-  EXPECT_FALSE(AppendReportLine(report, "", ""));
-  EXPECT_EQ('\n', report[1022]);
-}
-
-TEST(MailReport, RowsSplitAtTheFirstCommaAndAreCutToTheirColumns) {
-  const char* report = "home,3 (1KB))\nwork,none\nodd\nx,a,b\n";
-  const char* cursor = report;
-  char account[64], result[8];
-  std::vector<std::pair<std::string, std::string>> rows;
-  while (NextReportRow(&cursor, account, sizeof account, result, sizeof result))
-    rows.push_back({account, result});
-  ASSERT_EQ(4u, rows.size());
-  EXPECT_EQ("home", rows[0].first);
-  EXPECT_EQ("3 (1KB)", rows[0].second);  // cut to the 8-byte column
-  EXPECT_EQ("none", rows[1].second);
-  EXPECT_EQ("odd", rows[2].first);
-  EXPECT_EQ("", rows[2].second);
-  EXPECT_EQ("a,b", rows[3].second);
+  while (AddMailResult(&report, &row)) added++;
+  EXPECT_EQ(MAIL_REPORT_ROWS, added);
+  char text[MAIL_RESULT_TEXT_SIZE];
+  FormatMailResult(&report.rows[MAIL_REPORT_ROWS - 1], text);
+  EXPECT_EQ(std::string(63, 's') + "に接続失敗", text);  // the longest text still fits
+  row.outcome = MAIL_TLS_FAILED;
+  row.tls = 99;  // outside the known results: a failed handshake
+  FormatMailResult(&row, text);
+  EXPECT_STREQ("TLS接続に失敗", text);
 }
 
 // Just after a resume a name that does not resolve is tried again every two

@@ -1,5 +1,5 @@
-#include "app/position_rule.h"
-#include "app/zorder_rule.h"
+#include "shell/position_rule.h"
+#include "shell/zorder_rule.h"
 
 #include <gtest/gtest.h>
 

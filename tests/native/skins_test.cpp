@@ -48,15 +48,6 @@ TEST(ChangePositions, EveryModeAndEdge) {
   for (int i = 0; i < 10; i++) EXPECT_EQ(1, PickPosition(PICK_RANDOM, 2, 0, NextOf, &mostlyEven));
 }
 
-TEST(ChangePositions, JoinedPathsFitOrLeaveNothing) {
-  char out[260];
-  std::string folder(200, 'f');
-  EXPECT_EQ(1, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(58, 'n').c_str()));
-  EXPECT_EQ(259u, strlen(out));
-  EXPECT_EQ(0, JoinText(out, sizeof out, folder.c_str(), "\\", std::string(59, 'n').c_str()));
-  EXPECT_STREQ("", out);
-}
-
 TEST(WallpaperStyle, RegistryTextsAndIndexes) {
   EXPECT_EQ(0, ParseStyleNumber(""));
   EXPECT_EQ(10, ParseStyleNumber("10x"));

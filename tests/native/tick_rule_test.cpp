@@ -1,7 +1,7 @@
 // The clock tick's bookkeeping: each minute's and half minute's jobs run
 // once, however late the tick, and a clock set back or forward does not
 // replay them wildly.
-#include "app/tick_rule.h"
+#include "shell/tick_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/product.h"
+#include "base/product.h"
 #include "win_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "app_harness.h"
 
-#include "app/clock_source.h"
-#include "app/globals.h"
-#include "app/startup.h"
+#include "shell/clock_source.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
 
 static SYSTEMTIME fakeNow = {2026, 12, 1, 7, 12, 0, 10, 0};
 

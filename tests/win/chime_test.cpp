@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/sound.h"
+#include "shell/globals.h"
+#include "settings/sound.h"
 #include "app_harness.h"
 #include "res/resource.h"
 

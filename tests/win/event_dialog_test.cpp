@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "event_boxes.h"
 #include "res/resource.h"

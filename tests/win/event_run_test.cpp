@@ -5,7 +5,7 @@
 #include <stdarg.h>
 #include <stdio.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "event_boxes.h"
 #include "platform/dial_up.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 
 class BackBuffer {
  public:

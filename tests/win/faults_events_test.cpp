@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/dial_up.h"
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "events/event_platform.h"
 #include "events/event_runner.h"
 #include "win_support.h"

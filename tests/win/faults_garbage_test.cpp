@@ -2,7 +2,7 @@
 // means "on" and nothing more.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "face_frames.h"
 #include "skin_support.h"

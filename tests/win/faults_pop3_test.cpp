@@ -1,7 +1,7 @@
 // Mail servers that reset the connection at each step of the dialogue.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "mail/mail_check.h"
 #include "pop3_server.h"

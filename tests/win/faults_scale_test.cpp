@@ -3,7 +3,7 @@
 
 #include <stdio.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "skin_support.h"
 #include "res/resource.h"

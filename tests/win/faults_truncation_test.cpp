@@ -5,7 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "mail/account_file.h"
 #include "mail/mail_check.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/globals.h"
-#include "app/menus.h"
+#include "shell/globals.h"
+#include "shell/window_proc.h"
 #include "base/dpi_scale.h"
 #include "app_harness.h"
 #include "res/resource.h"
@@ -76,7 +76,7 @@ TEST(HandSettings, MenuMarksFollowTheSettings) {
   ASSERT_TRUE(clock.Started());
   HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   HMENU menu = GetSubMenu(root, 0);
-  UpdateHandMenuChecks(&theClock.hands, menu);
+  MarkMenu(menu);
   for (UINT id : {IDM_AUTO_HIDE, IDM_BOLD, IDM_HOLLOW, IDM_INFO_CPU, IDM_DESIGN_BALLOON})
     EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
   for (UINT id : {IDM_INFO_NONE, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE})

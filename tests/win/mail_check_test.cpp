@@ -2,7 +2,7 @@
 // test process: report rows, the sum rule, time-outs and the timed check.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "mail/mail_check.h"
 #include "mail/pop3_dialogue.h"

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "app/globals.h"
-#include "app/tray.h"
+#include "shell/globals.h"
+#include "shell/tray.h"
 #include "app_harness.h"
 #include "res/resource.h"
 

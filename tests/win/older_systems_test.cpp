@@ -2,8 +2,8 @@
 // system calls and, with those taken away, the way older systems go.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
-#include "app/placement.h"
+#include "shell/globals.h"
+#include "shell/placement.h"
 #include "app_harness.h"
 #include "face/info_stats.h"
 #include "events/event_store.h"

@@ -1,7 +1,7 @@
 // What is no drag, z-order and the bottom marker inside the running clock.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "res/resource.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "win_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "skin_support.h"
 #include "res/resource.h"

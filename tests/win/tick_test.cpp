@@ -2,7 +2,7 @@
 // half-minute work and its counters.
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "shell/globals.h"
 #include "app_harness.h"
 #include "zt_version.h"
 

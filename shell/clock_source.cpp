@@ -1,3 +1,3 @@
-#include "app/clock_source.h"
+#include "shell/clock_source.h"
 
 void(WINAPI* ReadClockTime)(SYSTEMTIME* time) = GetLocalTime;

@@ -1,8 +1,9 @@
-#include "app/globals.h"
+#include "shell/globals.h"
 
 // One translation unit, so the construction order is the order written.
+// They hold no files or windows until the entry point fills them.
 ClockImage theClock;
-AppState theApp = LoadStartUpState();
+AppState theApp;
 TrayIcon theTray;
 SYSTEMTIME clockTime;
 ClockOutline theOutline;

@@ -1,8 +1,8 @@
-#include "app/tray.h"
+#include "shell/tray.h"
 
 #include <shellapi.h>
 
-#include "app/menus.h"
+#include "shell/menus.h"
 #include "res/resource.h"
 
 enum { DEFAULT_TRAY_ITEM = IDM_SHOW };

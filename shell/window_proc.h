@@ -4,3 +4,5 @@
 
 LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void ShowAbout(HWND owner);
+// Marks the items of a loaded menu from the command table, as they stand now.
+void MarkMenu(HMENU menu);

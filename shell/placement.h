@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "app/position_rule.h"
-#include "app/zorder_rule.h"
+#include "shell/position_rule.h"
+#include "shell/zorder_rule.h"
 
 struct AppState;
 struct ClockImage;

@@ -1,12 +1,13 @@
-#include "app/startup.h"
+#include "shell/startup.h"
 
 #include <stdlib.h>
 #include <time.h>
 
-#include "app/clock_source.h"
-#include "app/globals.h"
-#include "app/placement.h"
-#include "app/window_proc.h"
+#include "shell/clock_source.h"
+#include "shell/globals.h"
+#include "shell/placement.h"
+#include "shell/window_proc.h"
+#include "base/paths.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
 #include "skins/image_changer.h"
@@ -70,8 +71,8 @@ int InitInstance() {
   if (!window) return 0;
   srand((unsigned)time(NULL));
   theApp.hwnd = window;
-  char regionPath[PATH_SIZE + 16];
-  wsprintfA(regionPath, "%s%s.rgn", theApp.dataDir, theApp.appName);
+  char regionPath[PATH_SIZE];
+  DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
   if (!LoadClockOutline(regionPath, &theOutline)) return 0;
   int dpi = WindowDpi(window);
   if (!ApplyOutline(window, &theOutline, dpi)) return 0;

@@ -63,5 +63,6 @@ struct AppState {
   void LoadMirrors();
 };
 
-// The state of the running program, as static construction builds it.
+// The state of the running program, from its executable's folder; says
+// "long path" when the folder is too deep to hold its data files.
 AppState LoadStartUpState();

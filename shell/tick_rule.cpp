@@ -1,4 +1,4 @@
-#include "app/tick_rule.h"
+#include "shell/tick_rule.h"
 
 // Days since 1970-01-01 in the proleptic Gregorian calendar.
 static long long DaysFromCivil(long long y, int m, int d) {

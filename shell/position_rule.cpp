@@ -1,4 +1,4 @@
-#include "app/position_rule.h"
+#include "shell/position_rule.h"
 
 #include <stddef.h>
 

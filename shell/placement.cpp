@@ -1,8 +1,8 @@
-#include "app/placement.h"
+#include "shell/placement.h"
 
 #include <windowsx.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "face/clock_image.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"

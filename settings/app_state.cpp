@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "settings/app_state.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -9,10 +9,8 @@ AppState LoadStartUpState() {
   AppState app = {};
   char exePath[PATH_SIZE] = "";
   GetModuleFileNameA(NULL, exePath, PATH_SIZE);
-  if (!app.Load(exePath) && strlen(exePath) > LONGEST_EXE_PATH) {
+  if (!app.Load(exePath) && strlen(exePath) > LONGEST_EXE_PATH)
     MessageBoxA(NULL, "long path", "error", MB_OK);
-    PostQuitMessage(0);
-  }
   return app;
 }
 
@@ -24,8 +22,8 @@ int AppState::Load(const char* exePath) {
   if (!slash) return 0;
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
-  wsprintfA(dataDir, "%sdata\\", exeDir);
-  wsprintfA(iniPath, "%sZentick.ini", dataDir);
+  JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
+  DataFilePath(dataDir, "Zentick", ".ini", iniPath);
   LoadMirrors();
   return 1;
 }

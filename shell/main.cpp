@@ -1,10 +1,11 @@
 // Entry point: one clock per desktop.
 #include <windows.h>
 
-#include "app/globals.h"
-#include "app/startup.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  theApp = LoadStartUpState();
   CreateMutexA(NULL, TRUE, theApp.appName);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     HWND running = FindWindowA("ZENTICK", "ZENTICK");

@@ -1,4 +1,4 @@
-#include "app/zorder_rule.h"
+#include "shell/zorder_rule.h"
 
 static void AddMove(ZOrderPlan* plan, int move) { plan->moves[plan->moveCount++] = move; }
 

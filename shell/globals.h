@@ -1,10 +1,10 @@
-// The process-wide objects, built before the entry point in this order:
-// the face, the application state, the notification-area icon.
+// The process-wide objects: the face, the application state (loaded first
+// thing by the entry point), the notification-area icon.
 #pragma once
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/tray.h"
+#include "settings/app_state.h"
+#include "shell/tray.h"
 #include "face/clock_image.h"
 #include "face/region.h"
 

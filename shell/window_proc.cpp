@@ -1,15 +1,15 @@
-#include "app/window_proc.h"
+#include "shell/window_proc.h"
 
 #include <commctrl.h>
 
 #include "platform/newer_calls.h"
-#include "app/clock_source.h"
-#include "app/globals.h"
-#include "app/menus.h"
-#include "app/placement.h"
-#include "app/product.h"
-#include "app/tick_rule.h"
-#include "app/sound.h"
+#include "shell/clock_source.h"
+#include "shell/globals.h"
+#include "shell/menus.h"
+#include "shell/placement.h"
+#include "base/product.h"
+#include "shell/tick_rule.h"
+#include "settings/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
 #include "face/hand_geometry.h"
@@ -117,21 +117,20 @@ static void OnKeyDown(HWND window, WPARAM key) {
   else if (key == VK_F1) ShowAbout(window);
 }
 
-// Commands, one handler each; arg carries the design, mode or colour.
-struct Command {
-  WORD id;
-  void (*run)(HWND window, int arg);
-  int arg;
-};
+// The on/off settings the menu toggles, by the command's argument.
+enum { FLAG_MOVE_SHOWN, FLAG_LOCK, FLAG_AVOID, FLAG_CHIME, FLAG_NO_SECONDS, FLAG_RESIDENT };
+static const struct {
+  int AppState::*mirror;
+  const char* section;
+  const char* key;
+} kFlags[] = {{&AppState::fvMove, "WINDOW", "FVMOVE"}, {&AppState::posLock, "WINDOW", "POSLOCK"},
+              {&AppState::wndHide, "WINDOW", "WNDHIDE"}, {&AppState::sound, "EXT", "SOUND"},
+              {&AppState::nonSec, "OBJECT", "NONSEC"},   {&AppState::tray, "EXT", "TRAY"}};
 
-static void Close(HWND w, int) { DestroyWindow(w); }
-static void ToggleFvMove(HWND, int) { theApp.ToggleSetting(&theApp.fvMove, "WINDOW", "FVMOVE"); }
-static void ToggleLock(HWND, int) { theApp.ToggleSetting(&theApp.posLock, "WINDOW", "POSLOCK"); }
-static void ToggleAvoid(HWND, int) { theApp.ToggleSetting(&theApp.wndHide, "WINDOW", "WNDHIDE"); }
-static void ToggleChime(HWND, int) { theApp.ToggleSetting(&theApp.sound, "EXT", "SOUND"); }
-static void ToggleSeconds(HWND, int) {
-  theApp.ToggleSetting(&theApp.nonSec, "OBJECT", "NONSEC");
+static void ToggleFlag(HWND, int flag) {
+  theApp.ToggleSetting(&(theApp.*kFlags[flag].mirror), kFlags[flag].section, kFlags[flag].key);
 }
+static void Close(HWND w, int) { DestroyWindow(w); }
 static void Background(HWND w, int) {
   theClock.RequestRedraw();
   OpenBackgroundDialog(w, &theClock, &theApp);
@@ -151,7 +150,7 @@ static void MailSettings(HWND w, int) {
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }
 static void Resident(HWND w, int) {
-  theApp.ToggleSetting(&theApp.tray, "EXT", "TRAY");
+  ToggleFlag(w, FLAG_RESIDENT);
   theTray.Toggle(w);
 }
 static void Show(HWND w, int) {
@@ -161,7 +160,7 @@ static void Show(HWND w, int) {
 static void EndResidency(HWND w, int) {
   theTray.Remove(w);
   Show(w, 0);
-  theApp.ToggleSetting(&theApp.tray, "EXT", "TRAY");
+  ToggleFlag(w, FLAG_RESIDENT);
 }
 static void Events(HWND w, int) { EventDialog(w, &theApp, &clockTime); }
 static void Wallpaper(HWND w, int) {
@@ -170,40 +169,86 @@ static void Wallpaper(HWND w, int) {
 }
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
 
-static const Command kCommands[] = {
-    {IDM_CLOSE, Close, 0}, {IDM_TRAY_CLOSE, Close, 0}, {IDM_HIDE, Hide, 0}, {IDM_SHOW, Show, 0},
-    {IDM_RESIDENT, Resident, 0}, {IDM_END_RESIDENT, EndResidency, 0},
-    {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL}, {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT},
-    {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND}, {IDM_MOVE_SHOWN, ToggleFvMove, 0},
-    {IDM_LOCK_POSITION, ToggleLock, 0}, {IDM_AVOID_CURSOR, ToggleAvoid, 0},
-    {IDM_NO_SECOND_HAND, ToggleSeconds, 0},
+// How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
+static int FlagOn(int flag) { return theApp.*kFlags[flag].mirror ? MARK_ON : 0; }
+static int ZOrderIs(int mode) {
+  // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
+  int current = theApp.top && theApp.bottom ? -1
+                : theApp.top                ? ZORDER_IN_FRONT
+                : theApp.bottom             ? ZORDER_BEHIND
+                                            : ZORDER_NORMAL;
+  return current == mode ? MARK_ON : 0;
+}
+static int HandOptionOn(int code) {
+  int mark = theClock.hands.GetHandOption(code) ? MARK_ON : 0;
+  if (code == OPTION_HOLLOW && theClock.hands.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
+  return mark;
+}
+static int DesignIs(int d) { return theClock.hands.design == d ? MARK_ON : 0; }
+static int InfoModeIs(int mode) { return theClock.hands.infoMode == mode ? MARK_ON : 0; }
+static int GrayedUnlessResident(int) { return theApp.tray ? 0 : MARK_GRAYED; }
+
+// One row a command: its handler with the argument, and how its menu mark
+// is read (none, a check or a radio mark of a group).
+static constexpr MenuCommand kCommands[] = {
+    {IDM_CLOSE, Close, 0}, {IDM_TRAY_CLOSE, Close, 0},
+    {IDM_HIDE, Hide, 0, MARK_CHECK, GrayedUnlessResident}, {IDM_SHOW, Show, 0},
+    {IDM_RESIDENT, Resident, FLAG_RESIDENT, MARK_CHECK, FlagOn},
+    {IDM_END_RESIDENT, EndResidency, 0},
+    {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL, MARK_RADIO, ZOrderIs},
+    {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT, MARK_RADIO, ZOrderIs},
+    {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND, MARK_RADIO, ZOrderIs},
+    {IDM_MOVE_SHOWN, ToggleFlag, FLAG_MOVE_SHOWN, MARK_CHECK, FlagOn},
+    {IDM_LOCK_POSITION, ToggleFlag, FLAG_LOCK, MARK_CHECK, FlagOn},
+    {IDM_AVOID_CURSOR, ToggleFlag, FLAG_AVOID, MARK_CHECK, FlagOn},
+    {IDM_NO_SECOND_HAND, ToggleFlag, FLAG_NO_SECONDS, MARK_CHECK, FlagOn},
     // Hands and the information line.
-    {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE}, {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2},
-    {IDM_DESIGN_TRIANGLE, Design, DESIGN_TRIANGLE}, {IDM_DESIGN_TRIANGLE2, Design, DESIGN_TRIANGLE2},
-    {IDM_DESIGN_BALLOON, Design, DESIGN_BALLOON}, {IDM_DESIGN_SMALL, Design, DESIGN_SMALL},
-    {IDM_DESIGN_NONE, Design, DESIGN_NONE}, {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE},
-    {IDM_BOLD, HandOption, OPTION_BOLD}, {IDM_HOLLOW, HandOption, OPTION_HOLLOW},
-    {IDM_INFO_NONE, InfoMode, INFO_NONE}, {IDM_INFO_DATE, InfoMode, INFO_DATE},
-    {IDM_INFO_TIME, InfoMode, INFO_TIME}, {IDM_INFO_CPU, InfoMode, INFO_CPU},
-    {IDM_INFO_FREE_MEMORY, InfoMode, INFO_FREE_MEMORY},
-    {IDM_INFO_MEMORY_LOAD, InfoMode, INFO_MEMORY_LOAD},
+    {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_TRIANGLE, Design, DESIGN_TRIANGLE, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_TRIANGLE2, Design, DESIGN_TRIANGLE2, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_BALLOON, Design, DESIGN_BALLOON, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_SMALL, Design, DESIGN_SMALL, MARK_RADIO, DesignIs},
+    {IDM_DESIGN_NONE, Design, DESIGN_NONE, MARK_RADIO, DesignIs},
+    {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE, MARK_CHECK, HandOptionOn},
+    {IDM_BOLD, HandOption, OPTION_BOLD, MARK_CHECK, HandOptionOn},
+    {IDM_HOLLOW, HandOption, OPTION_HOLLOW, MARK_CHECK, HandOptionOn},
+    {IDM_INFO_NONE, InfoMode, INFO_NONE, MARK_RADIO, InfoModeIs},
+    {IDM_INFO_DATE, InfoMode, INFO_DATE, MARK_RADIO, InfoModeIs},
+    {IDM_INFO_TIME, InfoMode, INFO_TIME, MARK_RADIO, InfoModeIs},
+    {IDM_INFO_CPU, InfoMode, INFO_CPU, MARK_RADIO, InfoModeIs},
+    {IDM_INFO_FREE_MEMORY, InfoMode, INFO_FREE_MEMORY, MARK_RADIO, InfoModeIs},
+    {IDM_INFO_MEMORY_LOAD, InfoMode, INFO_MEMORY_LOAD, MARK_RADIO, InfoModeIs},
     {IDM_SECOND_OUTLINE, HandColor, SLOT_SECOND_OUTLINE}, {IDM_SECOND_FILL, HandColor, SLOT_SECOND_FILL},
     {IDM_MINUTE_OUTLINE, HandColor, SLOT_MINUTE_OUTLINE}, {IDM_MINUTE_FILL, HandColor, SLOT_MINUTE_FILL},
     {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE}, {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
     {IDM_COLOR_RESET, HandColor, SLOT_RESET},
     // The utilities.
-    {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0}, {IDM_CHIME, ToggleChime, 0},
-    {IDM_CHIME_SOUND, ChooseChime, 0}, {IDM_CHECK_MAIL, CheckMail, 0},
-    {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
+    {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0},
+    {IDM_CHIME, ToggleFlag, FLAG_CHIME, MARK_CHECK, FlagOn}, {IDM_CHIME_SOUND, ChooseChime, 0},
+    {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
 };
 
+// Each run of ids stands in the order of its enum, so an id and its
+// argument can never drift apart.
+static constexpr int RunFollowsEnum(int firstId, int lastId, int firstArg) {
+  for (const MenuCommand& c : kCommands)
+    if (c.id >= firstId && c.id <= lastId && c.id - firstId != c.arg - firstArg) return 0;
+  return 1;
+}
+static_assert(RunFollowsEnum(IDM_ZORDER_NORMAL, IDM_ZORDER_BOTTOM, ZORDER_NORMAL), "z-order ids");
+static_assert(RunFollowsEnum(IDM_DESIGN_SQUARE, IDM_DESIGN_NONE, DESIGN_SQUARE), "design ids");
+static_assert(RunFollowsEnum(IDM_INFO_NONE, IDM_INFO_MEMORY_LOAD, INFO_NONE), "information ids");
+
 static void OnCommand(HWND window, WPARAM id) {
-  for (const Command& c : kCommands)
+  for (const MenuCommand& c : kCommands)
     if (c.id == id) {
       c.run(window, c.arg);
       return;
     }
 }
+
+void MarkMenu(HMENU menu) { MarkMenuItems(menu, kCommands, sizeof kCommands / sizeof *kCommands); }
 
 // Registered by the shell; broadcast when it starts again.
 static UINT taskbarCreated;
@@ -264,7 +309,7 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (theApp.bottom) ((WINDOWPOS*)lParam)->hwndInsertAfter = HWND_BOTTOM;
       break;
     case WM_CONTEXTMENU:
-      ShowMainMenu(&theApp, &theClock.hands);
+      ShowMainMenu(window, MarkMenu);
       break;
     case WM_NCHITTEST:
       return HTCLIENT;

@@ -1,15 +1,16 @@
-#include "app/sound.h"
+#include "settings/sound.h"
 
 #include <mmsystem.h>
 
-#include "app/app_state.h"
+#include "settings/app_state.h"
 #include "platform/file_chooser.h"
 
 BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySoundA;
 
 void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key) {
   char fileName[PATH_SIZE];
-  if (ChooseExistingFile(owner, "WAVE files(*.wav)\0*.wav\0", "WAVEファイルの選択…", fileName))
+  if (ChooseExistingFile(owner, "WAVE files(*.wav)\0*.wav\0", "WAVEファイルの選択…", "wav",
+                         fileName))
     app->WriteSettingString(section, key, fileName);
 }
 

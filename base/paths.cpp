@@ -1,0 +1,24 @@
+#include "base/paths.h"
+
+#include <string.h>
+
+int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third) {
+  const char* parts[3] = {first, second, third};
+  size_t used = 0;
+  for (const char* part : parts) {
+    size_t n = strlen(part);
+    if (n >= outSize - used) {
+      out[0] = 0;
+      return 0;
+    }
+    memcpy(out + used, part, n);
+    used += n;
+  }
+  out[used] = 0;
+  return 1;
+}
+
+int DataFilePath(const char* dataDir, const char* name, const char* extension,
+                 char path[PATH_SIZE]) {
+  return JoinText(path, PATH_SIZE, dataDir, name, extension);
+}

@@ -1,0 +1,2 @@
+zt_win_sources(settings/app_state.cpp settings/sound.cpp)
+zt_win_libs(winmm kernel32)
