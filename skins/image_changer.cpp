@@ -15,7 +15,7 @@ static int ChangeFolder(AppState* app, int kind, char* folder) {
   if (kind == KIND_SKIN) return JoinText(folder, PATH_SIZE, app->dataDir, "", "");
   if (kind != KIND_WALLPAPER) return 0;
   char chosen[PATH_SIZE];
-  app->ReadSettingString("WALLPAPER", "FOLDER_PATH", chosen, "");
+  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", chosen, "");
   return JoinText(folder, PATH_SIZE, chosen, "\\", "");
 }
 
@@ -29,7 +29,7 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
     app->skinMinutes = 0;
     app->imageLastNum = p;
     image->SetFaceImage(name);
-    app->WriteSettingInt("IMAGE", "LAST_NUM", p);
+    app->WriteSettingInt(SECTION_IMAGE, "LAST_NUM", p);
     return 1;
   }
   char path[PATH_SIZE];
@@ -37,6 +37,6 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   app->wallpaperMinutes = 0;
   app->wallpaperLastNum = p;
   SetWallpaper(app, path);
-  app->WriteSettingInt("WALLPAPER", "LAST_NUM", p);
+  app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
   return 1;
 }
