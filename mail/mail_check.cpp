@@ -181,3 +181,10 @@ void CheckMailNow(AppState* app) {
                 "チェックを入れてください。",
                 "メールチェック", MB_OK | MB_ICONINFORMATION);
 }
+
+void CountMailMinute(void*, AppState* app, const SYSTEMTIME*) {
+  app->mailMinutes += 1;
+  // The count must pass the interval, so a check comes every interval + 1 minutes.
+  if (app->allowCheck && app->mailMinutes > app->checkTime && app->openDialog != DIALOG_MAIL)
+    StartMailCheck(app);
+}

@@ -73,6 +73,13 @@ struct AppState {
   void LoadMirrors();
 };
 
+// A job of the clock's minute (or half-minute) boundary: each counts its
+// own interval, runs when it is due and waits while its own dialog is open.
+struct MinuteJob {
+  void (*run)(void* context, AppState* app, const SYSTEMTIME* time);
+  void* context;
+};
+
 // The state of the running program, from its executable's folder; says
 // "long path" when the folder is too deep to hold its data files.
 AppState LoadStartUpState();

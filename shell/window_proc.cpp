@@ -29,25 +29,20 @@ static void ChangeImageNow(int mode, int kind, int current) {
   changer.ChangeImage(mode, kind, current);
 }
 
-// Jobs of a minute the tick found late run with that minute's time.
-static void OnMinuteBoundary(const SYSTEMTIME* time) {
-  theApp.mailMinutes += 1;
-  theApp.skinMinutes += 1;
-  if (theApp.timeChange && theApp.skinMinutes == theApp.changeMin &&
-      theApp.openDialog != DIALOG_BACKGROUND)
-    ChangeImageNow(theApp.changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, theApp.imageLastNum);
-  if (theApp.sound && time->wMinute == 0) PlaySettingSound(&theApp, SECTION_EXT, "SOUNDFILE");
-  if (theApp.allowCheck && theApp.mailMinutes > theApp.checkTime &&
-      theApp.openDialog != DIALOG_MAIL)
-    StartMailCheck(&theApp);
-  if (theApp.openDialog != DIALOG_EVENT) RunDueEvents(&theApp, time);
+static void SoundChimeOnTheHour(void*, AppState* app, const SYSTEMTIME* time) {
+  if (app->sound && time->wMinute == 0) PlaySettingSound(app, SECTION_EXT, "SOUNDFILE");
 }
 
-static void OnHalfMinute() {
-  theApp.wallpaperMinutes += 1;
-  if (theApp.wallpaperAutoChange && theApp.wallpaperMinutes == theApp.wallpaperChangeTime &&
-      theApp.openDialog != DIALOG_WALLPAPER)
-    ChangeImageNow(PICK_NEXT, KIND_WALLPAPER, theApp.wallpaperLastNum);
+// In the order they run at each boundary.
+static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock},
+                                        {SoundChimeOnTheHour, NULL},
+                                        {CountMailMinute, NULL},
+                                        {RunEventsOfMinute, NULL}};
+static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL}};
+
+// Jobs of a minute the tick found late run with that minute's time.
+static void RunJobs(const MinuteJob* jobs, int count, const SYSTEMTIME* time) {
+  for (int i = 0; i < count; i++) jobs[i].run(jobs[i].context, &theApp, time);
 }
 
 static TickTime TickTimeOf(const SYSTEMTIME* t) {
@@ -76,9 +71,10 @@ static void OnClockTick() {
   theClock.RedrawClock(&clockTime);
   for (int i = 0; i < plan.minuteRuns; i++) {
     SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
-    OnMinuteBoundary(&minute);
+    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &minute);
   }
-  for (int i = 0; i < plan.halfRuns; i++) OnHalfMinute();
+  for (int i = 0; i < plan.halfRuns; i++)
+    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &clockTime);
 }
 
 static void OnTimer(WPARAM id) {

@@ -40,3 +40,19 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
   return 1;
 }
+
+void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME*) {
+  app->skinMinutes += 1;
+  if (!app->timeChange || app->skinMinutes != app->changeMin) return;
+  if (app->openDialog == DIALOG_BACKGROUND) return;
+  ImageChanger changer = {(ClockImage*)image, app};
+  changer.ChangeImage(app->changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, app->imageLastNum);
+}
+
+void CountWallpaperHalfMinute(void*, AppState* app, const SYSTEMTIME*) {
+  app->wallpaperMinutes += 1;
+  if (!app->wallpaperAutoChange || app->wallpaperMinutes != app->wallpaperChangeTime) return;
+  if (app->openDialog == DIALOG_WALLPAPER) return;
+  ImageChanger changer = {NULL, app};
+  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->wallpaperLastNum);
+}
