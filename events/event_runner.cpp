@@ -62,3 +62,7 @@ int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
   FreeDuePlan(&plan);
   return planned;
 }
+
+void RunEventsOfMinute(void*, AppState* app, const SYSTEMTIME* time) {
+  if (app->openDialog != DIALOG_EVENT) RunDueEvents(app, time);
+}

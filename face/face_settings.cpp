@@ -30,14 +30,14 @@ static const ColorSetting kColors[] = {
 static COLORREF customColors[16];
 
 void ClockHands::LoadSettings() {
-  autoHide = app->ReadSettingInt("OBJECT", "NDHIDE", 0);
-  infoMode = app->ReadSettingInt("OBJECT", "DIGINFO", INFO_NONE);
+  autoHide = app->ReadSettingInt(SECTION_OBJECT, "NDHIDE", 0);
+  infoMode = app->ReadSettingInt(SECTION_OBJECT, "DIGINFO", INFO_NONE);
   if (infoMode == INFO_CPU) StartCpuReading(&cpu);
-  design = app->ReadSettingInt("OBJECT", "DESIGN", DESIGN_SQUARE);
-  boldLines = app->ReadSettingInt("OBJECT", "BOOLD", 0);
-  hollowHands = app->ReadSettingInt("OBJECT", "NULLBRS", 0);
+  design = app->ReadSettingInt(SECTION_OBJECT, "DESIGN", DESIGN_SQUARE);
+  boldLines = app->ReadSettingInt(SECTION_OBJECT, "BOOLD", 0);
+  hollowHands = app->ReadSettingInt(SECTION_OBJECT, "NULLBRS", 0);
   for (const ColorSetting& c : kColors)
-    this->*c.field = (COLORREF)app->ReadSettingInt("OBJECT", c.key, (int)c.initial);
+    this->*c.field = (COLORREF)app->ReadSettingInt(SECTION_OBJECT, c.key, (int)c.initial);
 }
 
 void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
@@ -53,7 +53,7 @@ void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
 
 void ClockHands::SetDesign(int number) {
   ApplyDesign(number);
-  app->WriteSettingInt("OBJECT", "DESIGN", number);
+  app->WriteSettingInt(SECTION_OBJECT, "DESIGN", number);
 }
 
 void ClockHands::ReleaseHands() {
@@ -79,19 +79,19 @@ void ClockHands::ToggleHandOption(int code, int value) {
   switch (code) {
     case OPTION_AUTO_HIDE:
       // The next redraw applies it; the hands are not hidden or shown now.
-      app->ToggleSetting(&autoHide, "OBJECT", "NDHIDE");
+      app->ToggleSetting(&autoHide, SECTION_OBJECT, "NDHIDE");
       break;
     case OPTION_INFO_MODE:
       if (value == INFO_CPU && infoMode != INFO_CPU) StartCpuReading(&cpu);
       infoMode = value;
-      app->WriteSettingInt("OBJECT", "DIGINFO", value);
+      app->WriteSettingInt(SECTION_OBJECT, "DIGINFO", value);
       break;
     case OPTION_BOLD:
-      app->ToggleSetting(&boldLines, "OBJECT", "BOOLD");
+      app->ToggleSetting(&boldLines, SECTION_OBJECT, "BOOLD");
       SetDesign(design);
       break;
     case OPTION_HOLLOW:
-      app->ToggleSetting(&hollowHands, "OBJECT", "NULLBRS");
+      app->ToggleSetting(&hollowHands, SECTION_OBJECT, "NULLBRS");
       SetDesign(design);
       break;
     default: break;
@@ -101,7 +101,7 @@ void ClockHands::ToggleHandOption(int code, int value) {
 void ClockHands::StoreColor(int slot, COLORREF color) {
   const ColorSetting& c = kColors[slot - 1];
   this->*c.field = color;
-  app->WriteSettingInt("OBJECT", c.key, (int)color);
+  app->WriteSettingInt(SECTION_OBJECT, c.key, (int)color);
 }
 
 void ClockHands::ChooseHandColor(int which) {
@@ -109,7 +109,7 @@ void ClockHands::ChooseHandColor(int which) {
     for (int slot = SLOT_SECOND_OUTLINE; slot <= SLOT_HOUR_FILL; slot++)
       StoreColor(slot, kColors[slot - 1].initial);
     hollowHands = 0;
-    app->WriteSettingInt("OBJECT", "NULLBRS", 0);
+    app->WriteSettingInt(SECTION_OBJECT, "NULLBRS", 0);
     SetDesign(design);
     return;
   }
@@ -134,6 +134,6 @@ void ClockImage::SetFaceImage(const char* fileName) {
   const char* name = shown ? fileName : "";
   // Showing the stored face again stores nothing.
   char stored[PATH_SIZE];
-  app->ReadSettingString("IMAGE", "FILE", stored, "");
-  if (strcmp(stored, name) != 0) app->WriteSettingString("IMAGE", "FILE", name);
+  app->ReadSettingString(SECTION_IMAGE, "FILE", stored, "");
+  if (strcmp(stored, name) != 0) app->WriteSettingString(SECTION_IMAGE, "FILE", name);
 }

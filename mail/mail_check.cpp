@@ -140,7 +140,7 @@ static void RunCheck(AppState* app) {
     MessageBoxA(NULL, "error on WSAStartup", "Error", MB_OK);
     return;
   }
-  int tlsRequired = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0) != 0;
+  int tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
   FileBytes file;
   MailReport report;
   report.rowCount = 0;
@@ -148,7 +148,7 @@ static void RunCheck(AppState* app) {
   FreeFileBytes(&file);
   WSACleanup();
   if (sum == 0) return;
-  if (app->useSound) PlaySettingSound(app, "MAIL", "SOUNDFILE");
+  if (app->useSound) PlaySettingSound(app, SECTION_MAIL, "SOUNDFILE");
   MailArrivalDialog(app->hwnd, &report);
 }
 
@@ -161,7 +161,7 @@ static DWORD WINAPI MailCheckThread(void* parameter) {
 MailCheckStart StartMailCheck(AppState* app) {
   app->mailMinutes = 0;
   if (checkBusy) return MAIL_CHECK_BUSY;
-  if (!app->ReadSettingInt("MAIL", "CHECK_LAN", 0) && !IsDialUpConnected())
+  if (!app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
   InterlockedExchange(&checkBusy, 1);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, app, 0, NULL);
@@ -180,4 +180,11 @@ void CheckMailNow(AppState* app) {
                 "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"
                 "チェックを入れてください。",
                 "メールチェック", MB_OK | MB_ICONINFORMATION);
+}
+
+void CountMailMinute(void*, AppState* app, const SYSTEMTIME*) {
+  app->mailMinutes += 1;
+  // The count must pass the interval, so a check comes every interval + 1 minutes.
+  if (app->allowCheck && app->mailMinutes > app->checkTime && app->openDialog != DIALOG_MAIL)
+    StartMailCheck(app);
 }

@@ -1,5 +1,6 @@
 // The POP3 check on its worker thread.
 #pragma once
+#include <windows.h>
 
 struct AppState;
 
@@ -16,3 +17,6 @@ void CheckMailNow(AppState* app);
 void NoteResume();
 // 1 from the start of a check until its notice is closed.
 int MailCheckBusy();
+// The minute job: counts the interval and starts the timed check when it
+// has passed, unless the mail settings are open.
+void CountMailMinute(void* unused, AppState* app, const SYSTEMTIME* time);

@@ -67,9 +67,9 @@ static void InitMailSettings(HWND dialog) {
   SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->checkTime, FALSE);
   SendDlgItemMessageA(dialog, IDC_MAIL_INTERVAL, EM_LIMITTEXT, 3, 0);
   CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
-  int lan = app->ReadSettingInt("MAIL", "CHECK_LAN", 0);
+  int lan = app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0);
   CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
-  int tls = app->ReadSettingInt("MAIL", "TLS_REQUIRED", 0);
+  int tls = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0);
   CheckDlgButton(dialog, IDC_MAIL_TLS_REQUIRED, tls ? BST_CHECKED : BST_UNCHECKED);
 }
 
@@ -78,13 +78,13 @@ static void CloseMailSettings(int endCode) {
   AppState* app = settings->app;
   app->openDialog = DIALOG_NONE;
   app->allowCheck = IsChecked(settings->dialog, IDC_MAIL_AUTO);
-  app->WriteSettingInt("MAIL", "ALLOW_CHECK", app->allowCheck);
-  app->WriteSettingInt("MAIL", "CHECK_LAN", IsChecked(settings->dialog, IDC_MAIL_LAN));
-  app->WriteSettingInt("MAIL", "TLS_REQUIRED", IsChecked(settings->dialog, IDC_MAIL_TLS_REQUIRED));
+  app->WriteSettingInt(SECTION_MAIL, "ALLOW_CHECK", app->allowCheck);
+  app->WriteSettingInt(SECTION_MAIL, "CHECK_LAN", IsChecked(settings->dialog, IDC_MAIL_LAN));
+  app->WriteSettingInt(SECTION_MAIL, "TLS_REQUIRED", IsChecked(settings->dialog, IDC_MAIL_TLS_REQUIRED));
   app->useSound = IsChecked(settings->dialog, IDC_MAIL_SOUND);
-  app->WriteSettingInt("MAIL", "USE_SOUND", app->useSound);
+  app->WriteSettingInt(SECTION_MAIL, "USE_SOUND", app->useSound);
   app->checkTime = ReadInterval();
-  app->WriteSettingInt("MAIL", "CHECK_TIME", app->checkTime);
+  app->WriteSettingInt(SECTION_MAIL, "CHECK_TIME", app->checkTime);
   app->mailMinutes = 0;
   EndDialog(settings->dialog, endCode);
 }
@@ -112,7 +112,7 @@ static void OnMailSettingsCommand(int id, int code) {
       if (selected >= 0) EditAccount(selected, ACCOUNT_MODE_DELETE);
       break;
     case IDC_MAIL_SOUNDFILE:
-      ChooseWaveFile(settings->app, settings->dialog, "MAIL", "SOUNDFILE");
+      ChooseWaveFile(settings->app, settings->dialog, SECTION_MAIL, "SOUNDFILE");
       break;
     case IDOK:
     case IDCANCEL:

@@ -28,29 +28,39 @@ int AppState::Load(const char* exePath) {
   return 1;
 }
 
+// Every mirrored setting: where it lives in the file, and its default.
+static const struct {
+  int AppState::*mirror;
+  const char* section;
+  const char* key;
+  int def;
+} kMirrors[] = {
+    {&AppState::posLock, SECTION_WINDOW, "POSLOCK", 0},
+    {&AppState::fvMove, SECTION_WINDOW, "FVMOVE", 0},
+    {&AppState::top, SECTION_WINDOW, "TOP", 0},
+    {&AppState::bottom, SECTION_WINDOW, "BOTTOM", 0},
+    {&AppState::wndHide, SECTION_WINDOW, "WNDHIDE", 0},
+    {&AppState::nonSec, SECTION_OBJECT, "NONSEC", 0},
+    {&AppState::sound, SECTION_EXT, "SOUND", 0},
+    {&AppState::tray, SECTION_EXT, "TRAY", 0},
+    {&AppState::bootChange, SECTION_IMAGE, "BOOT_CHANGE", 0},
+    {&AppState::timeChange, SECTION_IMAGE, "TIME_CHANGE", 0},
+    {&AppState::changeMin, SECTION_IMAGE, "CHANGE_MIN", 60},
+    {&AppState::imageLastNum, SECTION_IMAGE, "LAST_NUM", -1},
+    {&AppState::changeRnd, SECTION_IMAGE, "CHANGE_RND", 0},
+    {&AppState::allowCheck, SECTION_MAIL, "ALLOW_CHECK", 0},
+    {&AppState::checkTime, SECTION_MAIL, "CHECK_TIME", 30},
+    {&AppState::useSound, SECTION_MAIL, "USE_SOUND", 0},
+    {&AppState::wallpaperAutoChange, SECTION_WALLPAPER, "AUTO_CHANGE", 0},
+    {&AppState::wallpaperChangeTime, SECTION_WALLPAPER, "CHANGE_TIME", 60},
+    {&AppState::wallpaperLastNum, SECTION_WALLPAPER, "LAST_NUM", -1},
+};
+
 void AppState::LoadMirrors() {
-  posLock = ReadSettingInt("WINDOW", "POSLOCK", 0);
-  fvMove = ReadSettingInt("WINDOW", "FVMOVE", 0);
-  top = ReadSettingInt("WINDOW", "TOP", 0);
-  bottom = ReadSettingInt("WINDOW", "BOTTOM", 0);
-  wndHide = ReadSettingInt("WINDOW", "WNDHIDE", 0);
-  nonSec = ReadSettingInt("OBJECT", "NONSEC", 0);
-  sound = ReadSettingInt("EXT", "SOUND", 0);
-  tray = ReadSettingInt("EXT", "TRAY", 0);
-  bootChange = ReadSettingInt("IMAGE", "BOOT_CHANGE", 0);
-  timeChange = ReadSettingInt("IMAGE", "TIME_CHANGE", 0);
-  changeMin = ReadSettingInt("IMAGE", "CHANGE_MIN", 60);
+  for (const auto& m : kMirrors) this->*m.mirror = ReadSettingInt(m.section, m.key, m.def);
   skinMinutes = 0;
-  imageLastNum = ReadSettingInt("IMAGE", "LAST_NUM", -1);
-  changeRnd = ReadSettingInt("IMAGE", "CHANGE_RND", 0);
-  allowCheck = ReadSettingInt("MAIL", "ALLOW_CHECK", 0);
-  checkTime = ReadSettingInt("MAIL", "CHECK_TIME", 30);
   mailMinutes = 0;
-  useSound = ReadSettingInt("MAIL", "USE_SOUND", 0);
-  wallpaperAutoChange = ReadSettingInt("WALLPAPER", "AUTO_CHANGE", 0);
-  wallpaperChangeTime = ReadSettingInt("WALLPAPER", "CHANGE_TIME", 60);
   wallpaperMinutes = 0;
-  wallpaperLastNum = ReadSettingInt("WALLPAPER", "LAST_NUM", -1);
   openDialog = DIALOG_NONE;
 }
 
@@ -76,4 +86,9 @@ void AppState::WriteSettingString(const char* section, const char* key, const ch
 void AppState::ToggleSetting(int* mirror, const char* section, const char* key) {
   *mirror = *mirror == 0 ? 1 : 0;
   WriteSettingInt(section, key, *mirror);
+}
+
+void AppState::ToggleMirror(int AppState::*mirror) {
+  for (const auto& m : kMirrors)
+    if (m.mirror == mirror) ToggleSetting(&(this->*mirror), m.section, m.key);
 }

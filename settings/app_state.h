@@ -5,6 +5,14 @@
 
 #include "base/paths.h"
 
+// The sections of the settings file.
+constexpr char SECTION_WINDOW[] = "WINDOW";
+constexpr char SECTION_EXT[] = "EXT";
+constexpr char SECTION_OBJECT[] = "OBJECT";
+constexpr char SECTION_IMAGE[] = "IMAGE";
+constexpr char SECTION_MAIL[] = "MAIL";
+constexpr char SECTION_WALLPAPER[] = "WALLPAPER";
+
 enum OpenDialogCode {
   DIALOG_NONE = 0,
   DIALOG_BACKGROUND = 1,
@@ -57,10 +65,19 @@ struct AppState {
 
   // new = 1 if old was 0, else 0; mirror first, then the file.
   void ToggleSetting(int* mirror, const char* section, const char* key);
+  // The same for a mirrored flag, under its own section and key.
+  void ToggleMirror(int AppState::*mirror);
   int HasPaths() const { return dataDir[0] != 0; }
 
  private:
   void LoadMirrors();
+};
+
+// A job of the clock's minute (or half-minute) boundary: each counts its
+// own interval, runs when it is due and waits while its own dialog is open.
+struct MinuteJob {
+  void (*run)(void* context, AppState* app, const SYSTEMTIME* time);
+  void* context;
 };
 
 // The state of the running program, from its executable's folder; says

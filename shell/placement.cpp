@@ -57,8 +57,8 @@ void LoadWindowPosition(AppState* app, POINT* position) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
   ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(app->hwnd));
-  ScreenPoint stored = {app->ReadSettingInt("WINDOW", "POSX", fallback.x),
-                        app->ReadSettingInt("WINDOW", "POSY", fallback.y)};
+  ScreenPoint stored = {app->ReadSettingInt(SECTION_WINDOW, "POSX", fallback.x),
+                        app->ReadSettingInt(SECTION_WINDOW, "POSY", fallback.y)};
   *position = PlaceOnAMonitor(app, stored);
   NoteCentre(app, *position);
 }
@@ -92,8 +92,8 @@ static POINT CornerUnderCursor(HWND window, LPARAM lParam, int grabX, int grabY)
 
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
   POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
-  app->WriteSettingInt("WINDOW", "POSX", p.x);
-  app->WriteSettingInt("WINDOW", "POSY", p.y);
+  app->WriteSettingInt(SECTION_WINDOW, "POSX", p.x);
+  app->WriteSettingInt(SECTION_WINDOW, "POSY", p.y);
   NoteCentre(app, p);
 }
 
@@ -112,8 +112,8 @@ void SetZOrderMode(AppState* app, int mode) {
     SetZOrder(app->hwnd, kPlaces[plan.moves[i]]);
   }
   app->bottom = plan.bottom;
-  if (plan.writeTop) app->WriteSettingInt("WINDOW", "TOP", plan.top);
-  if (plan.writeBottom) app->WriteSettingInt("WINDOW", "BOTTOM", plan.bottom);
+  if (plan.writeTop) app->WriteSettingInt(SECTION_WINDOW, "TOP", plan.top);
+  if (plan.writeBottom) app->WriteSettingInt(SECTION_WINDOW, "BOTTOM", plan.bottom);
 }
 
 int IsCursorNear(AppState* app) {

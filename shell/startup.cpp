@@ -57,7 +57,7 @@ static void WarnIfDataFolderReadOnly(HWND window) {
 
 static void ShowStoredFace() {
   char fileName[PATH_SIZE];
-  theApp.ReadSettingString("IMAGE", "FILE", fileName, "");
+  theApp.ReadSettingString(SECTION_IMAGE, "FILE", fileName, "");
   theClock.SetFaceImage(fileName);
 }
 
@@ -93,7 +93,7 @@ int InitInstance() {
   ShowStoredFace();
   ChangeSkinAtStart();
   if (theApp.tray) theTray.Toggle(window);
-  if (theApp.ReadSettingInt("WALLPAPER", "TRANSLATE", 0)) MakeIconTextTransparent();
+  if (theApp.ReadSettingInt(SECTION_WALLPAPER, "TRANSLATE", 0)) MakeIconTextTransparent();
   theClock.RedrawClock(&clockTime);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);

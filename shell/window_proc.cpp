@@ -29,25 +29,20 @@ static void ChangeImageNow(int mode, int kind, int current) {
   changer.ChangeImage(mode, kind, current);
 }
 
-// Jobs of a minute the tick found late run with that minute's time.
-static void OnMinuteBoundary(const SYSTEMTIME* time) {
-  theApp.mailMinutes += 1;
-  theApp.skinMinutes += 1;
-  if (theApp.timeChange && theApp.skinMinutes == theApp.changeMin &&
-      theApp.openDialog != DIALOG_BACKGROUND)
-    ChangeImageNow(theApp.changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, theApp.imageLastNum);
-  if (theApp.sound && time->wMinute == 0) PlaySettingSound(&theApp, "EXT", "SOUNDFILE");
-  if (theApp.allowCheck && theApp.mailMinutes > theApp.checkTime &&
-      theApp.openDialog != DIALOG_MAIL)
-    StartMailCheck(&theApp);
-  if (theApp.openDialog != DIALOG_EVENT) RunDueEvents(&theApp, time);
+static void SoundChimeOnTheHour(void*, AppState* app, const SYSTEMTIME* time) {
+  if (app->sound && time->wMinute == 0) PlaySettingSound(app, SECTION_EXT, "SOUNDFILE");
 }
 
-static void OnHalfMinute() {
-  theApp.wallpaperMinutes += 1;
-  if (theApp.wallpaperAutoChange && theApp.wallpaperMinutes == theApp.wallpaperChangeTime &&
-      theApp.openDialog != DIALOG_WALLPAPER)
-    ChangeImageNow(PICK_NEXT, KIND_WALLPAPER, theApp.wallpaperLastNum);
+// In the order they run at each boundary.
+static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock},
+                                        {SoundChimeOnTheHour, NULL},
+                                        {CountMailMinute, NULL},
+                                        {RunEventsOfMinute, NULL}};
+static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL}};
+
+// Jobs of a minute the tick found late run with that minute's time.
+static void RunJobs(const MinuteJob* jobs, int count, const SYSTEMTIME* time) {
+  for (int i = 0; i < count; i++) jobs[i].run(jobs[i].context, &theApp, time);
 }
 
 static TickTime TickTimeOf(const SYSTEMTIME* t) {
@@ -76,9 +71,10 @@ static void OnClockTick() {
   theClock.RedrawClock(&clockTime);
   for (int i = 0; i < plan.minuteRuns; i++) {
     SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
-    OnMinuteBoundary(&minute);
+    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &minute);
   }
-  for (int i = 0; i < plan.halfRuns; i++) OnHalfMinute();
+  for (int i = 0; i < plan.halfRuns; i++)
+    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &clockTime);
 }
 
 static void OnTimer(WPARAM id) {
@@ -119,17 +115,10 @@ static void OnKeyDown(HWND window, WPARAM key) {
 
 // The on/off settings the menu toggles, by the command's argument.
 enum { FLAG_MOVE_SHOWN, FLAG_LOCK, FLAG_AVOID, FLAG_CHIME, FLAG_NO_SECONDS, FLAG_RESIDENT };
-static const struct {
-  int AppState::*mirror;
-  const char* section;
-  const char* key;
-} kFlags[] = {{&AppState::fvMove, "WINDOW", "FVMOVE"}, {&AppState::posLock, "WINDOW", "POSLOCK"},
-              {&AppState::wndHide, "WINDOW", "WNDHIDE"}, {&AppState::sound, "EXT", "SOUND"},
-              {&AppState::nonSec, "OBJECT", "NONSEC"},   {&AppState::tray, "EXT", "TRAY"}};
+static int AppState::*const kFlags[] = {&AppState::fvMove, &AppState::posLock, &AppState::wndHide,
+                                        &AppState::sound,  &AppState::nonSec,  &AppState::tray};
 
-static void ToggleFlag(HWND, int flag) {
-  theApp.ToggleSetting(&(theApp.*kFlags[flag].mirror), kFlags[flag].section, kFlags[flag].key);
-}
+static void ToggleFlag(HWND, int flag) { theApp.ToggleMirror(kFlags[flag]); }
 static void Close(HWND w, int) { DestroyWindow(w); }
 static void Background(HWND w, int) {
   theClock.RequestRedraw();
@@ -141,7 +130,7 @@ static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_IN
 static void HandColor(HWND, int which) { theClock.hands.ChooseHandColor(which); }
 static void ChooseChime(HWND w, int) {
   theClock.RequestRedraw();
-  ChooseWaveFile(&theApp, w, "EXT", "SOUNDFILE");
+  ChooseWaveFile(&theApp, w, SECTION_EXT, "SOUNDFILE");
 }
 static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
 static void MailSettings(HWND w, int) {
@@ -170,7 +159,7 @@ static void Wallpaper(HWND w, int) {
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
 
 // How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
-static int FlagOn(int flag) { return theApp.*kFlags[flag].mirror ? MARK_ON : 0; }
+static int FlagOn(int flag) { return theApp.*kFlags[flag] ? MARK_ON : 0; }
 static int ZOrderIs(int mode) {
   // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
   int current = theApp.top && theApp.bottom ? -1

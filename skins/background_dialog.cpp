@@ -98,7 +98,7 @@ static void OpenDataFolder(BackgroundDialog* d) {
 
 static void SaveChecked(BackgroundDialog* d, int id, int* mirror, const char* key) {
   *mirror = IsChecked(d->dialog, id);
-  d->app->WriteSettingInt("IMAGE", key, *mirror);
+  d->app->WriteSettingInt(SECTION_IMAGE, key, *mirror);
 }
 
 static void CloseBackgroundDialog(BackgroundDialog* d, int result) {
@@ -109,7 +109,7 @@ static void CloseBackgroundDialog(BackgroundDialog* d, int result) {
   SaveChecked(d, IDC_TIMED_CHANGE, &app->timeChange, "TIME_CHANGE");
   SaveChecked(d, IDC_RANDOM, &app->changeRnd, "CHANGE_RND");
   app->changeMin = ReadMinutes(d->dialog);
-  app->WriteSettingInt("IMAGE", "CHANGE_MIN", app->changeMin);
+  app->WriteSettingInt(SECTION_IMAGE, "CHANGE_MIN", app->changeMin);
   app->skinMinutes = 0;
   current = nullptr;
   EndDialog(d->dialog, result);

@@ -15,7 +15,7 @@ static int ChangeFolder(AppState* app, int kind, char* folder) {
   if (kind == KIND_SKIN) return JoinText(folder, PATH_SIZE, app->dataDir, "", "");
   if (kind != KIND_WALLPAPER) return 0;
   char chosen[PATH_SIZE];
-  app->ReadSettingString("WALLPAPER", "FOLDER_PATH", chosen, "");
+  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", chosen, "");
   return JoinText(folder, PATH_SIZE, chosen, "\\", "");
 }
 
@@ -29,7 +29,7 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
     app->skinMinutes = 0;
     app->imageLastNum = p;
     image->SetFaceImage(name);
-    app->WriteSettingInt("IMAGE", "LAST_NUM", p);
+    app->WriteSettingInt(SECTION_IMAGE, "LAST_NUM", p);
     return 1;
   }
   char path[PATH_SIZE];
@@ -37,6 +37,22 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   app->wallpaperMinutes = 0;
   app->wallpaperLastNum = p;
   SetWallpaper(app, path);
-  app->WriteSettingInt("WALLPAPER", "LAST_NUM", p);
+  app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
   return 1;
+}
+
+void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME*) {
+  app->skinMinutes += 1;
+  if (!app->timeChange || app->skinMinutes != app->changeMin) return;
+  if (app->openDialog == DIALOG_BACKGROUND) return;
+  ImageChanger changer = {(ClockImage*)image, app};
+  changer.ChangeImage(app->changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, app->imageLastNum);
+}
+
+void CountWallpaperHalfMinute(void*, AppState* app, const SYSTEMTIME*) {
+  app->wallpaperMinutes += 1;
+  if (!app->wallpaperAutoChange || app->wallpaperMinutes != app->wallpaperChangeTime) return;
+  if (app->openDialog == DIALOG_WALLPAPER) return;
+  ImageChanger changer = {NULL, app};
+  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->wallpaperLastNum);
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include "skins/change_rules.h"
 
+#include <windows.h>
+
 struct AppState;
 struct ClockImage;
 
@@ -11,3 +13,8 @@ struct ImageChanger {
 
   int ChangeImage(int mode, int kind, int current);
 };
+
+// The minute jobs of the timed skin change (context: the ClockImage) and
+// of the half minute's wallpaper change (context: none).
+void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME* time);
+void CountWallpaperHalfMinute(void* unused, AppState* app, const SYSTEMTIME* time);

@@ -82,7 +82,7 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
     WriteStyleIndex(d->styleIndex);
   }
   d->app->wallpaperLastNum = p;
-  d->app->WriteSettingInt("WALLPAPER", "LAST_NUM", p);
+  d->app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
   SetWallpaper(d->app, path);
   if (IsChecked(d->dialog, IDC_AUTO_CLOSE)) CloseWallpaperDialog(d, IDOK);
 }
@@ -94,7 +94,7 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
   const char* slash = FindLastBackslash(chosen);
   if (slash && slash[1] == 0) chosen[slash - chosen] = 0;
   lstrcpynA(d->folderPath, chosen, PATH_SIZE);
-  d->app->WriteSettingString("WALLPAPER", "FOLDER_PATH", d->folderPath);
+  d->app->WriteSettingString(SECTION_WALLPAPER, "FOLDER_PATH", d->folderPath);
   FillWallpaperList(d);
 }
 
@@ -102,10 +102,10 @@ static void InitWallpaperDialog(WallpaperDialog* d) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
   app->openDialog = DIALOG_WALLPAPER;
-  app->ReadSettingString("WALLPAPER", "FOLDER_PATH", d->folderPath, "");
-  d->autoClose = app->ReadSettingInt("WALLPAPER", "AUTO_CLOSE", 0);
+  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", d->folderPath, "");
+  d->autoClose = app->ReadSettingInt(SECTION_WALLPAPER, "AUTO_CLOSE", 0);
   SetChecked(dialog, IDC_AUTO_CLOSE, d->autoClose);
-  SetChecked(dialog, IDC_TRANSPARENT_TEXT, app->ReadSettingInt("WALLPAPER", "TRANSLATE", 0));
+  SetChecked(dialog, IDC_TRANSPARENT_TEXT, app->ReadSettingInt(SECTION_WALLPAPER, "TRANSLATE", 0));
   SetChecked(dialog, IDC_TIMED_CHANGE, app->wallpaperAutoChange);
   if (!app->wallpaperAutoChange) SetMinutesEditable(dialog, 0);
   InitMinutesField(dialog, app->wallpaperChangeTime);
@@ -115,7 +115,7 @@ static void InitWallpaperDialog(WallpaperDialog* d) {
   static const char* const kStyles[] = {"中央に表示", "並べて表示", "拡大"};
   for (const char* name : kStyles) SendDlgItemMessageA(dialog, IDC_STYLE, CB_ADDSTRING, 0, (LPARAM)name);
   SendDlgItemMessageA(dialog, IDC_STYLE, CB_SETCURSEL, d->styleIndex, 0);
-  app->ReadSettingString("WALLPAPER", "LAST_FILE", d->previewPath, "");
+  app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", d->previewPath, "");
   FillWallpaperList(d);
 }
 
@@ -124,20 +124,20 @@ static void CloseWallpaperDialog(WallpaperDialog* d, int result) {
   HWND dialog = d->dialog;
   app->openDialog = DIALOG_NONE;
   d->autoClose = IsChecked(dialog, IDC_AUTO_CLOSE);
-  app->WriteSettingInt("WALLPAPER", "AUTO_CLOSE", d->autoClose);
+  app->WriteSettingInt(SECTION_WALLPAPER, "AUTO_CLOSE", d->autoClose);
   app->wallpaperAutoChange = IsChecked(dialog, IDC_TIMED_CHANGE);
-  app->WriteSettingInt("WALLPAPER", "AUTO_CHANGE", app->wallpaperAutoChange);
+  app->WriteSettingInt(SECTION_WALLPAPER, "AUTO_CHANGE", app->wallpaperAutoChange);
   int transparent = IsChecked(dialog, IDC_TRANSPARENT_TEXT);
   if (transparent) MakeIconTextTransparent();
-  app->WriteSettingInt("WALLPAPER", "TRANSLATE", transparent);
+  app->WriteSettingInt(SECTION_WALLPAPER, "TRANSLATE", transparent);
   if (d->styleIndex != d->appliedStyleIndex) {
     WriteStyleIndex(d->styleIndex);
     char last[PATH_SIZE];
-    app->ReadSettingString("WALLPAPER", "LAST_FILE", last, "");
+    app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", last, "");
     ApplyDesktopWallpaper(last);  // the new style on the wallpaper in place
   }
   app->wallpaperChangeTime = ReadMinutes(dialog);
-  app->WriteSettingInt("WALLPAPER", "CHANGE_TIME", app->wallpaperChangeTime);
+  app->WriteSettingInt(SECTION_WALLPAPER, "CHANGE_TIME", app->wallpaperChangeTime);
   app->wallpaperMinutes = 0;
   current = nullptr;
   EndDialog(dialog, result);
