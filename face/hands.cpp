@@ -104,14 +104,20 @@ void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
 }
 
 void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
-  if (dpi != toolDpi || !infoFont) UseDpi(dpi);
+  if (dpi != toolDpi || !infoFont) {
+    // The old font leaves the context before it is deleted.
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    UseDpi(dpi);
+  }
   // Hollow hands are outlines only, except the balloons, which always fill.
   int hollow = hollowHands && design != DESIGN_BALLOON;
   HBRUSH hourInside = hollow ? nullBrush : hourBrush;
   HBRUSH minuteInside = hollow ? nullBrush : minuteBrush;
   CountDownAutoHide();
-  HGDIOBJ oldFont = SelectObject(dc, infoFont);
-  int oldMode = SetBkMode(dc, TRANSPARENT);
+  // The font stays in the context: choosing a font costs more under Wine
+  // than drawing the whole frame.
+  if (GetCurrentObject(dc, OBJ_FONT) != infoFont) SelectObject(dc, infoFont);
+  SetBkMode(dc, TRANSPARENT);
   if (infoMode != INFO_NONE) DrawInfoLine(dc, time);
   HandLengths lengths = {hourLength, minuteLength, secondLength};
   HandFrame frame = {};
@@ -134,6 +140,4 @@ void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
   }
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
 }
