@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 #include <string.h>
-#include <vfw.h>
 
 #include "settings/app_state.h"
 #include "base/file_bytes.h"
@@ -109,13 +108,11 @@ int ClockImage::LoadFaceFile(const char* fileName) {
   SkinImage image;
   int drawn = 0;
   if (ParseSkinImage((const uint8_t*)file.data, file.size, &image) == SKIN_OK) {
-    // Skins are 200 by 200: the parser refuses other sizes.
+    // Skins are 200 by 200: the parser refuses other sizes. Drawn 1:1 by
+    // GDI itself, so no video-for-Windows library is loaded at start-up.
     const Dib* dib = &image.picture;
-    HDRAWDIB renderer = DrawDibOpen();
-    drawn = renderer && DrawDibDraw(renderer, pictureDC, 0, 0, FACE_SIZE, FACE_SIZE,
-                                    (BITMAPINFOHEADER*)dib->info, (void*)dib->pixels, 0, 0,
-                                    FACE_SIZE, FACE_SIZE, DDF_BACKGROUNDPAL);
-    if (renderer) DrawDibClose(renderer);
+    drawn = SetDIBitsToDevice(pictureDC, 0, 0, FACE_SIZE, FACE_SIZE, 0, 0, 0, FACE_SIZE,
+                              dib->pixels, (const BITMAPINFO*)dib->info, DIB_RGB_COLORS) != 0;
     FreeSkinImage(&image);
   }
   FreeFileBytes(&file);

@@ -45,8 +45,11 @@ static void DrawPicture(HDC dc, const BmpView* view, int style, int screenW, int
   // whole picture into a section of its own, most of the preview's time
   // under Wine. Shrunk by sampling the picture, not by the default mode's
   // AND of its pixels; Windows 95/98/Me know no halftone and keep one
-  // pixel of each block. Source rows count from the bottom.
-  if (SetStretchBltMode(dc, HALFTONE)) SetBrushOrgEx(dc, 0, 0, NULL);
+  // pixel of each block. Enlarged by plain repetition, which is all
+  // halftone would do there, at several times the cost. Source rows count
+  // from the bottom.
+  int shrunk = p.dw < p.sw || p.dh < p.sh;
+  if (shrunk && SetStretchBltMode(dc, HALFTONE)) SetBrushOrgEx(dc, 0, 0, NULL);
   else SetStretchBltMode(dc, COLORONCOLOR);
   StretchDIBits(dc, x + 1, y + 1, p.dw, p.dh, p.xs, view->height - p.ys - p.sh, p.sw, p.sh,
                 view->pixels, (const BITMAPINFO*)view->info, DIB_RGB_COLORS, SRCCOPY);

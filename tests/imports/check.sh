@@ -5,7 +5,7 @@
 set -uo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 newer=$(grep -v '^#' "$HERE/newer_functions.txt" | grep .)
-system_dlls='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|ole32|msvfw32|winmm|wsock32|rasapi32|msvcrt)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|ole32|winmm|wsock32|rasapi32|msvcrt)\.dll$'
 status=0
 for exe in "$@"; do
   if [ ! -f "$exe" ]; then
