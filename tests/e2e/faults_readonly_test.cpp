@@ -53,16 +53,7 @@ void Key(HWND w, int key) {
 void Drag(HWND w, int dx, int dy) {
   RECT r;
   GetWindowRect(w, &r);
-  int x = r.left + 100, y = r.top + 60;
-  MouseTo(x, y);
-  Sleep(200);
-  MouseLeftButton(true);
-  for (int i = 1; i <= 5; i++) {
-    Sleep(100);
-    MouseTo(x + dx * i / 5, y + dy * i / 5);
-  }
-  MouseLeftButton(false);
-  Sleep(500);
+  DragWithMouse(r.left + 100, r.top + 60, dx, dy);
 }
 
 void PressOk(HWND dialog, void*) { SendMessageA(dialog, WM_COMMAND, IDOK, 0); }

@@ -101,21 +101,6 @@ TEST(Placement, MoveWhileShownDragWritesThePosition) {
   EXPECT_EQ("150", clock.folder.IniValue("WINDOW", "POSY"));
 }
 
-// Presses at a point of the clock, drags the pointer by (dx, dy) in steps
-// and releases, with real mouse input.
-void DragWithMouse(int x, int y, int dx, int dy) {
-  MouseTo(x, y);
-  Sleep(200);
-  MouseLeftButton(true);
-  Sleep(200);
-  for (int i = 1; i <= 5; i++) {
-    MouseTo(x + dx * i / 5, y + dy * i / 5);
-    Sleep(100);
-  }
-  MouseLeftButton(false);
-  Sleep(500);
-}
-
 TEST(Placement, SystemMoveDragWritesThePosition) {
   Clock clock("[WINDOW]\r\nPOSX=200\r\nPOSY=150\r\n");
   ASSERT_TRUE(clock.Start());

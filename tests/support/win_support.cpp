@@ -244,6 +244,21 @@ void MouseLeftButton(bool down) {
   mouse_event(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
+// Paced as a hand drags: the window's move loop must see the press before
+// the pointer goes, and each step before the release.
+void DragWithMouse(int x, int y, int dx, int dy) {
+  MouseTo(x, y);
+  Sleep(200);
+  MouseLeftButton(true);
+  Sleep(200);
+  for (int i = 1; i <= 5; i++) {
+    MouseTo(x + dx * i / 5, y + dy * i / 5);
+    Sleep(100);
+  }
+  MouseLeftButton(false);
+  Sleep(500);
+}
+
 DialogWatcher::DialogWatcher(int button, DWORD waitMs) : button_(button), waitMs_(waitMs) {
   thread_ = CreateThread(NULL, 0, Run, this, 0, NULL);
 }

@@ -75,6 +75,9 @@ HWND WaitForPopupMenu(DWORD ms = 5000);
 // Real mouse input: the pointer to a screen point, and the left button.
 void MouseTo(int x, int y);
 void MouseLeftButton(bool down);
+// Presses at a screen point, drags the pointer by (dx, dy) in steps and
+// releases, with real mouse input.
+void DragWithMouse(int x, int y, int dx, int dy);
 
 // Watches, on a thread of its own, for the next dialog of this process,
 // notes its caption and message and closes it with the given button.
