@@ -132,28 +132,47 @@ static volatile LONG checkBusy;
 
 int MailCheckBusy() { return checkBusy != 0; }
 
-static void RunCheck(AppState* app) {
-  char path[PATH_SIZE];
-  BuildAccountPath(app, path);
+// What one check needs, taken from the settings on the clock's thread
+// when it starts: the check's thread reads no settings.
+struct MailJob {
+  HWND owner;
+  int tlsRequired;
+  int playSound;
+  char soundFile[PATH_SIZE];
+  char accountPath[PATH_SIZE];
+};
+// One check at a time (checkBusy), so one record.
+static MailJob theJob;
+
+static void TakeJob(AppState* app, MailJob* job) {
+  job->owner = app->hwnd;
+  job->tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
+  job->playSound = app->useSound;
+  app->ReadSettingString(SECTION_MAIL, "SOUNDFILE", job->soundFile, "");
+  BuildAccountPath(app, job->accountPath);
+}
+
+static void RunCheck(const MailJob* job) {
   WSADATA wsa;
   if (WSAStartup(0x0101, &wsa) != 0) {
     MessageBoxA(NULL, "error on WSAStartup", "Error", MB_OK);
     return;
   }
-  int tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
   FileBytes file;
   MailReport report;
   report.rowCount = 0;
-  int sum = ReadAccountFile(path, &file) ? CheckAccounts(&file, tlsRequired, &report) : 0;
+  int sum = ReadAccountFile(job->accountPath, &file)
+                ? CheckAccounts(&file, job->tlsRequired, &report)
+                : 0;
   FreeFileBytes(&file);
   WSACleanup();
   if (sum == 0) return;
-  if (app->useSound) PlaySettingSound(app, SECTION_MAIL, "SOUNDFILE");
-  MailArrivalDialog(app->hwnd, &report);
+  if (job->playSound) PlayWave(job->soundFile);
+  MailArrivalDialog(job->owner, &report);
 }
 
 static DWORD WINAPI MailCheckThread(void* parameter) {
-  RunCheck((AppState*)parameter);
+  RunCheck((const MailJob*)parameter);
   InterlockedExchange(&checkBusy, 0);
   return 1;
 }
@@ -164,7 +183,8 @@ MailCheckStart StartMailCheck(AppState* app) {
   if (!app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
   InterlockedExchange(&checkBusy, 1);
-  HANDLE thread = CreateThread(NULL, 0, MailCheckThread, app, 0, NULL);
+  TakeJob(app, &theJob);
+  HANDLE thread = CreateThread(NULL, 0, MailCheckThread, &theJob, 0, NULL);
   if (thread) CloseHandle(thread);
   else InterlockedExchange(&checkBusy, 0);
   return MAIL_CHECK_STARTED;

@@ -17,6 +17,10 @@ void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* 
 void PlaySettingSound(AppState* app, const char* section, const char* key) {
   char fileName[PATH_SIZE];
   app->ReadSettingString(section, key, fileName, "");
-  // Without SND_NODEFAULT: a name that cannot be played gives the system sound.
+  PlayWave(fileName);
+}
+
+void PlayWave(const char* fileName) {
+  // Without SND_NODEFAULT, for the system sound.
   PlayWaveFile(fileName, NULL, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
 }
