@@ -11,6 +11,11 @@ void SetChecked(HWND dialog, int id, int on);
 // returned; the caller then opens no second one over the first's state.
 int BringForwardIfOpen(HWND openDialog);
 
+// Stretches a picture control's bitmap, drawn for 96 DPI, to the dialog's
+// DPI. Gives the bitmap made, which the caller deletes once the dialog is
+// gone, or NULL where the picture stays as it was.
+HBITMAP ScalePictureToDpi(HWND dialog, int id);
+
 // The dialogs' one way to their state: the caller's record arrives as the
 // creation parameter of WM_INITDIALOG and is kept in the dialog's one
 // static pointer, together with the dialog's window.

@@ -57,6 +57,16 @@ int WindowDpi(HWND window) {
   return SystemDpi();
 }
 
+void WindowWorkArea(HWND window, RECT* area) {
+  NewerCalls* n = Newer();
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  HMONITOR monitor =
+      n->monitorFromWindow ? n->monitorFromWindow(window, MONITOR_DEFAULTTONEAREST) : NULL;
+  if (monitor && n->getMonitorInfo && n->getMonitorInfo(monitor, &info)) *area = info.rcWork;
+  else SystemParametersInfoA(SPI_GETWORKAREA, 0, area, 0);
+}
+
 void InitListViewControls() {
   INITCOMMONCONTROLSEX which = {sizeof which, ICC_LISTVIEW_CLASSES};
   if (!Newer()->initCommonControlsEx || !Newer()->initCommonControlsEx(&which))

@@ -38,5 +38,8 @@ int FindCall(HMODULE module, const char* name, Call* call) {
 void MakeDpiAware();
 // The DPI the window is shown at: its monitor's, else the system's.
 int WindowDpi(HWND window);
+// The work area of the monitor the window is on; the primary one where the
+// system knows no monitors.
+void WindowWorkArea(HWND window, RECT* area);
 // The list views' control class, through the newer call where there is one.
 void InitListViewControls();

@@ -21,15 +21,28 @@ struct BackgroundDialog {
   HWND dialog;
   AppState* app;
   ClockImage* image;
+  HBITMAP folderPicture;  // made for a DPI above 96, deleted after closing
 };
 
 static BackgroundDialog* current;
 
+// Moved back from an edge it would cross, the start edge kept first.
+static int KeepWithin(int start, int size, int low, int high) {
+  if (start + size > high) start = high - size;
+  return start < low ? low : start;
+}
+
+// Beside the clock, but whole on the clock's screen: a clock near the
+// bottom, or a wide dialog at a high DPI, would leave part of it off.
 static void PlaceBesideClock(HWND dialog, HWND clock) {
-  RECT c;
+  RECT c, d, work;
   GetWindowRect(clock, &c);
-  SetWindowPos(dialog, NULL, BackgroundDialogLeft(c.left, c.right, WindowDpi(clock)), c.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(dialog, &d);
+  WindowWorkArea(clock, &work);
+  int left = BackgroundDialogLeft(c.left, c.right, WindowDpi(clock));
+  left = KeepWithin(left, d.right - d.left, work.left, work.right);
+  int top = KeepWithin(c.top, d.bottom - d.top, work.top, work.bottom);
+  SetWindowPos(dialog, NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void AppendRow(HWND list, const SkinRow* row) {
@@ -67,6 +80,7 @@ static void FillSkinList(BackgroundDialog* d) {
 static void InitBackgroundDialog(BackgroundDialog* d) {
   AppState* app = d->app;
   app->openDialog = DIALOG_BACKGROUND;
+  d->folderPicture = ScalePictureToDpi(d->dialog, IDC_SKIN_FOLDER);
   PlaceBesideClock(d->dialog, d->owner);
   InitListViewControls();
   HWND list = GetDlgItem(d->dialog, IDC_SKIN_LIST);
@@ -155,7 +169,8 @@ static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM w
 
 void OpenBackgroundDialog(HWND owner, ClockImage* image, AppState* app) {
   if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
-  BackgroundDialog record = {owner, NULL, app, image};
+  BackgroundDialog record = {owner, NULL, app, image, NULL};
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_BACKGROUND), owner,
                   BackgroundDialogProc, (LPARAM)&record);
+  if (record.folderPicture) DeleteObject(record.folderPicture);
 }

@@ -105,6 +105,16 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
   v.pick = -1;
   ASSERT_TRUE(RunDialog(clock.Window(), kBackgroundCommand, kBackgroundCaption, UseBackgroundDialog, &v));
   EXPECT_EQ(1, v.where.left);
+
+  // Beside a clock near the bottom, it rises to stay whole on the screen.
+  SetWindowPos(clock.Window(), NULL, 350, 700, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  v = BackgroundVisit{};
+  v.pick = -1;
+  ASSERT_TRUE(RunDialog(clock.Window(), kBackgroundCommand, kBackgroundCaption, UseBackgroundDialog, &v));
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(560, v.where.left);
+  EXPECT_EQ(work.bottom, v.where.bottom);
 }
 
 TEST(BackgroundDialog, PickingShowsTheSkinAndPageUpStepsFromTheStoredIndex) {
