@@ -5,7 +5,7 @@
 
 #include "base/paths.h"
 
-static int NewFilePath(const char* path, char temp[PATH_SIZE]) {
+int NewFilePath(const char* path, char temp[PATH_SIZE]) {
   int length = snprintf(temp, PATH_SIZE, "%s.new", path);
   return length > 0 && length < PATH_SIZE;
 }

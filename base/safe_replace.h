@@ -14,6 +14,8 @@
 #include <stddef.h>
 #include <stdio.h>
 
+#include "base/paths.h"
+
 // The file system calls the replacement needs, given by the platform.
 struct ReplaceOps {
   // Moves from over to in one step: 1 done, 0 failed, -1 when the system
@@ -26,6 +28,9 @@ struct ReplaceOps {
 };
 
 enum { REPLACE_TRIES = 20, REPLACE_WAIT_MS = 50 };
+
+// NAME.new for path into temp; 0 when it does not fit.
+int NewFilePath(const char* path, char temp[PATH_SIZE]);
 
 // Moves NAME.new into place when an earlier replacement stopped between
 // its two steps. 1 when nothing is left waiting, 0 when NAME is still

@@ -116,8 +116,10 @@ void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
   CountDownAutoHide();
   // The font stays in the context: choosing a font costs more under Wine
   // than drawing the whole frame.
-  if (GetCurrentObject(dc, OBJ_FONT) != infoFont) SelectObject(dc, infoFont);
-  SetBkMode(dc, TRANSPARENT);
+  if (GetCurrentObject(dc, OBJ_FONT) != infoFont) {
+    SelectObject(dc, infoFont);
+    SetBkMode(dc, TRANSPARENT);
+  }
   if (infoMode != INFO_NONE) DrawInfoLine(dc, time);
   HandLengths lengths = {hourLength, minuteLength, secondLength};
   HandFrame frame = {};

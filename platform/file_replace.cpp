@@ -43,6 +43,6 @@ int ReadDataFile(const char* path, size_t cap, FileBytes* out) {
   if (FinishDataFile(path)) return ReadFileBytes(path, cap, out);
   // NAME.new could not move in, but it is whole: it is read in NAME's place.
   char temp[PATH_SIZE];
-  snprintf(temp, sizeof temp, "%s.new", path);
+  NewFilePath(path, temp);
   return ReadFileBytes(temp, cap, out);
 }
