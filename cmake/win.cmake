@@ -99,4 +99,5 @@ zt_script_fixture(faults.readonly ${CMAKE_SOURCE_DIR}/tests/fault/readonly.sh
   win.FaultEvents.ReadOnlyDataFolderRunsOnlyTheRepeatingEventsAndSaysWhy)
 # The TLS mail test's own authority, trusted by the host only around it.
 zt_script_fixture(mail.test_ca ${CMAKE_SOURCE_DIR}/tools/pop3/test_ca.sh
-  e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword)
+  e2e.MailPop3.TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword
+  e2e.MailPop3.ServerThatDroppedSTLSGetsNoPasswordUntilTheUserForgetsIt)

@@ -1,6 +1,9 @@
+#include <stdio.h>
+
 #include "settings/app_state.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
+#include "mail/tls_memory_file.h"
 #include "platform/dialog_controls.h"
 #include "res/resource.h"
 
@@ -20,8 +23,48 @@ static void FillAccountEdits(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ACCOUNT_SERVER, entry.server);
     SetDlgItemTextA(dialog, IDC_ACCOUNT_USER, entry.user);
     SetDlgItemTextA(dialog, IDC_ACCOUNT_PASSWORD, entry.password);
+    char memory[PATH_SIZE];
+    BuildTlsMemoryPath(editor->app, memory);
+    EnableWindow(GetDlgItem(dialog, IDC_ACCOUNT_FORGET_TLS),
+                 IsTlsServerRemembered(memory, entry.server));
+    WipeSecret(&entry, sizeof entry);
   }
   editor->changeCount = 0;  // filling the fields is no change
+}
+
+static const char kForgetWhy[] =
+    "このアカウントのサーバー（%s）とは、以前 STLS で暗号化（TLS）してつながりました。"
+    "そのため、サーバーが STLS を示さないときは、ユーザー名もパスワードも送らずに"
+    "チェックをやめています。\n\n"
+    "STLS が消えたのは、通信の途中で誰かが消したため（パスワードを盗む手口です）かも"
+    "しれません。プロバイダーがサーバーを変えて TLS をやめたと確かめられたときだけ、"
+    "記憶を消してください。\n\n"
+    "消すと、「暗号化（TLS）を必須にする」がオフなら、次のチェックから TLS を使えない"
+    "このサーバーにパスワードを暗号化せずに送ります。\n\n"
+    "記憶を消しますか？";
+
+// The stored account's server is forgotten once the user has read why it
+// is remembered and said yes.
+static void ForgetTls(HWND dialog) {
+  AccountEntry entry;
+  ReadAccount(editor->accountPath, editor->index, &entry);
+  char server[ACCOUNT_SERVER_SIZE];
+  memcpy(server, entry.server, sizeof server);
+  WipeSecret(&entry, sizeof entry);
+  char why[sizeof kForgetWhy + ACCOUNT_SERVER_SIZE];
+  snprintf(why, sizeof why, kForgetWhy, server);
+  if (MessageBoxA(dialog, why, "TLSの記憶", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+    return;
+  char memory[PATH_SIZE];
+  BuildTlsMemoryPath(editor->app, memory);
+  if (!ForgetTlsServer(memory, server)) {
+    MessageBoxA(dialog, "data\\ZENTICK.tls に書き込めませんでした", "エラー",
+                MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  // The button goes grey; the focus must not stay on it.
+  SendMessageA(dialog, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(dialog, IDOK), TRUE);
+  EnableWindow(GetDlgItem(dialog, IDC_ACCOUNT_FORGET_TLS), FALSE);
 }
 
 static void StoreAccount(HWND dialog) {
@@ -44,6 +87,7 @@ static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam
   int id = LOWORD(wParam);
   if (HIWORD(wParam) == EN_CHANGE && id >= IDC_ACCOUNT_SERVER && id <= IDC_ACCOUNT_NAME)
     editor->changeCount += 1;
+  else if (id == IDC_ACCOUNT_FORGET_TLS) ForgetTls(dialog);
   else if (id == IDOK) StoreAccount(dialog);
   else if (id == IDCANCEL) EndDialog(dialog, END_NOTHING);
   else return FALSE;

@@ -15,6 +15,11 @@ int ReadAccountFile(const char* path, FileBytes* bytes) {
   return ReadDataFile(path, ACCOUNT_FILE_CAP, bytes) == FILE_READ_OK;
 }
 
+void FreeAccountFile(FileBytes* bytes) {
+  if (bytes->data) WipeSecret(bytes->data, bytes->size);
+  FreeFileBytes(bytes);
+}
+
 // Reading a file that is not there is not an error when adding the first account.
 static int ReadAccountFileOrNone(const char* path, FileBytes* bytes) {
   int read = ReadDataFile(path, ACCOUNT_FILE_CAP, bytes);
@@ -33,7 +38,8 @@ void ReadAccount(const char* path, int index, AccountEntry* entry) {
       SplitAccountFields(line, entry);
       break;
     }
-  FreeFileBytes(&file);
+  WipeSecret(line, sizeof line);
+  FreeAccountFile(&file);
 }
 
 // Edit text cut at a character boundary to the field's length.
@@ -41,6 +47,7 @@ static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
   char text[256];
   GetDlgItemTextA(dialog, id, text, sizeof text);
   CopyTextCut(field, fieldSize, text);
+  WipeSecret(text, sizeof text);
 }
 
 int CheckNoComma(AppState* app, const char* text) {
@@ -74,7 +81,9 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry) {
 // The validated fields as a stored line, or 0.
 static int BuildEditedLine(AccountEditor* editor, char line[ACCOUNT_LINE_SIZE]) {
   AccountEntry entry;
-  return ValidateAccountFields(editor, &entry) && BuildAccountLine(&entry, line, ACCOUNT_LINE_SIZE);
+  int built = ValidateAccountFields(editor, &entry) && BuildAccountLine(&entry, line, ACCOUNT_LINE_SIZE);
+  WipeSecret(&entry, sizeof entry);
+  return built;
 }
 
 // The account could not be stored although its fields are fine: the
@@ -85,16 +94,24 @@ static int NotWritten(AccountEditor* editor) {
   return 0;
 }
 
+// Wipes and frees the new contents of the file.
+static void FreeRewrite(char* out, size_t size) {
+  if (out) WipeSecret(out, size);
+  free(out);
+}
+
 int AppendAccount(AccountEditor* editor) {
   char line[ACCOUNT_LINE_SIZE];
   FileBytes file;
   if (!BuildEditedLine(editor, line)) return 0;
-  if (!ReadAccountFileOrNone(editor->accountPath, &file)) return NotWritten(editor);
-  char* out = (char*)malloc(file.size + 1 + ACCOUNT_LINE_SIZE);
+  int read = ReadAccountFileOrNone(editor->accountPath, &file);
+  size_t room = file.size + 1 + ACCOUNT_LINE_SIZE;
+  char* out = read ? (char*)malloc(room) : NULL;
   int stored = out && ReplaceDataFile(editor->accountPath, out,
                                       AppendAccountLine(file.data, file.size, line, out));
-  free(out);
-  FreeFileBytes(&file);
+  FreeRewrite(out, room);
+  FreeAccountFile(&file);
+  WipeSecret(line, sizeof line);
   return stored ? 1 : NotWritten(editor);
 }
 
@@ -102,19 +119,22 @@ int AppendAccount(AccountEditor* editor) {
 static int RewriteAccountFile(const char* path, int index, const char* line) {
   FileBytes file;
   if (!ReadAccountFile(path, &file)) return 0;
-  char* out = (char*)malloc(file.size + ACCOUNT_LINE_SIZE);
+  size_t room = file.size + ACCOUNT_LINE_SIZE;
+  char* out = (char*)malloc(room);
   size_t length;
   int stored = out && RewriteAccountLines(file.data, file.size, index, line, out, &length) &&
                ReplaceDataFile(path, out, length);
-  free(out);
-  FreeFileBytes(&file);
+  FreeRewrite(out, room);
+  FreeAccountFile(&file);
   return stored;
 }
 
 int ReplaceAccount(AccountEditor* editor, int index) {
   char line[ACCOUNT_LINE_SIZE];
   if (!BuildEditedLine(editor, line)) return 0;
-  return RewriteAccountFile(editor->accountPath, index, line) ? 1 : NotWritten(editor);
+  int stored = RewriteAccountFile(editor->accountPath, index, line);
+  WipeSecret(line, sizeof line);
+  return stored ? 1 : NotWritten(editor);
 }
 
 void DeleteAccount(const char* path, int index) { RewriteAccountFile(path, index, nullptr); }

@@ -24,9 +24,12 @@ void BuildAccountPath(const AppState* app, char path[PATH_SIZE]);
 // A hand-made file larger than this is not read.
 enum { ACCOUNT_FILE_CAP = 1 << 20 };
 
-// The whole file, freed with FreeFileBytes; 0 when it is missing, too big
-// or cannot be read.
+// The whole file, freed with FreeAccountFile; 0 when it is missing, too
+// big or cannot be read.
 int ReadAccountFile(const char* path, FileBytes* bytes);
+// Wipes the passwords the bytes hold (the scrambling hides nothing) and
+// frees them.
+void FreeAccountFile(FileBytes* bytes);
 
 // Fields of the line at index; all empty when there is no such line.
 void ReadAccount(const char* path, int index, AccountEntry* entry);

@@ -7,6 +7,11 @@
 
 enum { SCRAMBLE_SHIFT = 64 };
 
+void WipeSecret(void* bytes, size_t size) {
+  volatile unsigned char* p = (volatile unsigned char*)bytes;
+  while (size--) *p++ = 0;
+}
+
 static int KeptAsIs(unsigned char c) { return c == '\n' || c == ','; }
 
 void ScrambleLine(char* text) {

@@ -27,6 +27,10 @@ enum AccountCheck {
   ACCOUNT_BAD_CHARACTER  // a comma, or a byte the scrambling cannot carry
 };
 
+// Zeroes size bytes in a way the compiler cannot leave out: passwords,
+// and the lines and commands that carry them, once used.
+void WipeSecret(void* bytes, size_t size);
+
 // +64 / -64 on every byte but line feed and comma, up to the NUL.
 void ScrambleLine(char* text);
 void UnscrambleLine(char* text);

@@ -14,6 +14,7 @@
 #include "mail/mail_socket.h"
 #include "mail/pop3_dialogue.h"
 #include "mail/tls_channel.h"
+#include "mail/tls_memory_file.h"
 #include "mail/wake_rule.h"
 
 // The connection under a dialogue: the socket, and TLS once it started.
@@ -73,65 +74,6 @@ static int LookUpHostAwake(const char* host, in_addr* address) {
   return 1;
 }
 
-static int Talk(const AccountEntry* a, int tlsRequired, MailResult* result) {
-  Pop3Address server;
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  if (!ParsePop3Address(a->server, &server) || !LookUpHostAwake(server.host, &address.sin_addr)) {
-    result->outcome = MAIL_HOST_UNKNOWN;
-    return 1;
-  }
-  address.sin_port = htons(server.port);
-  Connection c = {{socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
-  if (c.socket.s == INVALID_SOCKET) {
-    result->outcome = MAIL_NO_SOCKET;
-    return 1;
-  }
-  int given = 1;
-  if (!ConnectMailSocket(&c.socket, &address)) result->outcome = MAIL_NOT_CONNECTED;
-  else {
-    Pop3Link link = {&c, SendOnConnection, ReceiveOnConnection, ExpectReply,
-                     TlsSupported() ? StartTlsOnConnection : NULL};
-    Pop3Login login = {a->user, a->password, server.implicitTls, tlsRequired};
-    given = RunPop3Dialogue(&link, &login, result);
-  }
-  TlsClose(c.tls);
-  closesocket(c.socket.s);
-  return given;
-}
-
-// One account's dialogue; adds its row to the report. Gives the message
-// count, or 1 after a failure.
-static int CheckPop3Account(const AccountEntry* account, int tlsRequired, MailReport* report) {
-  MailResult result = {};
-  memcpy(result.account, account->name, sizeof result.account);
-  memcpy(result.server, account->server, sizeof result.server);
-  int given = Talk(account, tlsRequired, &result);
-  AddMailResult(report, &result);
-  return given;
-}
-
-// Checks every account in file order into report; gives the sum.
-static int CheckAccounts(const FileBytes* file, int tlsRequired, MailReport* report) {
-  int sum = 0;
-  size_t offset = 0;
-  char line[ACCOUNT_LINE_SIZE];
-  while (ReadNextAccountLine(file->data, file->size, &offset, line)) {
-    UnscrambleLine(line);
-    AccountEntry account;
-    // A hand-edited line without all four fields has nothing to log in with.
-    if (SplitAccountTokens(line, &account))
-      sum = AddMailCount(sum, CheckPop3Account(&account, tlsRequired, report));
-  }
-  return sum;
-}
-
-// Set on the clock's thread when a check starts, cleared by the check's
-// thread when it ends, after its notice.
-static volatile LONG checkBusy;
-
-int MailCheckBusy() { return checkBusy != 0; }
-
 // What one check needs, taken from the settings on the clock's thread
 // when it starts: the check's thread reads no settings.
 struct MailJob {
@@ -140,7 +82,65 @@ struct MailJob {
   int playSound;
   char soundFile[PATH_SIZE];
   char accountPath[PATH_SIZE];
+  char tlsMemoryPath[PATH_SIZE];
+  char tlsMemory[TLS_MEMORY_SIZE];  // the servers remembered for TLS
 };
+
+static void Talk(const AccountEntry* a, const MailJob* job, MailResult* result) {
+  Pop3Address server;
+  sockaddr_in address = {};
+  address.sin_family = AF_INET;
+  if (!ParsePop3Address(a->server, &server) || !LookUpHostAwake(server.host, &address.sin_addr)) {
+    result->outcome = MAIL_HOST_UNKNOWN;
+    return;
+  }
+  address.sin_port = htons(server.port);
+  Connection c = {{socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
+  if (c.socket.s == INVALID_SOCKET) {
+    result->outcome = MAIL_NO_SOCKET;
+    return;
+  }
+  if (!ConnectMailSocket(&c.socket, &address)) result->outcome = MAIL_NOT_CONNECTED;
+  else {
+    Pop3Link link = {&c, SendOnConnection, ReceiveOnConnection, ExpectReply,
+                     TlsSupported() ? StartTlsOnConnection : NULL};
+    Pop3Login login = {a->user, a->password, server.implicitTls, job->tlsRequired,
+                       TlsMemoryHolds(job->tlsMemory, a->server)};
+    RunPop3Dialogue(&link, &login, result);
+  }
+  TlsClose(c.tls);
+  closesocket(c.socket.s);
+}
+
+// One account's dialogue; adds its row to the report.
+static void CheckPop3Account(const AccountEntry* account, const MailJob* job, MailReport* report) {
+  MailResult result = {};
+  memcpy(result.account, account->name, sizeof result.account);
+  memcpy(result.server, account->server, sizeof result.server);
+  Talk(account, job, &result);
+  AddMailResult(report, &result);
+}
+
+// Checks every account in file order into report.
+static void CheckAccounts(const FileBytes* file, const MailJob* job, MailReport* report) {
+  size_t offset = 0;
+  char line[ACCOUNT_LINE_SIZE];
+  AccountEntry account;
+  while (ReadNextAccountLine(file->data, file->size, &offset, line)) {
+    UnscrambleLine(line);
+    // A hand-edited line without all four fields has nothing to log in with.
+    if (SplitAccountTokens(line, &account)) CheckPop3Account(&account, job, report);
+  }
+  WipeSecret(line, sizeof line);
+  WipeSecret(&account, sizeof account);
+}
+
+// Set on the clock's thread when a check starts, cleared by the check's
+// thread when it ends, after its notice.
+static volatile LONG checkBusy;
+
+int MailCheckBusy() { return checkBusy != 0; }
+
 // One check at a time (checkBusy), so one record.
 static MailJob theJob;
 
@@ -150,6 +150,8 @@ static void TakeJob(AppState* app, MailJob* job) {
   job->playSound = app->useSound;
   app->ReadSettingString(SECTION_MAIL, "SOUNDFILE", job->soundFile, "");
   BuildAccountPath(app, job->accountPath);
+  BuildTlsMemoryPath(app, job->tlsMemoryPath);
+  ReadTlsMemory(job->tlsMemoryPath, job->tlsMemory);
 }
 
 static void RunCheck(const MailJob* job) {
@@ -161,12 +163,11 @@ static void RunCheck(const MailJob* job) {
   FileBytes file;
   MailReport report;
   report.rowCount = 0;
-  int sum = ReadAccountFile(job->accountPath, &file)
-                ? CheckAccounts(&file, job->tlsRequired, &report)
-                : 0;
-  FreeFileBytes(&file);
+  if (ReadAccountFile(job->accountPath, &file)) CheckAccounts(&file, job, &report);
+  FreeAccountFile(&file);
   WSACleanup();
-  if (sum == 0) return;
+  RememberTlsServers(job->tlsMemoryPath, &report);
+  if (!ReportWantsNotice(&report)) return;
   if (job->playSound) PlayWave(job->soundFile);
   MailArrivalDialog(job->owner, &report);
 }

@@ -1,5 +1,6 @@
 #include "mail/pop3_dialogue.h"
 
+#include <inttypes.h>
 #include <limits.h>
 #include <stdio.h>
 #include <string.h>
@@ -18,28 +19,26 @@ static const char* SkipToken(const char* p) {
   return p;
 }
 
-static int ParseDigits(const char* p) {
+static int64_t ParseDigits(const char* p, int64_t most) {
   while (*p == ' ') p++;
-  int value = 0;
+  int64_t value = 0;
   for (; *p >= '0' && *p <= '9'; p++) {
     int digit = *p - '0';
-    value = value > (INT_MAX - digit) / 10 ? INT_MAX : value * 10 + digit;
+    value = value > (most - digit) / 10 ? most : value * 10 + digit;
   }
   return value;
 }
 
-void ParseStatReply(const char* reply, int* count, int* octets) {
+void ParseStatReply(const char* reply, int* count, int64_t* octets) {
   const char* second = SkipToken(reply);
-  *count = ParseDigits(second);
-  *octets = ParseDigits(SkipToken(second));
+  *count = (int)ParseDigits(second, INT_MAX);
+  *octets = ParseDigits(SkipToken(second), INT64_MAX);
 }
 
-int KilobytesShown(int octets) {
-  int kb = octets / 1024;
+int64_t KilobytesShown(int64_t octets) {
+  int64_t kb = octets / 1024;
   return kb == 0 ? 1 : kb;
 }
-
-int AddMailCount(int sum, int count) { return count > INT_MAX - sum ? INT_MAX : sum + count; }
 
 static int ParsePort(const char* text, unsigned short* port) {
   long value = 0;
@@ -131,15 +130,16 @@ static int LineIs(const char* line, const char* word) {
   return after == '\r' || after == '\n' || after == ' ' || after == 0;
 }
 
-// 1 when the server lists STLS among its capabilities.
+// 1 when the server lists STLS among its capabilities, also in a list
+// cut short (STLS then fails on the broken connection).
 static int OffersStls(Dialogue* d) {
   if (!Exchange(d, "CAPA\r\n", MAIL_REPLY_TIMEOUT_MS)) return 0;
   int offered = 0;
   while (ReadReplyLine(d->link, &d->reader, d->reply)) {
-    if (LineIs(d->reply, ".")) return offered;
+    if (LineIs(d->reply, ".")) break;
     offered = offered || LineIs(d->reply, "STLS");
   }
-  return 0;
+  return offered;
 }
 
 // The handshake, its time counted like a reply's. Bytes the server sent
@@ -153,49 +153,65 @@ static int StartTls(Dialogue* d) {
 }
 
 // After the greeting of a connection in clear: TLS through STLS when the
-// server offers it. Gives TLS_OK to carry on (in clear unless it is
-// required), or the failure that ends the dialogue; *noTls is set when
-// TLS is required and the server will not start it.
-static int UpgradeToTls(Dialogue* d, const Pop3Login* login, int* noTls) {
-  *noTls = 0;
-  if (OffersStls(d)) {
-    if (!d->link->startTls) return login->tlsRequired ? TLS_UNAVAILABLE : TLS_OK;
-    if (Exchange(d, "STLS\r\n", MAIL_REPLY_TIMEOUT_MS)) return StartTls(d);
+// server offers it. A refusal or a failed handshake after the offer may be
+// someone on the way, so it ends the dialogue whatever the settings say;
+// so does a missing offer from a server that spoke TLS before. Gives
+// MAIL_COUNTED to carry on, or the outcome that ends the dialogue.
+static int UpgradeToTls(Dialogue* d, const Pop3Login* login, MailResult* result) {
+  if (!OffersStls(d)) {
+    if (login->tlsRemembered) return MAIL_STLS_REMOVED;
+    return login->tlsRequired ? MAIL_NO_STLS : MAIL_COUNTED;
   }
-  *noTls = login->tlsRequired;
-  return TLS_OK;
+  if (!d->link->startTls) {
+    // No attacker makes a system lack TLS: without the rule, it is clear.
+    result->tls = TLS_UNAVAILABLE;
+    return login->tlsRequired || login->tlsRemembered ? MAIL_TLS_FAILED : MAIL_COUNTED;
+  }
+  if (!Exchange(d, "STLS\r\n", MAIL_REPLY_TIMEOUT_MS)) return MAIL_STLS_REFUSED;
+  result->tls = StartTls(d);
+  if (result->tls != TLS_OK) return MAIL_TLS_FAILED;
+  result->link = LINK_STLS;
+  return MAIL_COUNTED;
 }
 
-static int Failed(MailResult* result, int outcome, int tls) {
-  result->outcome = outcome;
-  result->tls = tls;
-  return 1;
+// Sends the command made of format and secret, wiped once sent; 1 when accepted.
+static int ExchangeSecret(Dialogue* d, const char* format, const char* secret) {
+  char command[POP3_COMMAND_SIZE];
+  snprintf(command, sizeof command, format, secret);
+  int accepted = Exchange(d, command, MAIL_REPLY_TIMEOUT_MS);
+  WipeSecret(command, sizeof command);
+  return accepted;
 }
 
-int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result) {
+// Greeting to STAT; gives the outcome.
+static int Converse(Dialogue* d, const Pop3Login* login, MailResult* result) {
+  if (login->implicitTls) {
+    result->tls = StartTls(d);
+    if (result->tls != TLS_OK) return MAIL_TLS_FAILED;
+    result->link = LINK_TLS;
+  }
+  if (!Exchange(d, nullptr, MAIL_REPLY_TIMEOUT_MS)) return MAIL_NO_GREETING;
+  if (!login->implicitTls) {
+    int stopped = UpgradeToTls(d, login, result);
+    if (stopped != MAIL_COUNTED) return stopped;
+  }
+  if (!ExchangeSecret(d, "USER %s\r\n", login->user) ||
+      !ExchangeSecret(d, "PASS %s\r\n", login->password))
+    return MAIL_LOGIN_REFUSED;
+  if (!Exchange(d, "STAT\r\n", MAIL_REPLY_TIMEOUT_MS)) return MAIL_STAT_REFUSED;
+  ParseStatReply(d->reply, &result->count, &result->octets);
+  return MAIL_COUNTED;
+}
+
+void RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result) {
   Dialogue d;
   memset(&d, 0, sizeof d);
   d.link = link;
-  int tls = login->implicitTls ? StartTls(&d) : TLS_OK;
-  if (tls != TLS_OK) return Failed(result, MAIL_TLS_FAILED, tls);
-  if (!Exchange(&d, nullptr, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_NO_GREETING, 0);
-  if (!login->implicitTls) {
-    int noTls;
-    tls = UpgradeToTls(&d, login, &noTls);
-    if (tls != TLS_OK) return Failed(result, MAIL_TLS_FAILED, tls);
-    if (noTls) return Failed(result, MAIL_NO_STLS, 0);
-  }
-  char command[POP3_COMMAND_SIZE];
-  snprintf(command, sizeof command, "USER %s\r\n", login->user);
-  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_LOGIN_REFUSED, 0);
-  snprintf(command, sizeof command, "PASS %s\r\n", login->password);
-  if (!Exchange(&d, command, MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_LOGIN_REFUSED, 0);
-  if (!Exchange(&d, "STAT\r\n", MAIL_REPLY_TIMEOUT_MS)) return Failed(result, MAIL_STAT_REFUSED, 0);
-  result->outcome = MAIL_COUNTED;
-  ParseStatReply(d.reply, &result->count, &result->octets);
+  result->tls = TLS_OK;
+  result->link = LINK_CLEAR;
+  result->outcome = Converse(&d, login, result);
   // The report is complete; QUIT's reply only gets a moment.
-  Exchange(&d, "QUIT\r\n", MAIL_QUIT_TIMEOUT_MS);
-  return result->count;
+  if (result->outcome == MAIL_COUNTED) Exchange(&d, "QUIT\r\n", MAIL_QUIT_TIMEOUT_MS);
 }
 
 int AddMailResult(MailReport* report, const MailResult* row) {
@@ -204,13 +220,23 @@ int AddMailResult(MailReport* report, const MailResult* row) {
   return 1;
 }
 
+int ReportWantsNotice(const MailReport* report) {
+  for (int i = 0; i < report->rowCount; i++)
+    if (report->rows[i].outcome != MAIL_COUNTED || report->rows[i].count) return 1;
+  return 0;
+}
+
 void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]) {
   static const char* const failures[] = {
       "", "%sが見つかりません", "ソケットをオープンに失敗", "サーバーソケットに接続失敗",
-      "%sに接続失敗", "認証エラー", "不明な失敗", "サーバーがTLSに対応していません"};
+      "%sに接続失敗", "認証エラー", "不明な失敗", "サーバーがTLSに対応していません",
+      "STLSが拒否されました", "STLSが消えました（途中で消されたか、サーバーが変わった可能性）"};
+  static_assert(sizeof failures / sizeof *failures == MAIL_TLS_FAILED, "a text per failure");
+  const char* clear = row->link == LINK_CLEAR ? "（暗号化なし）" : "";
   if (row->outcome == MAIL_COUNTED && row->count)
-    snprintf(text, MAIL_RESULT_TEXT_SIZE, "%d通（%dKB）", row->count, KilobytesShown(row->octets));
-  else if (row->outcome == MAIL_COUNTED) snprintf(text, MAIL_RESULT_TEXT_SIZE, "なし");
+    snprintf(text, MAIL_RESULT_TEXT_SIZE, "%d通（%" PRId64 "KB）%s", row->count,
+             KilobytesShown(row->octets), clear);
+  else if (row->outcome == MAIL_COUNTED) snprintf(text, MAIL_RESULT_TEXT_SIZE, "なし%s", clear);
   else if (row->outcome > MAIL_COUNTED && row->outcome < MAIL_TLS_FAILED)
     snprintf(text, MAIL_RESULT_TEXT_SIZE, failures[row->outcome], row->server);
   else snprintf(text, MAIL_RESULT_TEXT_SIZE, "%s", TlsFailureText(row->tls));

@@ -3,6 +3,7 @@
 // No window system here.
 #pragma once
 #include <stddef.h>
+#include <stdint.h>
 
 #include "mail/account_format.h"
 
@@ -62,14 +63,12 @@ size_t ReadReplyLine(const Pop3Link* link, Pop3Reader* reader, char* line);
 int ReplyAccepted(const char* reply, size_t length);
 
 // Count and size from "+OK count size": digits up to the first non-digit,
-// 0 when missing; values too large for an int are held at the largest.
-void ParseStatReply(const char* reply, int* count, int* octets);
+// 0 when missing; values too large are held at the largest of their type.
+// A mailbox may hold more than 2 GB.
+void ParseStatReply(const char* reply, int* count, int64_t* octets);
 
 // Whole kilobytes, with 0 shown as 1.
-int KilobytesShown(int octets);
-
-// sum + count, held at the largest int.
-int AddMailCount(int sum, int count);
+int64_t KilobytesShown(int64_t octets);
 
 // Where the account's server field points: "host", "host:port", or
 // "pop3s://host[:port]" for a connection that starts in TLS, as one on
@@ -88,7 +87,8 @@ struct Pop3Login {
   const char* user;
   const char* password;
   int implicitTls;
-  int tlsRequired;  // never send the password in clear
+  int tlsRequired;    // never send the password in clear
+  int tlsRemembered;  // the server spoke TLS through STLS before: it must again
 };
 
 // What one account's check came to.
@@ -101,8 +101,13 @@ enum MailOutcome {
   MAIL_LOGIN_REFUSED,
   MAIL_STAT_REFUSED,
   MAIL_NO_STLS,        // TLS is required and the server does not offer it
+  MAIL_STLS_REFUSED,   // the server offered STLS, then refused it
+  MAIL_STLS_REMOVED,   // a server remembered for TLS no longer offers STLS
   MAIL_TLS_FAILED      // tls holds the TlsResult
 };
+
+// What carried the dialogue once the greeting came.
+enum MailLink { LINK_CLEAR = 0, LINK_STLS, LINK_TLS };
 
 // One row of a check's report, as the checking thread hands it to the notice.
 struct MailResult {
@@ -110,8 +115,9 @@ struct MailResult {
   char server[ACCOUNT_SERVER_SIZE];  // as the account gives it
   int outcome;
   int tls;
+  int link;  // MailLink
   int count;
-  int octets;
+  int64_t octets;
 };
 
 struct MailReport {
@@ -120,12 +126,16 @@ struct MailReport {
 };
 
 // Greeting, STLS when offered (or TLS from the start), USER, PASS, STAT,
-// QUIT. The outcome, count and size go to result; gives the message
-// count, or 1 after a failure.
-int RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result);
+// QUIT. Once the server has listed STLS, nothing but a completed handshake
+// leads on to USER. The outcome, link, count and size go to result.
+void RunPop3Dialogue(const Pop3Link* link, const Pop3Login* login, MailResult* result);
 
 // The row appended to the report; 0 when the report is full.
 int AddMailResult(MailReport* report, const MailResult* row);
 
-// The row's result as the notice shows it, into text of MAIL_RESULT_TEXT_SIZE.
+// 1 when a row holds mail or a failure: the notice is shown.
+int ReportWantsNotice(const MailReport* report);
+
+// The row's result as the notice shows it, into text of MAIL_RESULT_TEXT_SIZE;
+// a mailbox counted in clear says so.
 void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]);

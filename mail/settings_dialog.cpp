@@ -23,13 +23,15 @@ static void FillAccountList() {
   if (!ReadAccountFile(settings->accountPath, &file)) return;
   char line[ACCOUNT_LINE_SIZE];
   size_t offset = 0;
+  AccountEntry entry;
   while (ReadNextAccountLine(file.data, file.size, &offset, line)) {
     UnscrambleLine(line);
-    AccountEntry entry;
     SplitAccountFields(line, &entry);
     AddTwoColumnRow(list, entry.name, entry.server);
   }
-  FreeFileBytes(&file);
+  WipeSecret(line, sizeof line);
+  WipeSecret(&entry, sizeof entry);
+  FreeAccountFile(&file);
 }
 
 static int SelectedAccount() {

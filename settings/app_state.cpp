@@ -24,8 +24,18 @@ int AppState::Load(const char* exePath) {
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
   DataFilePath(dataDir, "Zentick", ".ini", iniPath);
+  StartNewDataFolder();
   LoadMirrors();
   return 1;
+}
+
+// A new user, whose data folder has no settings file yet, starts with
+// mail passwords sent only over TLS; a file of the original program's,
+// without the key, keeps the old default.
+void AppState::StartNewDataFolder() {
+  if (GetFileAttributesA(iniPath) == INVALID_FILE_ATTRIBUTES &&
+      GetLastError() == ERROR_FILE_NOT_FOUND)
+    WriteSettingInt(SECTION_MAIL, "TLS_REQUIRED", 1);
 }
 
 // Every mirrored setting: where it lives in the file, and its default.

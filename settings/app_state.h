@@ -70,6 +70,7 @@ struct AppState {
   int HasPaths() const { return dataDir[0] != 0; }
 
  private:
+  void StartNewDataFolder();
   void LoadMirrors();
 };
 

@@ -146,7 +146,7 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   Type(m.settings, IDC_MAIL_INTERVAL, "15");
   SendMessageA(GetDlgItem(m.settings, IDC_MAIL_LAN), BM_CLICK, 0, 0);
   SendMessageA(GetDlgItem(m.settings, IDC_MAIL_SOUND), BM_CLICK, 0, 0);
-  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_CLICK, 0, 0);  // on in a new folder
   // The sound file chooser, cancelled, stores nothing.
   PostMessageA(GetDlgItem(m.settings, IDC_MAIL_SOUNDFILE), BM_CLICK, 0, 0);
   HWND chooser = m.Wait("WAVEファイルの選択…");
@@ -160,13 +160,13 @@ TEST(MailDialogs, EditAndDeleteKeepTheOtherLinesAndCancelStillSaves) {
   EXPECT_EQ("15", m.folder.IniValue("MAIL", "CHECK_TIME"));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "CHECK_LAN"));
   EXPECT_EQ("1", m.folder.IniValue("MAIL", "USE_SOUND"));
-  EXPECT_EQ("1", m.folder.IniValue("MAIL", "TLS_REQUIRED"));
+  EXPECT_EQ("0", m.folder.IniValue("MAIL", "TLS_REQUIRED"));
   EXPECT_EQ(odd + edited, m.File());  // the delete stands
 
   ASSERT_TRUE(m.OpenSettings());
   EXPECT_EQ("15", ControlText(GetDlgItem(m.settings, IDC_MAIL_INTERVAL)));
   EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, IDC_MAIL_LAN), BM_GETCHECK, 0, 0));
-  EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_GETCHECK, 0, 0));
+  EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(m.settings, IDC_MAIL_TLS_REQUIRED), BM_GETCHECK, 0, 0));
   SendMessageA(GetDlgItem(m.settings, IDC_MAIL_AUTO), BM_CLICK, 0, 0);
   PostMessageA(GetDlgItem(m.settings, IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(PumpUntil(WindowGone, m.settings, 5000));

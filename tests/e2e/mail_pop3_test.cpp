@@ -1,6 +1,7 @@
 // The real clock checking a real POP3 server: Dovecot, started for the
 // test on a loopback port with a mailbox the test fills, in clear or with
-// TLS under the run's own test authority.
+// TLS under the run's own test authority; and servers of the test's own
+// where a reply must be forged.
 #include <gtest/gtest.h>
 
 #include "pop3_server.h"
@@ -36,6 +37,13 @@ class Dovecot {
     PumpUntil(Removed, this, 15000);
   }
   int Port() const { return port_; }
+  // The same addresses and STLS port, in clear only from now on.
+  void RestartInClear() {
+    port_ = 0;
+    DeleteFileA(HostPath((dir_ + "/port").c_str()).c_str());
+    RunDovecotScript("plain " + dir_);
+    PumpUntil(HasPort, this, 30000);
+  }
   // Where the connection starts in TLS.
   int TlsPort() const { return atoi(ReadFileBytes(HostPath((dir_ + "/tls_port").c_str())).c_str()); }
   std::string Log() const { return ReadFileBytes(HostPath((dir_ + "/dovecot.log").c_str())); }
@@ -56,6 +64,39 @@ class Dovecot {
   std::string dir_;
   int port_ = 0;
 };
+
+typedef std::vector<std::vector<std::string>> Rows;
+
+const char kNotice[] = "メールが届いています…";
+const char kRemoved[] = "STLSが消えました（途中で消されたか、サーバーが変わった可能性）";
+
+// The menu's check, as a user would start it: the rows of its notice,
+// which is then closed.
+Rows CheckFromTheMenu(const ClockProcess& clock) {
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
+  HWND notice = WaitForCaption(clock.Id(), kNotice, 60000);
+  if (!notice) return Rows();
+  Rows rows = ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2);
+  PostMessageA(notice, WM_COMMAND, IDOK, 0);
+  PumpUntil(WindowGone, notice, 10000);
+  return rows;
+}
+
+HWND OpenMailSettings(const ClockProcess& clock) {
+  PostMessageA(clock.Window(), WM_COMMAND, IDM_MAIL_SETTINGS, 0);
+  return WaitForCaption(clock.Id(), "メールチェックの設定", 10000);
+}
+
+bool Ticked(HWND dialog, int box) {
+  return SendMessageA(GetDlgItem(dialog, box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Click(HWND dialog, int button) { SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+
+bool Closed(HWND dialog, int button) {
+  PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+  return PumpUntil(WindowGone, dialog, 5000);
+}
 
 std::string Message(int bodyBytes) {
   return "From: hanako@example.jp\r\nSubject: test\r\n\r\n" + std::string(bodyBytes - 2, 'x') + "\r\n";
@@ -78,9 +119,9 @@ TEST(MailPop3, MenuCommandChecksARealServerIntoTheNotice) {
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
   PostMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
-  HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 60000);
+  HWND notice = WaitForCaption(clock.Id(), kNotice, 60000);
   ASSERT_NE(nullptr, notice);
-  std::vector<std::vector<std::string>> expected = {{"自宅", "3通（3KB）"}, {"会社", "認証エラー"}};
+  Rows expected = {{"自宅", "3通（3KB）（暗号化なし）"}, {"会社", "認証エラー"}};
   EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2));
   EXPECT_EQ(clock.Window(), GetWindow(notice, GW_OWNER));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
@@ -145,7 +186,7 @@ TEST(MailPop3, TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword) {
   ClockProcess clock;
   ASSERT_TRUE(clock.Start(folder.ExePath()));
   PostMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
-  HWND notice = WaitForCaption(clock.Id(), "メールが届いています…", 120000);
+  HWND notice = WaitForCaption(clock.Id(), kNotice, 120000);
   ASSERT_NE(nullptr, notice);
   EXPECT_EQ(expected, ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2));
   PostMessageA(notice, WM_COMMAND, IDOK, 0);
@@ -160,6 +201,118 @@ TEST(MailPop3, TlsServersFillTheNoticeAndCertificateFaultsSendNoPassword) {
       EXPECT_NE(std::string::npos, line.find("no auth attempts")) << c.name << "\n" << log;
     }
   }
+}
+
+bool Disabled(void* window) { return !IsWindowEnabled((HWND)window); }
+
+// A server that spoke TLS through STLS at the first check and no longer
+// offers it at the second gets neither user name nor password, until the
+// user, told why, has the clock forget it in the account editor; the check
+// then runs in clear and the row says so.
+TEST(MailPop3, ServerThatDroppedSTLSGetsNoPasswordUntilTheUserForgetsIt) {
+  Dovecot server(true);
+  ASSERT_GT(server.Port(), 0) << "Dovecot did not start";
+  server.Deliver("1", Message(1000));
+  server.Deliver("2", Message(1100));
+  TempDataFolder folder;
+  folder.InstallClock();
+  folder.WriteIni("[MAIL]\r\nCHECK_LAN=1\r\n");  // TLS not required
+  std::string address = "127.0.0.2:" + std::to_string(server.Port());
+  folder.WriteDataFile("ZENTICK.mld", AccountFileLine("会社", address, "taro", "secret"));
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+  Rows expected = {{"会社", "2通（2KB）"}};
+  EXPECT_EQ(expected, CheckFromTheMenu(clock));
+  EXPECT_EQ(address + "\n", folder.ReadDataFile("ZENTICK.tls"));
+
+  server.RestartInClear();
+  ASSERT_GT(server.Port(), 0) << "Dovecot did not restart";
+  expected = {{"会社", kRemoved}};
+  EXPECT_EQ(expected, CheckFromTheMenu(clock));
+  EXPECT_EQ(1, Occurrences(server.Log(), "Login: user=<taro>")) << server.Log();
+
+  HWND settings = OpenMailSettings(clock);
+  ASSERT_NE(nullptr, settings);
+  SelectListViewRow(GetDlgItem(settings, IDC_MAIL_LIST), 0);
+  PostMessageA(GetDlgItem(settings, IDC_MAIL_EDIT), BM_CLICK, 0, 0);
+  HWND edit = WaitForCaption(clock.Id(), "メールアカウントの登録、編集", 10000);
+  ASSERT_NE(nullptr, edit);
+  HWND forget = GetDlgItem(edit, IDC_ACCOUNT_FORGET_TLS);
+  ASSERT_TRUE(IsWindowEnabled(forget));
+  PostMessageA(forget, BM_CLICK, 0, 0);
+  HWND why = WaitForCaption(clock.Id(), "TLSの記憶", 5000);
+  ASSERT_NE(nullptr, why);
+  EXPECT_NE(std::string::npos, MessageBoxText(why).find("（" + address + "）"));
+  PostMessageA(why, WM_COMMAND, IDYES, 0);
+  EXPECT_TRUE(PumpUntil(Disabled, forget, 5000));
+  EXPECT_TRUE(Closed(edit, IDCANCEL));
+  EXPECT_TRUE(Closed(settings, IDOK));
+  expected = {{"会社", "2通（2KB）（暗号化なし）"}};
+  EXPECT_EQ(expected, CheckFromTheMenu(clock));
+  EXPECT_EQ(2, Occurrences(server.Log(), "Login: user=<taro>")) << server.Log();
+}
+
+// Replies someone on the way could forge, checked on a new data folder
+// (TLS required from the start) and again after the user unticks
+// 「暗号化（TLS）を必須にする」: once STLS was offered, or the server spoke
+// TLS before, neither user name nor password goes out; a mailbox counted
+// in clear says so.
+TEST(MailTrust, ForgedSTLSRepliesGetNoPasswordAndACountInClearIsMarked) {
+  const char offered[] = "+OK\r\nSTLS\r\nUSER\r\n.\r\n", notOffered[] = "+OK\r\nUSER\r\n.\r\n";
+  ScriptedPop3Server refused(
+      ScriptedPop3Server::Dialogue("+OK\r\n", "-ERR not now\r\n", "+OK\r\n", "+OK 1 1\r\n"), offered);
+  ScriptedPop3Server garbled({{Pop3Step::SEND, "+OK\r\n", 0}, {Pop3Step::READ_LINE, "", 0},
+                              {Pop3Step::SEND, "+OK begin TLS\r\n", 0},
+                              {Pop3Step::SEND, "+OK no TLS record\r\n", 0}},
+                             offered);
+  ScriptedPop3Server stripped(
+      ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"), notOffered);
+  ScriptedPop3Server plain(
+      ScriptedPop3Server::Dialogue("+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 2 2048\r\n"), notOffered);
+  struct Case {
+    const char* name;
+    ScriptedPop3Server* server;
+    const char* required;  // the row while TLS is required
+    const char* unticked;  // and after the box was unticked
+  };
+  const Case cases[] = {
+      {"refused", &refused, "STLSが拒否されました", "STLSが拒否されました"},
+      {"garbled", &garbled, "TLS接続に失敗", "TLS接続に失敗"},
+      {"stripped", &stripped, kRemoved, kRemoved},
+      {"plain", &plain, "サーバーがTLSに対応していません", "2通（2KB）（暗号化なし）"}};
+  TempDataFolder folder;
+  folder.InstallClock();
+  DeleteFileA(folder.IniPath().c_str());  // a new user's data folder
+  std::string accounts;
+  for (const Case& c : cases) accounts += AccountFileLine(c.name, c.server->Address(), "taro", "pw");
+  folder.WriteDataFile("ZENTICK.mld", accounts);
+  // An earlier check spoke TLS with this one.
+  folder.WriteDataFile("ZENTICK.tls", stripped.Address() + "\n");
+  ClockProcess clock;
+  ASSERT_TRUE(clock.Start(folder.ExePath()));
+
+  HWND settings = OpenMailSettings(clock);
+  ASSERT_NE(nullptr, settings);
+  EXPECT_TRUE(Ticked(settings, IDC_MAIL_TLS_REQUIRED));
+  Click(settings, IDC_MAIL_LAN);
+  ASSERT_TRUE(Closed(settings, IDOK));
+  Rows required = CheckFromTheMenu(clock);
+  settings = OpenMailSettings(clock);
+  ASSERT_NE(nullptr, settings);
+  Click(settings, IDC_MAIL_TLS_REQUIRED);
+  ASSERT_TRUE(Closed(settings, IDOK));
+  Rows unticked = CheckFromTheMenu(clock);
+
+  ASSERT_EQ(4u, required.size());
+  ASSERT_EQ(4u, unticked.size());
+  for (size_t i = 0; i < 4; i++) {
+    const Case& c = cases[i];
+    EXPECT_EQ(c.required, required[i][1]) << c.name;
+    EXPECT_EQ(c.unticked, unticked[i][1]) << c.name;
+    if (c.server != &plain)
+      EXPECT_EQ(std::string::npos, c.server->Received().find("USER")) << c.name;
+  }
+  EXPECT_EQ("CAPA\r\nCAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", plain.Received());
 }
 
 }  // namespace

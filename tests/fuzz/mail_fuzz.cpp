@@ -2,7 +2,8 @@
 //   first byte: 0 = account file; otherwise the replies of one dialogue,
 //   split into receives at each 0xFF byte, with the first byte choosing
 //   TLS from the start (bit 0), TLS required (bit 1), a system without TLS
-//   (bit 2) and how a handshake ends (bits 4-6).
+//   (bit 2), a server remembered for TLS (bit 3) and how a handshake ends
+//   (bits 4-6).
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -71,11 +72,11 @@ static void FuzzReader(const std::string& bytes) {
 static void FuzzDialogue(uint8_t options, const std::string& bytes) {
   Replies replies = {bytes, 0, (options >> 4) % (TLS_HANDSHAKE_FAILED + 1)};
   Pop3Link link = {&replies, Send, Receive, Expect, (options & 4) ? nullptr : StartTls};
-  Pop3Login login = {"u", "p", options & 1, (options >> 1) & 1};
+  Pop3Login login = {"u", "p", options & 1, (options >> 1) & 1, (options >> 3) & 1};
   MailResult row = {};
   memset(row.server, 's', sizeof row.server - 1);
-  int given = RunPop3Dialogue(&link, &login, &row);
-  if (given < 0) __builtin_trap();
+  RunPop3Dialogue(&link, &login, &row);
+  if (row.count < 0 || row.octets < 0) __builtin_trap();
   char text[MAIL_RESULT_TEXT_SIZE];
   FormatMailResult(&row, text);
 }

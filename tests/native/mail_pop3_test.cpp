@@ -1,5 +1,6 @@
 #include "mail/certificate_verdict.h"
 #include "mail/pop3_dialogue.h"
+#include "mail/tls_memory.h"
 #include "mail/wake_rule.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ int ScriptTls(void* context) {
 }
 
 struct Outcome {
-  int given;
+  MailResult row;
   std::string result;
   std::string sent;
 };
@@ -53,6 +54,7 @@ struct Outcome {
 struct Options {
   int implicitTls = 0;
   int tlsRequired = 0;
+  int tlsRemembered = 0;
   int tlsResult = TLS_OK;
   bool hasTls = true;
 };
@@ -62,25 +64,26 @@ Outcome Dialogue(std::vector<std::string> pieces, Options o = Options()) {
   server.pieces = pieces;
   server.tlsResult = o.tlsResult;
   Pop3Link link = {&server, ScriptSend, ScriptReceive, ScriptExpect, o.hasTls ? ScriptTls : nullptr};
-  Pop3Login login = {"taro", "pw", o.implicitTls, o.tlsRequired};
-  MailResult row = {"home", "pop.example.jp", MAIL_COUNTED, 0, 0, 0};
-  int given = RunPop3Dialogue(&link, &login, &row);
+  Pop3Login login = {"taro", "pw", o.implicitTls, o.tlsRequired, o.tlsRemembered};
+  MailResult row = {"home", "pop.example.jp", MAIL_COUNTED, 0, 0, 0, 0};
+  RunPop3Dialogue(&link, &login, &row);
   char result[MAIL_RESULT_TEXT_SIZE];
   FormatMailResult(&row, result);
-  return {given, result, server.sent};
+  return {row, result, server.sent};
 }
+
+// The notice's words for a mailbox counted over a connection in clear.
+std::string InClear(const char* result) { return result + std::string("（暗号化なし）"); }
 
 const char kNoCapa[] = "-ERR unknown\r\n";
 const char kPlain[] = "CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n";
 
 TEST(Pop3Dialogue, CompleteDialogueReportsCountAndKilobytes) {
   Outcome o = Dialogue({"+OK ready\r\n", kNoCapa, "+OK\r\n", "+OK\r\n", "+OK 3 500\r\n", "+OK bye\r\n"});
-  EXPECT_EQ(3, o.given);
-  EXPECT_EQ("3通（1KB）", o.result);
+  EXPECT_EQ(InClear("3通（1KB）"), o.result);
   EXPECT_EQ(kPlain, o.sent);
   Outcome empty = Dialogue({"hello +OK there\n", kNoCapa, "+OK\n", "+OK\n", "+OK 0 0\r\n"});
-  EXPECT_EQ(0, empty.given);  // no QUIT reply: the report stands
-  EXPECT_EQ("なし", empty.result);
+  EXPECT_EQ(InClear("なし"), empty.result);  // no QUIT reply: the report stands
 }
 
 TEST(Pop3Dialogue, RepliesAreWholeLinesHoweverTheyArrive) {
@@ -90,10 +93,10 @@ TEST(Pop3Dialogue, RepliesAreWholeLinesHoweverTheyArrive) {
     pieces.push_back(std::string(1, c));
   pieces.insert(pieces.end(), {kNoCapa, "+OK\r\n+OK\r\n", "+OK 2", " 2048\r\n", "+OK"});
   Outcome o = Dialogue(pieces);
-  EXPECT_EQ("2通（2KB）", o.result);
+  EXPECT_EQ(InClear("2通（2KB）"), o.result);
   EXPECT_EQ(kPlain, o.sent);
   // A NUL before "+OK" does not hide it.
-  EXPECT_EQ("なし", Dialogue({std::string("x\0+OK\r\n", 7), kNoCapa, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}).result);
+  EXPECT_EQ(InClear("なし"), Dialogue({std::string("x\0+OK\r\n", 7), kNoCapa, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}).result);
   // Longer than a reply may be: an error, and nothing after it is read.
   Outcome longReply = Dialogue({"+OK " + std::string(600, 'x') + "\r\n", "+OK\r\n"});
   EXPECT_EQ("pop.example.jpに接続失敗", longReply.result);
@@ -102,29 +105,66 @@ TEST(Pop3Dialogue, RepliesAreWholeLinesHoweverTheyArrive) {
   EXPECT_EQ("認証エラー", cut.result);
 }
 
-TEST(Pop3Dialogue, StlsWhenOfferedAndNoPasswordInClearWhenTlsIsRequired) {
+// Once STLS was offered, or the server spoke TLS before, no failure of
+// TLS leads on to USER, whatever the settings say.
+TEST(Pop3Dialogue, NoUserInClearOnceStlsWasOfferedOrRememberedOrRequired) {
   const char capaStls[] = "+OK\r\nTOP\r\nstls\r\nUSER\r\n.\r\n";
   const char capaPlain[] = "+OK\r\nTOP\r\nUSER\r\nSTLSX\r\n.\r\n";
-  Outcome upgraded = Dialogue({"+OK\r\n", capaStls, "+OK go\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"});
-  EXPECT_EQ("CAPA\r\nSTLS\r\n<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", upgraded.sent);
-  EXPECT_EQ(1, upgraded.given);
-  Options required;
+  const char removed[] = "STLSが消えました（途中で消されたか、サーバーが変わった可能性）";
+  Options plain, required, remembered, failing, noTls, noTlsRemembered;
   required.tlsRequired = 1;
-  for (const char* capa : {capaPlain, kNoCapa}) {
-    Outcome o = Dialogue({"+OK\r\n", capa, "+OK\r\n", "+OK\r\n"}, required);
-    EXPECT_EQ("サーバーがTLSに対応していません", o.result);
-    EXPECT_EQ("CAPA\r\n", o.sent);
-  }
-  // Not required: a server without STLS, or a system without TLS, is talked to in clear.
-  EXPECT_EQ(kPlain, Dialogue({"+OK\r\n", capaPlain, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}).sent);
-  Options noTls;
+  remembered.tlsRemembered = 1;
+  failing.tlsResult = TLS_UNTRUSTED_ROOT;
   noTls.hasTls = false;
-  EXPECT_EQ(kPlain, Dialogue({"+OK\r\n", capaStls, "+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}, noTls).sent);
-  noTls.tlsRequired = 1;
-  EXPECT_EQ("このWindowsではTLSを使えません", Dialogue({"+OK\r\n", capaStls}, noTls).result);
-  // Bytes sent in clear before the handshake are never read as protected.
-  Outcome injected = Dialogue({"+OK\r\n", capaStls, "+OK go\r\n-ERR\r\n", "+OK\r\n", "+OK\r\n", "+OK 4 4096\r\n"});
-  EXPECT_EQ("4通（4KB）", injected.result);
+  noTlsRemembered.hasTls = false;
+  noTlsRemembered.tlsRemembered = 1;
+  struct Case {
+    const char* name;
+    std::vector<std::string> pieces;
+    Options options;
+    const char* result;
+    const char* sent;
+  };
+  const std::vector<std::string> counted = {"+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"};
+  auto After = [&](const char* capa, std::vector<std::string> rest) {
+    std::vector<std::string> pieces = {"+OK\r\n", capa};
+    pieces.insert(pieces.end(), rest.begin(), rest.end());
+    return pieces;
+  };
+  const Case cases[] = {
+      {"upgraded", After(capaStls, {"+OK go\r\n", "+OK\r\n", "+OK\r\n", "+OK 1 1\r\n"}), plain,
+       "1通（1KB）", "CAPA\r\nSTLS\r\n<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n"},
+      {"refused", After(capaStls, {"-ERR not now\r\n", "+OK\r\n", "+OK\r\n"}), plain,
+       "STLSが拒否されました", "CAPA\r\nSTLS\r\n"},
+      {"no answer to STLS", After(capaStls, {}), plain, "STLSが拒否されました", "CAPA\r\nSTLS\r\n"},
+      {"list cut after STLS", {"+OK\r\n", "+OK\r\nSTLS\r\n"}, plain, "STLSが拒否されました",
+       "CAPA\r\nSTLS\r\n"},
+      {"handshake refused", After(capaStls, {"+OK go\r\n"}), failing,
+       "証明書エラー（信頼されていない発行元）", "CAPA\r\nSTLS\r\n<TLS>"},
+      {"remembered, offer gone", After(capaPlain, counted), remembered, removed, "CAPA\r\n"},
+      {"remembered, no CAPA", After(kNoCapa, counted), remembered, removed, "CAPA\r\n"},
+      {"required, no STLS", After(capaPlain, counted), required, "サーバーがTLSに対応していません",
+       "CAPA\r\n"},
+      {"required, no CAPA", After(kNoCapa, counted), required, "サーバーがTLSに対応していません",
+       "CAPA\r\n"},
+      {"remembered, system without TLS", After(capaStls, counted), noTlsRemembered,
+       "このWindowsではTLSを使えません", "CAPA\r\n"},
+      // Nothing asks for TLS: a server without STLS, or a system without
+      // TLS, is talked to in clear, and the row says so.
+      {"plain", After(capaPlain, {"+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}), plain,
+       "なし（暗号化なし）", kPlain},
+      {"system without TLS", After(capaStls, {"+OK\r\n", "+OK\r\n", "+OK 0 0\r\n"}), noTls,
+       "なし（暗号化なし）", kPlain},
+      // Bytes sent in clear before the handshake are never read as protected.
+      {"injected", After(capaStls, {"+OK go\r\n-ERR\r\n", "+OK\r\n", "+OK\r\n", "+OK 4 4096\r\n"}),
+       plain, "4通（4KB）", "CAPA\r\nSTLS\r\n<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n"}};
+  for (const Case& c : cases) {
+    Outcome o = Dialogue(c.pieces, c.options);
+    EXPECT_EQ(c.result, o.result) << c.name;
+    EXPECT_EQ(c.sent, o.sent) << c.name;
+    EXPECT_EQ(c.name == std::string("upgraded") || c.name == std::string("injected"),
+              o.row.link == LINK_STLS) << c.name;
+  }
 }
 
 TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
@@ -132,7 +172,8 @@ TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
   implicit.implicitTls = 1;
   Outcome o = Dialogue({"+OK\r\n", "+OK\r\n", "+OK\r\n", "+OK 2 10\r\n"}, implicit);
   EXPECT_EQ("<TLS>USER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", o.sent);
-  EXPECT_EQ(2, o.given);
+  EXPECT_EQ("2通（1KB）", o.result);
+  EXPECT_EQ(LINK_TLS, o.row.link);
   const std::pair<int, const char*> failures[] = {
       {TLS_UNTRUSTED_ROOT, "証明書エラー（信頼されていない発行元）"},
       {TLS_NAME_MISMATCH, "証明書エラー（サーバー名の不一致）"},
@@ -143,7 +184,6 @@ TEST(Pop3Dialogue, ImplicitTlsStartsBeforeTheGreetingAndEachFailureHasItsText) {
     implicit.tlsResult = f.first;
     Outcome failed = Dialogue({"+OK\r\n"}, implicit);
     EXPECT_EQ(f.second, failed.result);
-    EXPECT_EQ(1, failed.given);
     EXPECT_EQ("<TLS>", failed.sent);
   }
   implicit.hasTls = false;
@@ -174,8 +214,9 @@ TEST(CertificateVerdict, EveryChainFaultRefusesAndTheAuthorityIsNamedFirst) {
     EXPECT_EQ(c.verdict, CertificateVerdict(c.chain, c.policy)) << std::hex << c.chain;
 }
 
-TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndNeverOverflow) {
-  int count = -1, octets = -1;
+TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndSizesPassTwoGigabytes) {
+  int count = -1;
+  int64_t octets = -1;
   ParseStatReply("+OK 3 500\r\n", &count, &octets);
   EXPECT_EQ(3, count);
   EXPECT_EQ(500, octets);
@@ -187,14 +228,21 @@ TEST(Pop3Stat, DigitsStopAtTheFirstNonDigitAndNeverOverflow) {
   EXPECT_EQ(0, octets);
   ParseStatReply("+OK -3 -5", &count, &octets);
   EXPECT_EQ(0, count);
-  ParseStatReply("+OK 99999999999999 99999999999", &count, &octets);
+  ParseStatReply("+OK 99999999999999 99999999999999999999999", &count, &octets);
   EXPECT_EQ(INT_MAX, count);
-  EXPECT_EQ(INT_MAX, octets);
+  EXPECT_EQ(INT64_MAX, octets);
   EXPECT_EQ(1, KilobytesShown(0));
   EXPECT_EQ(1, KilobytesShown(2047));
   EXPECT_EQ(2, KilobytesShown(2048));
-  EXPECT_EQ(INT_MAX, AddMailCount(INT_MAX - 1, 5));
-  EXPECT_EQ(4, AddMailCount(1, 3));
+  // Three gigabytes, and a byte short of 2^53, as the notice shows them.
+  const std::pair<const char*, const char*> big[] = {
+      {"+OK 5 3221225472\r\n", "5通（3145728KB）"},
+      {"+OK 7 9007199254740991\r\n", "7通（8796093022207KB）"}};
+  for (const auto& b : big) {
+    Options implicit;
+    implicit.implicitTls = 1;
+    EXPECT_EQ(b.second, Dialogue({"+OK\r\n", "+OK\r\n", "+OK\r\n", b.first}, implicit).result);
+  }
 }
 
 TEST(Pop3Server, AddressGivesHostPortAndTls) {
@@ -229,11 +277,15 @@ TEST(Pop3Server, AddressGivesHostPortAndTls) {
 TEST(MailReport, RowsPastTheLastAreDroppedAndFailuresNameTheirServer) {
   MailReport report;
   report.rowCount = 0;
-  MailResult row = {"home", "", MAIL_NO_GREETING, 0, 0, 0};
+  MailResult empty = {"empty", "", MAIL_COUNTED, 0, 0, 0, 0};
+  AddMailResult(&report, &empty);
+  EXPECT_FALSE(ReportWantsNotice(&report));  // empty mailboxes alone: no notice
+  MailResult row = {"home", "", MAIL_NO_GREETING, 0, 0, 0, 0};
   memset(row.server, 's', sizeof row.server - 1);
   int added = 0;
   while (AddMailResult(&report, &row)) added++;
-  EXPECT_EQ(MAIL_REPORT_ROWS, added);
+  EXPECT_EQ(MAIL_REPORT_ROWS - 1, added);
+  EXPECT_TRUE(ReportWantsNotice(&report));
   char text[MAIL_RESULT_TEXT_SIZE];
   FormatMailResult(&report.rows[MAIL_REPORT_ROWS - 1], text);
   EXPECT_EQ(std::string(63, 's') + "に接続失敗", text);  // the longest text still fits
@@ -241,6 +293,31 @@ TEST(MailReport, RowsPastTheLastAreDroppedAndFailuresNameTheirServer) {
   row.tls = 99;  // outside the known results: a failed handshake
   FormatMailResult(&row, text);
   EXPECT_STREQ("TLS接続に失敗", text);
+}
+
+// The memory knows a server by host and port as the account writes it,
+// reads what an editor left, and never outgrows its buffer.
+TEST(TlsMemory, ServersAreKnownByHostAndPort) {
+  char memory[TLS_MEMORY_SIZE] = "";
+  EXPECT_TRUE(TlsMemoryAdd(memory, sizeof memory, "pop.example.jp"));
+  EXPECT_FALSE(TlsMemoryAdd(memory, sizeof memory, "pop.example.jp:110"));  // the same server
+  EXPECT_TRUE(TlsMemoryHolds(memory, "pop.example.jp:110"));
+  EXPECT_FALSE(TlsMemoryHolds(memory, "pop.example.jp:1110"));
+  EXPECT_FALSE(TlsMemoryHolds(memory, "example.jp"));
+  EXPECT_FALSE(TlsMemoryHolds(memory, "xpop.example.jp"));
+  EXPECT_FALSE(TlsMemoryAdd(memory, sizeof memory, "pop3s://"));
+  char edited[TLS_MEMORY_SIZE] = "a.example.jp:110\r\nb.example.jp:995";
+  EXPECT_TRUE(TlsMemoryHolds(edited, "a.example.jp"));
+  EXPECT_TRUE(TlsMemoryHolds(edited, "pop3s://b.example.jp"));
+  EXPECT_TRUE(TlsMemoryAdd(edited, sizeof edited, "c.example.jp"));
+  EXPECT_STREQ("a.example.jp:110\r\nb.example.jp:995\nc.example.jp:110\n", edited);
+  EXPECT_TRUE(TlsMemoryRemove(edited, "b.example.jp:995"));
+  EXPECT_FALSE(TlsMemoryRemove(edited, "b.example.jp:995"));
+  EXPECT_TRUE(TlsMemoryRemove(edited, "c.example.jp"));
+  EXPECT_STREQ("a.example.jp:110\r\n", edited);
+  char small[24] = "a.example.jp:110\n";
+  EXPECT_FALSE(TlsMemoryAdd(small, sizeof small, "b.example.jp"));
+  EXPECT_STREQ("a.example.jp:110\n", small);
 }
 
 // Just after a resume a name that does not resolve is tried again every two

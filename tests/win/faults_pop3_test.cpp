@@ -38,7 +38,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
       {"user", ResetAfter(2), "認証エラー"},
       {"pass", ResetAfter(4), "認証エラー"},
       {"stat", ResetAfter(6), "不明な失敗"},
-      {"quit", ResetAfter(8), "2通（2KB）"},
+      {"quit", ResetAfter(8), "2通（2KB）（暗号化なし）"},
   };
   std::vector<ScriptedPop3Server*> servers;
   std::string accounts;

@@ -81,14 +81,14 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
   ASSERT_TRUE(clock.Started());
   SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
   Rows rows = TakeNotice(60000);
-  Rows expected = {{"自宅", "3通（1KB）"},
-                   {"middle", "なし"},
+  Rows expected = {{"自宅", "3通（1KB）（暗号化なし）"},
+                   {"middle", "なし（暗号化なし）"},
                    {"greet", noGreeting.Address() + "に接続失敗"},
                    {"user", "認証エラー"},
                    {"pass", "認証エラー"},
                    {"stat", "不明な失敗"},
-                   {"split", "2通（2KB）"},
-                   {"bytes", "4通（4KB）"},
+                   {"split", "2通（2KB）（暗号化なし）"},
+                   {"bytes", "4通（4KB）（暗号化なし）"},
                    {"closed", "サーバーソケットに接続失敗"},
                    {"nohost", "no such hostが見つかりません"}};
   EXPECT_EQ(expected, rows);

@@ -10,6 +10,9 @@
 #     asks for a client certificate, which the client may leave out.
 #     Logins only under TLS. Not on 127.0.0.1: Dovecot takes a client on
 #     its own address as secure.
+#   dovecot.sh plain DIR
+#     restarts the server of DIR on its addresses and STLS port in clear
+#     only: no STLS, no TLS port, plain logins allowed; the maildir stays.
 #   dovecot.sh stop DIR
 # Dovecot's sockets and the maildir live in a short folder of their own
 # under /tmp (named in DIR/base_dir; DIR/Maildir leads there): a socket's
@@ -19,6 +22,44 @@ set -euo pipefail
 cmd=$1
 dir=$(realpath -m "$2")
 tls=${3:+$(realpath -m "$3")}
+
+# Waits until the server answers on port at the first address, then
+# writes the ports; the tests wait for DIR/port.
+wait_for_port() {
+  for _ in $(seq 100); do
+    if python3 -c "import socket,sys; socket.create_connection(('${address%%,*}', $port), 1).close()" 2>/dev/null; then
+      echo "$tls_port" >"$dir/tls_port"
+      echo "$port" >"$dir/port"
+      exit 0
+    fi
+    sleep 0.1
+  done
+  echo "dovecot did not start; see $dir/dovecot.log" >&2
+  exit 1
+}
+
+if [ "$cmd" = plain ]; then
+  conf="$dir/dovecot.conf"
+  port=$(sed -n '/inet_listener pop3 {/,/}/s/^ *port = //p' "$conf")
+  tls_port=0
+  address=$(sed -n 's/^listen = //p' "$conf")
+  /usr/sbin/dovecot -c "$conf" stop
+  for _ in $(seq 100); do
+    python3 -c "import socket; socket.create_connection(('${address%%,*}', $port), 1).close()" 2>/dev/null || break
+    sleep 0.1
+  done
+  # Everything from "ssl = yes" to the last "local" block gives way to clear.
+  python3 - "$conf" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path).read()
+text = re.sub(r"ssl = yes\n.*?\n(auth_mechanisms)", "ssl = no\ndisable_plaintext_auth = no\n\\1", text, flags=re.S)
+text = re.sub(r"(inet_listener pop3s \{\n    address = [^\n]*\n    port = )\d+", "\\g<1>0", text)
+open(path, "w").write(text)
+PY
+  /usr/sbin/dovecot -c "$conf"
+  wait_for_port
+fi
 
 if [ "$cmd" = stop ]; then
   [ -f "$dir/dovecot.conf" ] && /usr/sbin/dovecot -c "$dir/dovecot.conf" stop 2>/dev/null || true
@@ -114,14 +155,4 @@ service stats {
 }
 CONF
 /usr/sbin/dovecot -c "$dir/dovecot.conf"
-# Ready when the port answers.
-for _ in $(seq 100); do
-  if python3 -c "import socket,sys; socket.create_connection(('${address%%,*}', $port), 1).close()" 2>/dev/null; then
-    echo "$tls_port" >"$dir/tls_port"
-    echo "$port" >"$dir/port"
-    exit 0
-  fi
-  sleep 0.1
-done
-echo "dovecot did not start; see $dir/dovecot.log" >&2
-exit 1
+wait_for_port
