@@ -6,14 +6,24 @@
 #include "mail/pop3_dialogue.h"
 #include "res/resource.h"
 
+// Wide enough for the longest result, which then is never cut: the list
+// scrolls instead.
+static void FitResultColumn(HWND list) {
+  int shown = (int)SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0);
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, LVSCW_AUTOSIZE);
+  if (SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0) < shown)
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, shown);
+}
+
 static void FillNotice(HWND dialog, const MailReport* report) {
   HWND list = GetDlgItem(dialog, IDC_MAIL_LIST);
-  PrepareTwoColumnList(list, "アカウント", 90, "着信", 186);
+  PrepareTwoColumnList(list, "アカウント", 90, "着信", 316);
   char result[MAIL_RESULT_TEXT_SIZE];
   for (int i = 0; i < report->rowCount; i++) {
     FormatMailResult(&report->rows[i], result);
     AddTwoColumnRow(list, report->rows[i].account, result);
   }
+  FitResultColumn(list);
 }
 
 // Read by the clock's thread, which brings the notice forward.

@@ -230,7 +230,7 @@ void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]) {
   static const char* const failures[] = {
       "", "%sが見つかりません", "ソケットをオープンに失敗", "サーバーソケットに接続失敗",
       "%sに接続失敗", "認証エラー", "不明な失敗", "サーバーがTLSに対応していません",
-      "STLSが拒否されました", "STLSが消えました（途中で消されたか、サーバーが変わった可能性）"};
+      "STLSが拒否されました", "STLSが消えました（途中で消されたか、サーバーの変更）"};
   static_assert(sizeof failures / sizeof *failures == MAIL_TLS_FAILED, "a text per failure");
   const char* clear = row->link == LINK_CLEAR ? "（暗号化なし）" : "";
   if (row->outcome == MAIL_COUNTED && row->count)

@@ -68,7 +68,7 @@ class Dovecot {
 typedef std::vector<std::vector<std::string>> Rows;
 
 const char kNotice[] = "メールが届いています…";
-const char kRemoved[] = "STLSが消えました（途中で消されたか、サーバーが変わった可能性）";
+const char kRemoved[] = "STLSが消えました（途中で消されたか、サーバーの変更）";
 
 // The menu's check, as a user would start it: the rows of its notice,
 // which is then closed.
@@ -309,8 +309,9 @@ TEST(MailTrust, ForgedSTLSRepliesGetNoPasswordAndACountInClearIsMarked) {
     const Case& c = cases[i];
     EXPECT_EQ(c.required, required[i][1]) << c.name;
     EXPECT_EQ(c.unticked, unticked[i][1]) << c.name;
-    if (c.server != &plain)
+    if (c.server != &plain) {
       EXPECT_EQ(std::string::npos, c.server->Received().find("USER")) << c.name;
+    }
   }
   EXPECT_EQ("CAPA\r\nCAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", plain.Received());
 }

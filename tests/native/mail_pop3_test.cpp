@@ -110,7 +110,7 @@ TEST(Pop3Dialogue, RepliesAreWholeLinesHoweverTheyArrive) {
 TEST(Pop3Dialogue, NoUserInClearOnceStlsWasOfferedOrRememberedOrRequired) {
   const char capaStls[] = "+OK\r\nTOP\r\nstls\r\nUSER\r\n.\r\n";
   const char capaPlain[] = "+OK\r\nTOP\r\nUSER\r\nSTLSX\r\n.\r\n";
-  const char removed[] = "STLSが消えました（途中で消されたか、サーバーが変わった可能性）";
+  const char removed[] = "STLSが消えました（途中で消されたか、サーバーの変更）";
   Options plain, required, remembered, failing, noTls, noTlsRemembered;
   required.tlsRequired = 1;
   remembered.tlsRemembered = 1;
