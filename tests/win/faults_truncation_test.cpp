@@ -154,8 +154,8 @@ TEST(FaultTruncation, MailCheckOfACutSecondAccountChecksItOnlyWithAPassword) {
     folder.WriteDataFile("ZENTICK.mld", first + second.substr(0, length));
     StartMailCheck(&theApp);
     Rows rows = TakeNotice(30000);
-    Rows expected = {{"first", "1通（1KB）"}};
-    if (length > passwordStart) expected.push_back({"second", "1通（1KB）"});
+    Rows expected = {{"first", "1通（1KB）（暗号化なし）"}};
+    if (length > passwordStart) expected.push_back({"second", "1通（1KB）（暗号化なし）"});
     ASSERT_EQ(expected, rows);
   }
   clock.TickAt(12, 0, 11);
