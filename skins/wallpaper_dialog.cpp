@@ -19,7 +19,7 @@ struct WallpaperDialog {
   char folderPath[PATH_SIZE];
   int bmpCount;
   int autoClose;
-  int styleIndex;  // entries of the style box
+  int styleIndex;  // the style box's entry
   int appliedStyleIndex;
   StyleBox styles;
   char previewPath[PATH_SIZE];
