@@ -44,11 +44,11 @@ int main(int argc, char** argv) {
   const struct {
     int w, h;
   } sizes[] = {{1024, 768}, {1920, 1200}, {2, 2}};
-  static const char* const styles[] = {"centre", "tile", "stretch"};
+  static const char* const styles[STYLE_COUNT] = {"centre", "tile", "stretch", "fit", "fill", "span"};
   for (const auto& s : sizes) {
     std::string path = WriteBitmap(s.w, s.h);
-    for (int style = 0; style < 3; style++) {
-      PreviewTarget target = {dc, 0, 0, 1024, 768, 96};
+    for (int style = 0; style < STYLE_COUNT; style++) {
+      PreviewTarget target = {dc, 0, 0, {1024, 768, 0, 0, 2048, 768}, 96};
       LARGE_INTEGER t0, t1;
       QueryPerformanceCounter(&t0);
       for (int i = 0; i < rounds; i++) PaintWallpaperPreview(&target, path.c_str(), style);

@@ -117,7 +117,7 @@ static void OnActionChanged() {
 
 static void BrowseForFile() {
   char fileName[PATH_SIZE];
-  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", NULL,
+  if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", "wav",
                          fileName))
     SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
 }

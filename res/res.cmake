@@ -45,7 +45,9 @@ add_custom_target(zt_data DEPENDS ${ZT_DATA_DIR}/ZENTICK.rgn ${ZT_SKIN_FILES})
 
 add_library(zt_res OBJECT ${CMAKE_SOURCE_DIR}/res/zentick.rc)
 target_include_directories(zt_res PRIVATE ${ZT_ASSET_DIR} ${CMAKE_SOURCE_DIR}/res)
+# The resource compiler names no included files: the script's parts are listed.
+file(GLOB ZT_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/zentick.rc PROPERTIES
-  OBJECT_DEPENDS "${ZT_ASSET_FILES};${CMAKE_SOURCE_DIR}/res/zentick.manifest")
+  OBJECT_DEPENDS "${ZT_ASSET_FILES};${CMAKE_SOURCE_DIR}/res/zentick.manifest;${ZT_RC_PARTS}")
 add_custom_target(zt_assets_gen DEPENDS ${ZT_ASSET_FILES})
 add_dependencies(zt_res zt_assets_gen)

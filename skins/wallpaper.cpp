@@ -53,6 +53,16 @@ void WriteWallpaperStyle(int tile, int style) {
   RegCloseKey(key);
 }
 
+int DesktopStyleCount() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (!GetVersionExA(&version)) return StylesOfSystem(0, 0, 0);
+  // Without the manifest's word for the newer systems this would say 6.2
+  // on all of them, which still counts every style.
+  return StylesOfSystem(version.dwPlatformId == VER_PLATFORM_WIN32_NT, (int)version.dwMajorVersion,
+                        (int)version.dwMinorVersion);
+}
+
 void MakeIconTextTransparent() {
   int element = COLOR_BACKGROUND;
   COLORREF transparent = 0xFFFFFFFF;

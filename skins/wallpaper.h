@@ -12,6 +12,8 @@ void SetWallpaper(AppState* app, const char* path);
 // value that is missing or unreadable reads as 0.
 void ReadWallpaperStyle(int* tile, int* style);
 void WriteWallpaperStyle(int tile, int style);
+// How many of the style box's styles this system's desktop draws.
+int DesktopStyleCount();
 // Sets the system-wide desktop colour to "none", which the desktop takes
 // as icon texts without a box over the wallpaper. Every program sees the
 // change, until the session ends.

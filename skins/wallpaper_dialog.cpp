@@ -19,20 +19,29 @@ struct WallpaperDialog {
   char folderPath[PATH_SIZE];
   int bmpCount;
   int autoClose;
-  int styleIndex;
+  int styleIndex;  // the style box's entry
   int appliedStyleIndex;
+  StyleBox styles;
   char previewPath[PATH_SIZE];
 };
 
 static WallpaperDialog* current;
 static const char kNone[] = "無し";
 
-static int DrawWallpaperPreview(WallpaperDialog* d, const char* path) {
+// The screen, and every monitor around it (none on systems that know one).
+static PreviewScreen ScreenOfDesktop() {
   RECT screen;
   GetWindowRect(GetDesktopWindow(), &screen);
-  PreviewTarget target = {GetDC(d->dialog), 2, 1, screen.right - screen.left,
-                          screen.bottom - screen.top, WindowDpi(d->dialog)};
-  int drawn = PaintWallpaperPreview(&target, path, d->styleIndex);
+  return PreviewScreen{screen.right - screen.left, screen.bottom - screen.top,
+                       GetSystemMetrics(SM_XVIRTUALSCREEN) - screen.left,
+                       GetSystemMetrics(SM_YVIRTUALSCREEN) - screen.top,
+                       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+static int DrawWallpaperPreview(WallpaperDialog* d, const char* path) {
+  PreviewTarget target = {GetDC(d->dialog), 2, 1, ScreenOfDesktop(), WindowDpi(d->dialog)};
+  int drawn =
+      PaintWallpaperPreview(&target, path, EntryPreviewStyle(&d->styles, d->styleIndex));
   ReleaseDC(d->dialog, target.dc);
   return drawn;
 }
@@ -56,9 +65,9 @@ static void FillWallpaperList(WallpaperDialog* d) {
   SendMessageA(list, LB_INSERTSTRING, (WPARAM)-1, (LPARAM)kNone);
 }
 
-static void WriteStyleIndex(int index) {
+static void WriteStyleEntry(WallpaperDialog* d, int entry) {
   int tile, style;
-  StyleValuesForIndex(index, &tile, &style);
+  EntryValues(&d->styles, entry, &tile, &style);
   WriteWallpaperStyle(tile, style);
 }
 
@@ -79,7 +88,7 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
   if (!setIt) return;
   if (d->styleIndex != d->appliedStyleIndex) {
     d->appliedStyleIndex = d->styleIndex;
-    WriteStyleIndex(d->styleIndex);
+    WriteStyleEntry(d, d->styleIndex);
   }
   d->app->wallpaperLastNum = p;
   d->app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
@@ -98,6 +107,26 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
   FillWallpaperList(d);
 }
 
+// The styles this system draws, and the style in place even when it is
+// none of them.
+static void FillStyleBox(WallpaperDialog* d) {
+  // The names Windows 10 and 11 give them in their own settings.
+  static const char* const kStyles[STYLE_COUNT] = {
+      "中央に表示", "並べて表示", "拡大", "画面のサイズに合わせる", "ページ幅に合わせる", "スパン"};
+  int tile, style;
+  ReadWallpaperStyle(&tile, &style);
+  PlanStyleBox(DesktopStyleCount(), tile, style, &d->styles);
+  HWND box = GetDlgItem(d->dialog, IDC_STYLE);
+  for (int i = 0; i < d->styles.offered; i++) SendMessageA(box, CB_ADDSTRING, 0, (LPARAM)kStyles[i]);
+  if (d->styles.stranger) {
+    char name[40];
+    wsprintfA(name, "不明なスタイル (%d)", style);
+    SendMessageA(box, CB_ADDSTRING, 0, (LPARAM)name);
+  }
+  d->styleIndex = d->appliedStyleIndex = d->styles.selected;
+  SendMessageA(box, CB_SETCURSEL, d->styleIndex, 0);
+}
+
 static void InitWallpaperDialog(WallpaperDialog* d) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
@@ -109,12 +138,7 @@ static void InitWallpaperDialog(WallpaperDialog* d) {
   SetChecked(dialog, IDC_TIMED_CHANGE, app->wallpaperAutoChange);
   if (!app->wallpaperAutoChange) SetMinutesEditable(dialog, 0);
   InitMinutesField(dialog, app->wallpaperChangeTime);
-  int tile, style;
-  ReadWallpaperStyle(&tile, &style);
-  d->styleIndex = d->appliedStyleIndex = StyleIndexFromValues(tile, style);
-  static const char* const kStyles[] = {"中央に表示", "並べて表示", "拡大"};
-  for (const char* name : kStyles) SendDlgItemMessageA(dialog, IDC_STYLE, CB_ADDSTRING, 0, (LPARAM)name);
-  SendDlgItemMessageA(dialog, IDC_STYLE, CB_SETCURSEL, d->styleIndex, 0);
+  FillStyleBox(d);
   app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", d->previewPath, "");
   FillWallpaperList(d);
 }
@@ -131,7 +155,7 @@ static void CloseWallpaperDialog(WallpaperDialog* d, int result) {
   if (transparent) MakeIconTextTransparent();
   app->WriteSettingInt(SECTION_WALLPAPER, "TRANSLATE", transparent);
   if (d->styleIndex != d->appliedStyleIndex) {
-    WriteStyleIndex(d->styleIndex);
+    WriteStyleEntry(d, d->styleIndex);
     char last[PATH_SIZE];
     app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", last, "");
     ApplyDesktopWallpaper(last);  // the new style on the wallpaper in place

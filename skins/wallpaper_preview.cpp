@@ -3,7 +3,6 @@
 #include "base/dpi_scale.h"
 #include "base/file_bytes.h"
 #include "skins/bmp_view.h"
-#include "skins/preview_geometry.h"
 
 // Wallpapers larger than this are not previewed.
 static const size_t kLargestFile = 256u << 20;
@@ -37,9 +36,9 @@ static void RepeatTile(HDC dc, int dw, int dh) {
     BitBlt(dc, 1, 1 + h, PREVIEW_WIDTH, h, dc, 1, 1, SRCCOPY);
 }
 
-static void DrawPicture(HDC dc, const BmpView* view, int style, int screenW, int screenH) {
+static void DrawPicture(HDC dc, const BmpView* view, int style, const PreviewScreen* screen) {
   PreviewPlan p;
-  PlanPreview(view->width, view->height, screenW, screenH, style, &p);
+  PlanPreview(view->width, view->height, screen, style, &p);
   int x = style == STYLE_TILE ? 0 : p.dx, y = style == STYLE_TILE ? 0 : p.dy;
   // Straight from the rows read: a DrawDib context would first copy the
   // whole picture into a section of its own, most of the preview's time
@@ -81,7 +80,7 @@ int PaintWallpaperPreview(const PreviewTarget* target, const char* path, int sty
   HGDIOBJ old = SelectObject(picture, bits);
   FillFramed(picture, 0, 0);
   if (drawable) {
-    DrawPicture(picture, &view, style, target->screenWidth, target->screenHeight);
+    DrawPicture(picture, &view, style, &target->screen);
     FreeBmpView(&view);
   }
   Present(target, picture);

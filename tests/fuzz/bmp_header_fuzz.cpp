@@ -6,9 +6,9 @@
 #include "skins/bmp_view.h"
 #include "skins/preview_geometry.h"
 
-static void CheckPlan(const BmpView* view, int screenW, int screenH, int style) {
+static void CheckPlan(const BmpView* view, const PreviewScreen* screen, int style) {
   PreviewPlan p;
-  PlanPreview(view->width, view->height, screenW, screenH, style, &p);
+  PlanPreview(view->width, view->height, screen, style, &p);
   if (p.xs < 0 || p.ys < 0 || p.sw < 1 || p.sh < 1 || p.xs + p.sw > view->width ||
       p.ys + p.sh > view->height)
     __builtin_trap();
@@ -18,15 +18,18 @@ static void CheckPlan(const BmpView* view, int screenW, int screenH, int style) 
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 4) return 0;
+  if (size < 8) return 0;
   int screenW = 1 + (data[0] | data[1] << 8) % 8192, screenH = 1 + (data[2] | data[3] << 8) % 8192;
+  // Monitors around the screen, or ones that do not hold it.
+  int left = (data[4] % 64 - 32) * 128, top = (data[5] % 64 - 32) * 128;
+  PreviewScreen screen = {screenW, screenH, left, top, data[6] * 128, data[7] * 128};
   BmpView view;
   // A small limit on made rows keeps each run quick; the bound is the same.
-  if (!ParseBmpFile(data + 4, size - 4, &view, 1 << 20)) return 0;
+  if (!ParseBmpFile(data + 8, size - 8, &view, 1 << 20)) return 0;
   uint64_t rows = (uint64_t)DibRowBytes(view.width, view.bitCount) * (uint64_t)view.height;
   int inFile = view.pixels >= data && view.pixels + view.pixelSize <= data + size;
   if (view.pixelSize != rows || (!inFile && view.pixels != view.decoded)) __builtin_trap();
-  for (int style = 0; style < 3; style++) CheckPlan(&view, screenW, screenH, style);
+  for (int style = 0; style < STYLE_COUNT; style++) CheckPlan(&view, &screen, style);
   DibPixelRgb(&view, view.width - 1, view.height - 1);
   DibPixelRgb(&view, 0, 0);
   FreeBmpView(&view);

@@ -48,47 +48,104 @@ TEST(ChangePositions, EveryModeAndEdge) {
   for (int i = 0; i < 10; i++) EXPECT_EQ(1, PickPosition(PICK_RANDOM, 2, 0, NextOf, &mostlyEven));
 }
 
-TEST(WallpaperStyle, RegistryTextsAndIndexes) {
+TEST(WallpaperStyle, RegistryTextsAndTheBoxOnEachSystem) {
   EXPECT_EQ(0, ParseStyleNumber(""));
   EXPECT_EQ(10, ParseStyleNumber("10x"));
   EXPECT_EQ(123, ParseStyleNumber("12345"));
-  EXPECT_EQ(STYLE_TILE, StyleIndexFromValues(1, 2));
-  EXPECT_EQ(6, StyleIndexFromValues(0, 6));
-  for (int index = 0; index < 3; index++) {
+  struct System {
+    int nt, major, minor, boxSize;
+  } systems[] = {{0, 4, 10, 3}, {1, 4, 0, 3}, {1, 5, 1, 3}, {1, 6, 0, 3},
+                 {1, 6, 1, 5}, {1, 6, 2, 6}, {1, 6, 3, 6}, {1, 10, 0, 6}};
+  // The values Windows writes for centre, tile, stretch, fit, fill and span.
+  const int written[][2] = {{0, 0}, {1, 0}, {0, 2}, {0, 6}, {0, 10}, {0, 22}};
+  for (const System& system : systems) {
+    int offered = StylesOfSystem(system.nt, system.major, system.minor);
+    SCOPED_TRACE(testing::Message() << system.major << "." << system.minor);
+    EXPECT_EQ(system.boxSize, offered);
+    for (int i = 0; i < 6; i++) {
+      StyleBox box;
+      PlanStyleBox(offered, written[i][0], written[i][1], &box);
+      // A style of this system has an entry of its own; one of a newer
+      // system is shown as a stranger. Either entry writes back the
+      // values it was read from, and is drawn as its style or centred.
+      EXPECT_EQ(i < offered ? i : offered, box.selected) << i;
+      EXPECT_EQ(i >= offered, box.stranger) << i;
+      int tile = -1, style = -1;
+      EntryValues(&box, box.selected, &tile, &style);
+      EXPECT_EQ(written[i][0], tile) << i;
+      EXPECT_EQ(written[i][1], style) << i;
+      EXPECT_EQ(i < offered ? i : STYLE_CENTER, EntryPreviewStyle(&box, box.selected)) << i;
+    }
+    // A number no Windows writes, and tiling over a style number.
+    StyleBox box;
+    PlanStyleBox(offered, 0, 7, &box);
+    EXPECT_TRUE(box.stranger);
+    EXPECT_EQ(offered, box.selected);
+    PlanStyleBox(offered, 1, 2, &box);
+    EXPECT_EQ(STYLE_TILE, box.selected);
     int tile = -1, style = -1;
-    StyleValuesForIndex(index, &tile, &style);
-    EXPECT_EQ(index, StyleIndexFromValues(tile, style));
-    EXPECT_EQ(index == STYLE_STRETCH ? 2 : 0, style);
+    EntryValues(&box, box.selected, &tile, &style);
+    EXPECT_EQ(0, style);
   }
 }
 
 TEST(PreviewGeometry, ScreenExamplesAndOddSizes) {
+  const PreviewScreen xga = {1024, 768, 0, 0, 0, 0};
+  // Two such screens side by side, the one shown on the left or the right.
+  const PreviewScreen leftOfTwo = {1024, 768, 0, 0, 2048, 768},
+                      rightOfTwo = {1024, 768, -1024, 0, 2048, 768},
+                      // Monitors that do not hold the screen: the screen alone.
+                      beside = {1024, 768, 1024, 0, 1024, 768};
   struct Case {
-    int bw, bh, screenW, screenH, style;
+    int bw, bh;
+    const PreviewScreen* screen;
+    int style;
     PreviewPlan expect;
   } cases[] = {
-      {800, 600, 1024, 768, STYLE_CENTER, {0, 0, 800, 600, 16, 12, 160, 120}},
-      {800, 600, 1024, 768, STYLE_TILE, {0, 0, 800, 600, 16, 12, 160, 120}},
-      {800, 600, 1024, 768, STYLE_STRETCH, {0, 0, 800, 600, 0, 0, 192, 144}},
-      {1280, 1024, 1024, 768, STYLE_CENTER, {128, 128, 1024, 768, 0, 0, 192, 144}},
+      {800, 600, &xga, STYLE_CENTER, {0, 0, 800, 600, 16, 12, 160, 120}},
+      {800, 600, &xga, STYLE_TILE, {0, 0, 800, 600, 16, 12, 160, 120}},
+      {800, 600, &xga, STYLE_STRETCH, {0, 0, 800, 600, 0, 0, 192, 144}},
+      {1280, 1024, &xga, STYLE_CENTER, {128, 128, 1024, 768, 0, 0, 192, 144}},
       // Narrower than one preview pixel: still a one-pixel tile.
-      {3, 2, 1024, 768, STYLE_TILE, {0, 0, 3, 2, 96, 72, 1, 1}},
+      {3, 2, &xga, STYLE_TILE, {0, 0, 3, 2, 96, 72, 1, 1}},
       // The rounded-down scale asks for 1024 columns of 1000: clipped.
-      {1000, 760, 1024, 768, STYLE_CENTER, {0, 0, 1000, 760, 2, 1, 187, 142}},
+      {1000, 760, &xga, STYLE_CENTER, {0, 0, 1000, 760, 2, 1, 187, 142}},
+      // Fit: the whole picture, bars above and below or left and right.
+      {512, 256, &xga, STYLE_FIT, {0, 0, 512, 256, 0, 24, 192, 96}},
+      {300, 600, &xga, STYLE_FIT, {0, 0, 300, 600, 60, 0, 72, 144}},
+      // Fill: the middle of the picture with the screen's shape, everywhere.
+      {512, 256, &xga, STYLE_FILL, {85, 0, 341, 256, 0, 0, 192, 144}},
+      {300, 600, &xga, STYLE_FILL, {0, 187, 300, 225, 0, 0, 192, 144}},
+      {512, 256, &leftOfTwo, STYLE_FILL, {85, 0, 341, 256, 0, 0, 192, 144}},
+      // Span: fill over both screens, of which this one shows its half.
+      {2048, 768, &leftOfTwo, STYLE_SPAN, {0, 0, 1024, 768, 0, 0, 192, 144}},
+      {2048, 768, &rightOfTwo, STYLE_SPAN, {1024, 0, 1024, 768, 0, 0, 192, 144}},
+      {800, 600, &leftOfTwo, STYLE_SPAN, {0, 150, 400, 300, 0, 0, 192, 144}},
+      {512, 256, &xga, STYLE_SPAN, {85, 0, 341, 256, 0, 0, 192, 144}},
+      {512, 256, &beside, STYLE_SPAN, {85, 0, 341, 256, 0, 0, 192, 144}},
   };
   for (const Case& c : cases) {
     PreviewPlan p;
-    PlanPreview(c.bw, c.bh, c.screenW, c.screenH, c.style, &p);
-    EXPECT_EQ(0, memcmp(&c.expect, &p, sizeof p)) << c.bw << "x" << c.bh << " style " << c.style;
+    PlanPreview(c.bw, c.bh, c.screen, c.style, &p);
+    EXPECT_EQ(0, memcmp(&c.expect, &p, sizeof p))
+        << c.bw << "x" << c.bh << " style " << c.style << ": " << p.xs << "," << p.ys << " "
+        << p.sw << "x" << p.sh << " to " << p.dx << "," << p.dy << " " << p.dw << "x" << p.dh;
   }
-  // A screen smaller than the preview.
-  for (int style = 0; style < 3; style++) {
-    PreviewPlan p;
-    PlanPreview(150, 90, 100, 60, style, &p);
-    EXPECT_LE(p.xs + p.sw, 150);
-    EXPECT_LE(p.ys + p.sh, 90);
-    EXPECT_LE(p.dx + p.dw, PREVIEW_WIDTH);
-    EXPECT_LE(p.dy + p.dh, PREVIEW_HEIGHT);
+  // A screen smaller than the preview, and pictures of one pixel's
+  // height or width.
+  const PreviewScreen small = {100, 60, -50, 0, 150, 60};
+  const struct {
+    int w, h;
+  } pictures[] = {{150, 90}, {1, 4000}, {4000, 1}};
+  for (int style = 0; style < STYLE_COUNT; style++) {
+    for (const auto& picture : pictures) {
+      PreviewPlan p;
+      PlanPreview(picture.w, picture.h, &small, style, &p);
+      EXPECT_TRUE(p.xs >= 0 && p.sw >= 1 && p.xs + p.sw <= picture.w) << style;
+      EXPECT_TRUE(p.ys >= 0 && p.sh >= 1 && p.ys + p.sh <= picture.h) << style;
+      EXPECT_TRUE(p.dx >= 0 && p.dw >= 1 && p.dx + p.dw <= PREVIEW_WIDTH) << style;
+      EXPECT_TRUE(p.dy >= 0 && p.dh >= 1 && p.dy + p.dh <= PREVIEW_HEIGHT) << style;
+    }
   }
 }
 

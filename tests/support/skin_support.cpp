@@ -18,6 +18,14 @@ std::string QuarterBitmap(int width, int height, int bits, BmpLayout layout) {
   return std::string(b.begin(), b.end());
 }
 
+std::string BandedBitmap() {
+  const Rgb bands[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
+  Canvas c(1600, 400, bands[0]);
+  for (int i = 1; i < 4; i++) FillRect(&c, 400 * i, 0, 400 * (i + 1), 400, bands[i]);
+  std::vector<uint8_t> b = BmpBytes(c, 24);
+  return std::string(b.begin(), b.end());
+}
+
 std::string SkinFile(const char* title, const char* author, int bits, BmpLayout layout) {
   std::string bmp = QuarterBitmap(200, 200, bits, layout);
   std::vector<unsigned char> skin;

@@ -13,6 +13,9 @@
 // left, top right, bottom left, bottom right), in any of the layouts the
 // bitmap builder writes.
 std::string QuarterBitmap(int width, int height, int bits = 24, BmpLayout layout = BMP_PLAIN);
+// A 1600 by 400 bitmap file of four upright bands, red, green, blue and
+// yellow from the left: the wallpaper styles each show a different part.
+std::string BandedBitmap();
 // A valid 200 by 200 skin of such a picture with the given texts (code
 // page 932 bytes).
 std::string SkinFile(const char* title, const char* author, int bits = 24,

@@ -195,27 +195,39 @@ TEST(EventDialog, RegistersListsAndDeletesEvents) {
   EXPECT_EQ(1u, seenBoxes.size());
 }
 
+// A name typed without an extension means the WAV file of that name; one
+// with its own extension is taken as it is.
 TEST(EventDialog, BrowseButtonPutsTheChosenFileIntoTheParameter) {
   TempDataFolder folder;
-  static std::string chosen;
-  chosen = folder.Root() + "chime.wav";
-  WriteFileBytes(chosen, "RIFF");
+  static std::string typed, chosen;
+  // Wine's chooser looks for the name as typed before it adds the
+  // extension: a file of the bare name is there too.
+  for (const char* name : {"chime.wav", "chime", "notes.txt"}) WriteFileBytes(folder.Root() + name, "");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   onBox = [](const SeenBox& box) {
-    if (box.caption != "ファイルの選択…") return;
     // The name field: an edit in the old-style dialog, a combo box in the newer one.
-    SetDlgItemTextA(box.window, 0x480, chosen.c_str());
-    SetDlgItemTextA(box.window, 0x47C, chosen.c_str());
+    HWND name = GetDlgItem(box.window, 0x47C);
+    if (!name) name = GetDlgItem(box.window, 0x480);
+    // No name field: the chooser's word that no such file exists. Give up.
+    if (!name) PostMessageA(box.owner, WM_COMMAND, IDCANCEL, 0);
+    else SetWindowTextA(name, typed.c_str());
   };
-  BoxCloser closer;
-  RunEventDialog(clock, [](HWND d) {
-    Click(d, IDC_EVENT_BROWSE);
-    EXPECT_EQ(chosen, WindowText(GetDlgItem(d, IDC_EVENT_PARAMETER)));
-  });
+  const char* const cases[][2] = {
+      {"chime", "chime.wav"}, {"chime.wav", "chime.wav"}, {"notes.txt", "notes.txt"}};
+  for (const auto& c : cases) {
+    typed = folder.Root() + c[0];
+    chosen = folder.Root() + c[1];
+    seenBoxes.clear();
+    BoxCloser closer;
+    RunEventDialog(clock, [](HWND d) {
+      Click(d, IDC_EVENT_BROWSE);
+      EXPECT_EQ(chosen, WindowText(GetDlgItem(d, IDC_EVENT_PARAMETER))) << typed;
+    });
+    ASSERT_EQ(1u, seenBoxes.size());
+    EXPECT_EQ("ファイルの選択…", seenBoxes[0].caption);
+  }
   onBox = nullptr;
-  ASSERT_EQ(1u, seenBoxes.size());
-  EXPECT_EQ("ファイルの選択…", seenBoxes[0].caption);
 }
 
 }  // namespace

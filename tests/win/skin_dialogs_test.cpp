@@ -270,12 +270,14 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
 const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
                kYellow = RGB(255, 255, 0), kBlack = 0, kDesktop = 1;
 
-// The preview of quartered bitmaps on a 1024 by 768 screen, pixel by pixel.
+// The preview of quartered and banded bitmaps on a 1024 by 768 screen with
+// a second one at its right, pixel by pixel.
 TEST(Preview, EachStyleAndTheEmptyFrame) {
   TempDataFolder folder;
   std::string large = folder.Root() + "large.bmp", thin = folder.Root() + "thin.bmp",
-              cut = folder.Root() + "cut.bmp";
+              cut = folder.Root() + "cut.bmp", bands = folder.Root() + "bands.bmp";
   WriteFileBytes(large, QuarterBitmap(800, 600));
+  WriteFileBytes(bands, BandedBitmap());
   WriteFileBytes(thin, QuarterBitmap(2, 2));
   WriteFileBytes(cut, QuarterBitmap(800, 600).substr(0, 50000));
   // Layouts other tools write: run-length, colour masks, rows top-down.
@@ -303,6 +305,13 @@ TEST(Preview, EachStyleAndTheEmptyFrame) {
       // Narrower than one preview pixel: one pixel a tile, to the frame.
       {&thin, 1, 1, {{1, 1, kRed}, {192, 144, kRed}, {193, 144, kBlack}}},
       {&cut, 0, 0, {{0, 0, kBlack}, {96, 72, kDesktop}}},
+      // Fit: all four bands, 48 rows high between bars of the desktop.
+      {&bands, STYLE_FIT, 1, {{96, 48, kDesktop}, {3, 52, kRed}, {44, 60, kRed}, {54, 90, kGreen},
+                              {190, 94, kYellow}, {96, 97, kDesktop}, {193, 96, kBlack}}},
+      // Fill: the middle third of the bands, the whole miniature.
+      {&bands, STYLE_FILL, 1, {{1, 1, kGreen}, {90, 72, kGreen}, {104, 72, kBlue}, {192, 144, kBlue}}},
+      // Span: the middle of the bands over both screens; this one the left half.
+      {&bands, STYLE_SPAN, 1, {{1, 1, kRed}, {44, 72, kRed}, {54, 72, kGreen}, {185, 144, kGreen}}},
   };
   std::vector<Case> all(std::begin(cases), std::end(cases));
   for (const std::string* other : {&rle8, &rle4, &masked, &topDown})
@@ -311,7 +320,7 @@ TEST(Preview, EachStyleAndTheEmptyFrame) {
   HBITMAP bits = CreateCompatibleBitmap(screen, PREVIEW_PICTURE_WIDTH, PREVIEW_PICTURE_HEIGHT);
   HGDIOBJ old = SelectObject(dc, bits);
   COLORREF desktop = GetSysColor(COLOR_BACKGROUND) & 0xFFFFFF;
-  PreviewTarget target = {dc, 0, 0, 1024, 768, 96};
+  PreviewTarget target = {dc, 0, 0, {1024, 768, 0, 0, 2048, 768}, 96};
   for (const Case& c : all) {
     EXPECT_EQ(c.drawn, PaintWallpaperPreview(&target, c.path->c_str(), c.style)) << *c.path;
     for (const Spot& s : c.spots)
