@@ -78,6 +78,14 @@ TEST(SizeAndOpacity, EachSizeScalesWindowOutlineAndFaceAboutTheCentre) {
     MarkedMenu m;
     for (const auto& other : sizes) EXPECT_EQ(other.id == s.id, m.Checked(other.id)) << other.id;
   }
+  // Moved to a monitor of 144 DPI at 150 %: the two scales multiply.
+  SendMessageA(w, WM_COMMAND, IDM_SIZE_150, 0);
+  RECT was = WindowRect(w);
+  RECT suggested = {was.left, was.top, was.left + 450, was.top + 450};
+  SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested);
+  RECT now = WindowRect(w);
+  EXPECT_TRUE(EqualRect(&suggested, &now));
+  EXPECT_EQ(450, theClock.faceWidth);
 }
 
 TEST(SizeAndOpacity, EachOpacityLayersTheWindowAndOpaqueLeavesItPlain) {
