@@ -10,3 +10,14 @@ int ScaleToDpi(int value, int dpi) {
   if (scaled < INT32_MIN) return INT32_MIN;
   return (int)scaled;
 }
+
+int ClockSizeInEffect(int sizePercent) {
+  if (sizePercent < CLOCK_SIZE_SMALLEST || sizePercent > CLOCK_SIZE_LARGEST)
+    return CLOCK_SIZE_NORMAL;
+  return sizePercent;
+}
+
+int ClockDpi(int screenDpi, int sizePercent) {
+  long long scaled = (long long)screenDpi * ClockSizeInEffect(sizePercent);
+  return (int)((scaled + CLOCK_SIZE_NORMAL / 2) / CLOCK_SIZE_NORMAL);
+}

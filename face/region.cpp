@@ -59,8 +59,12 @@ void FreeClockOutline(ClockOutline* o) {
   o->bytes = 0;
 }
 
+WindowShape OutlineSize(const ClockOutline* o, int dpi) {
+  return WindowShape{ScaleToDpi(o->shape.width, dpi), ScaleToDpi(o->shape.height, dpi)};
+}
+
 HRGN OutlineRegion(const ClockOutline* o, int dpi, WindowShape* size) {
-  *size = WindowShape{ScaleToDpi(o->shape.width, dpi), ScaleToDpi(o->shape.height, dpi)};
+  *size = OutlineSize(o, dpi);
   unsigned char* scaled = (unsigned char*)malloc(o->bytes);
   if (!scaled) return NULL;
   memcpy(scaled, o->block, o->bytes);

@@ -17,6 +17,8 @@ struct ClockOutline {
 // Reads the region file; shows its own message and returns 0 on failure.
 int LoadClockOutline(const char* path, ClockOutline* outline);
 void FreeClockOutline(ClockOutline* outline);
+// The window's size for the outline at dpi.
+WindowShape OutlineSize(const ClockOutline* outline, int dpi);
 // The outline's region at dpi (NULL if the system refuses it); *size is
 // the window's size there.
 HRGN OutlineRegion(const ClockOutline* outline, int dpi, WindowShape* size);

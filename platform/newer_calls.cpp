@@ -11,6 +11,7 @@ NewerCalls* Newer() {
     FindCall(user32, "EnumDisplayMonitors", &calls.enumDisplayMonitors);
     FindCall(user32, "GetMonitorInfoA", &calls.getMonitorInfo);
     FindCall(user32, "MonitorFromWindow", &calls.monitorFromWindow);
+    FindCall(user32, "SetLayeredWindowAttributes", &calls.setLayeredWindowAttributes);
     FindCall(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx",
              &calls.initCommonControlsEx);
     FindCall(user32, "SetProcessDpiAwarenessContext", &calls.setProcessDpiAwarenessContext);

@@ -14,6 +14,8 @@ struct NewerCalls {
    LPARAM data);                                                       // 98, 2000
   BOOL(WINAPI* getMonitorInfo)(HMONITOR monitor, LPMONITORINFO info);  // 98, 2000
   HMONITOR(WINAPI* monitorFromWindow)(HWND window, DWORD flags);      // 98, 2000
+  BOOL(WINAPI* setLayeredWindowAttributes)
+  (HWND window, COLORREF key, BYTE alpha, DWORD flags);                   // 2000
   BOOL(WINAPI* initCommonControlsEx)(const INITCOMMONCONTROLSEX* which);  // comctl32 4.70
   // DPI awareness, newest first: 10 1703, 8.1, Vista.
   BOOL(WINAPI* setProcessDpiAwarenessContext)(HANDLE context);

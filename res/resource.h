@@ -105,3 +105,16 @@
 #define IDM_ZORDER_NORMAL 40060
 #define IDM_ZORDER_TOP 40061
 #define IDM_ZORDER_BOTTOM 40062
+// The clock's size and opacity, in the order of the submenus.
+#define IDM_SIZE_50 40110
+#define IDM_SIZE_75 40111
+#define IDM_SIZE_100 40112
+#define IDM_SIZE_125 40113
+#define IDM_SIZE_150 40114
+#define IDM_SIZE_200 40115
+#define IDM_OPACITY_100 40120
+#define IDM_OPACITY_90 40121
+#define IDM_OPACITY_80 40122
+#define IDM_OPACITY_70 40123
+#define IDM_OPACITY_60 40124
+#define IDM_OPACITY_50 40125

@@ -50,6 +50,8 @@ static const struct {
     {&AppState::top, SECTION_WINDOW, "TOP", 0},
     {&AppState::bottom, SECTION_WINDOW, "BOTTOM", 0},
     {&AppState::wndHide, SECTION_WINDOW, "WNDHIDE", 0},
+    {&AppState::sizePercent, SECTION_WINDOW, "SIZE", 100},
+    {&AppState::opacityPercent, SECTION_WINDOW, "OPACITY", 100},
     {&AppState::nonSec, SECTION_OBJECT, "NONSEC", 0},
     {&AppState::sound, SECTION_EXT, "SOUND", 0},
     {&AppState::tray, SECTION_EXT, "TRAY", 0},
@@ -101,4 +103,12 @@ void AppState::ToggleSetting(int* mirror, const char* section, const char* key) 
 void AppState::ToggleMirror(int AppState::*mirror) {
   for (const auto& m : kMirrors)
     if (m.mirror == mirror) ToggleSetting(&(this->*mirror), m.section, m.key);
+}
+
+void AppState::SetMirror(int AppState::*mirror, int value) {
+  for (const auto& m : kMirrors)
+    if (m.mirror == mirror) {
+      this->*mirror = value;
+      WriteSettingInt(m.section, m.key, value);
+    }
 }

@@ -30,6 +30,8 @@ struct AppState {
   int fvMove;
   int posLock;
   int wndHide;
+  int sizePercent;     // of the clock's own size
+  int opacityPercent;  // 100 is opaque
   int sound;
   int tray;
   int nonSec;
@@ -67,6 +69,8 @@ struct AppState {
   void ToggleSetting(int* mirror, const char* section, const char* key);
   // The same for a mirrored flag, under its own section and key.
   void ToggleMirror(int AppState::*mirror);
+  // A mirrored setting set to value, mirror first, then the file.
+  void SetMirror(int AppState::*mirror, int value);
   int HasPaths() const { return dataDir[0] != 0; }
 
  private:

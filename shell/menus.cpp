@@ -16,6 +16,19 @@ void MarkMenuItems(HMENU menu, const MenuCommand* commands, int count) {
   }
 }
 
+void GraySubmenuHolding(HMENU menu, UINT id) {
+  for (int i = 0; i < GetMenuItemCount(menu); i++) {
+    HMENU sub = GetSubMenu(menu, i);
+    if (!sub) continue;
+    for (int j = 0; j < GetMenuItemCount(sub); j++)
+      if (GetMenuItemID(sub, j) == id) {
+        EnableMenuItem(menu, i, MF_BYPOSITION | MF_GRAYED);
+        return;
+      }
+    GraySubmenuHolding(sub, id);
+  }
+}
+
 // The images are drawn on the classic menu grey; that grey becomes this
 // system's menu colour, so they do not sit in a grey box on a light menu.
 static void TintMenuImageBackground(HBITMAP image) {

@@ -21,6 +21,9 @@ struct MenuCommand {
 
 // Sets the marks of every item of menu that the commands name.
 void MarkMenuItems(HMENU menu, const MenuCommand* commands, int count);
+// Grays the item, at any depth of menu, whose submenu holds the command:
+// the whole submenu is out of reach.
+void GraySubmenuHolding(HMENU menu, UINT id);
 
 // Opens the main menu at the cursor, marked by markMenu, and waits until
 // it closes; the chosen command reaches the window as a command message.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "settings/app_state.h"
+#include "base/dpi_scale.h"
 #include "face/clock_image.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
@@ -73,13 +74,35 @@ void KeepOnScreen(AppState* app) {
   NoteCentre(app, p);
 }
 
+// The clock at another scale, a new DPI or a new size, standing at corner.
+static void ApplyScale(AppState* app, ClockImage* face, const ClockOutline* outline, int scale,
+                       POINT corner) {
+  SetWindowPos(app->hwnd, NULL, corner.x, corner.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyOutline(app->hwnd, outline, scale);
+  face->SetScale(scale);
+  NoteCentre(app, corner);
+}
+
 void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
               const RECT* suggested) {
-  SetWindowPos(app->hwnd, NULL, suggested->left, suggested->top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyOutline(app->hwnd, outline, dpi);
-  face->SetScale(dpi);
-  NoteCentre(app, POINT{suggested->left, suggested->top});
+  ApplyScale(app, face, outline, ClockDpi(dpi, app->sizePercent),
+             POINT{suggested->left, suggested->top});
+}
+
+void SetClockSize(AppState* app, ClockImage* face, const ClockOutline* outline, int percent) {
+  app->SetMirror(&AppState::sizePercent, percent);
+  int scale = ClockDpi(WindowDpi(app->hwnd), percent);
+  WindowShape size = OutlineSize(outline, scale);
+  RECT r, work;
+  GetWindowRect(app->hwnd, &r);
+  WindowWorkArea(app->hwnd, &work);
+  ScreenArea before = AreaOf(&r), area = AreaOf(&work);
+  ScreenPoint p = ResizeAboutCentre(&before, size.width, size.height, &area);
+  ApplyScale(app, face, outline, scale, POINT{p.x, p.y});
+  // Stored, so that the next start finds the clock about the same centre.
+  app->WriteSettingInt(SECTION_WINDOW, "POSX", p.x);
+  app->WriteSettingInt(SECTION_WINDOW, "POSY", p.y);
 }
 
 // The window's top-left corner on the screen when the grab point sits at

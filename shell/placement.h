@@ -21,6 +21,9 @@ void KeepOnScreen(AppState* app);
 // at the new scale.
 void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
               const RECT* suggested);
+// The size the user chose, stored and shown: the clock keeps its centre
+// and stays on its work area, and the corner it stands at is stored.
+void SetClockSize(AppState* app, ClockImage* face, const ClockOutline* outline, int percent);
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY);
 void SetZOrderMode(AppState* app, int mode);
 int IsCursorNear(AppState* app);

@@ -59,6 +59,24 @@ ScreenPoint ChooseWindowPosition(ScreenPoint stored, const ScreenArea* primary,
   return fallback;
 }
 
+// One axis of ResizeAboutCentre: a span [low, high) becomes one of length size.
+static int SpanAboutCentre(int low, int high, int size, int workLow, int workHigh) {
+  long long twice = (long long)low + high - size;
+  long long start = twice >= 0 ? twice / 2 : -((1 - twice) / 2);  // rounded down
+  long long first = low < workLow ? low : workLow, last = high > workHigh ? high : workHigh;
+  if (size <= last - first) {
+    if (start < first) start = first;
+    if (start + size > last) start = last - size;
+  }
+  return (int)start;
+}
+
+ScreenPoint ResizeAboutCentre(const ScreenArea* before, int width, int height,
+                              const ScreenArea* work) {
+  return ScreenPoint{SpanAboutCentre(before->left, before->right, width, work->left, work->right),
+                     SpanAboutCentre(before->top, before->bottom, height, work->top, work->bottom)};
+}
+
 int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre, int radius) {
   // Wide arithmetic: the centre comes from a hand-editable file.
   long long dx = (long long)cursor.x - centre.x, dy = (long long)cursor.y - centre.y;

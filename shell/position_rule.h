@@ -26,6 +26,12 @@ ScreenPoint ChooseWindowPosition(ScreenPoint stored, const ScreenArea* primary,
                                  const ScreenArea* monitors, int monitorCount,
                                  int half = FACE_HALF);
 
+// The top-left corner of a window that stood at before, given a new
+// width and height: about the same centre, and no further outside the
+// work area than it stood already, on an axis where it fits at all.
+ScreenPoint ResizeAboutCentre(const ScreenArea* before, int width, int height,
+                              const ScreenArea* work);
+
 // The cursor is within the avoidance circle around the face centre.
 int CursorWithinCircle(ScreenPoint cursor, ScreenPoint centre, int radius = AVOID_RADIUS);
 

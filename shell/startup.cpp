@@ -5,8 +5,10 @@
 
 #include "shell/clock_source.h"
 #include "shell/globals.h"
+#include "shell/opacity.h"
 #include "shell/placement.h"
 #include "shell/window_proc.h"
+#include "base/dpi_scale.h"
 #include "base/paths.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
@@ -75,7 +77,7 @@ int InitInstance() {
   DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
   if (!LoadClockOutline(regionPath, &theOutline)) return 0;
   int dpi = WindowDpi(window);
-  if (!ApplyOutline(window, &theOutline, dpi)) return 0;
+  if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, theApp.sizePercent))) return 0;
   POINT position;
   LoadWindowPosition(&theApp, &position);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
@@ -83,10 +85,11 @@ int InitInstance() {
   // Placed on a monitor of another DPI: its size there.
   if (WindowDpi(window) != dpi) {
     dpi = WindowDpi(window);
-    if (!ApplyOutline(window, &theOutline, dpi)) return 0;
+    if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, theApp.sizePercent))) return 0;
   }
+  ApplyOpacity(window, theApp.opacityPercent);
   ReadClockTime(&clockTime);
-  if (!theClock.InitClockImage(window, &theApp, dpi)) {
+  if (!theClock.InitClockImage(window, &theApp, ClockDpi(dpi, theApp.sizePercent))) {
     MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
   }

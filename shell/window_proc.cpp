@@ -6,7 +6,9 @@
 #include "shell/clock_source.h"
 #include "shell/globals.h"
 #include "shell/menus.h"
+#include "shell/opacity.h"
 #include "shell/placement.h"
+#include "base/dpi_scale.h"
 #include "base/product.h"
 #include "shell/tick_rule.h"
 #include "settings/sound.h"
@@ -157,6 +159,8 @@ static void Wallpaper(HWND w, int) {
   OpenWallpaperDialog(&args);
 }
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
+static void Size(HWND, int percent) { SetClockSize(&theApp, &theClock, &theOutline, percent); }
+static void Opacity(HWND, int percent) { SetClockOpacity(&theApp, percent); }
 
 // How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
 static int FlagOn(int flag) { return theApp.*kFlags[flag] ? MARK_ON : 0; }
@@ -172,6 +176,12 @@ static int HandOptionOn(int code) {
   int mark = theClock.hands.GetHandOption(code) ? MARK_ON : 0;
   if (code == OPTION_HOLLOW && theClock.hands.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
   return mark;
+}
+static int SizeIs(int percent) {
+  return ClockSizeInEffect(theApp.sizePercent) == percent ? MARK_ON : 0;
+}
+static int OpacityIs(int percent) {
+  return OpacityInEffect(theApp.opacityPercent) == percent ? MARK_ON : 0;
 }
 static int DesignIs(int d) { return theClock.hands.design == d ? MARK_ON : 0; }
 static int InfoModeIs(int mode) { return theClock.hands.infoMode == mode ? MARK_ON : 0; }
@@ -191,6 +201,15 @@ static constexpr MenuCommand kCommands[] = {
     {IDM_LOCK_POSITION, ToggleFlag, FLAG_LOCK, MARK_CHECK, FlagOn},
     {IDM_AVOID_CURSOR, ToggleFlag, FLAG_AVOID, MARK_CHECK, FlagOn},
     {IDM_NO_SECOND_HAND, ToggleFlag, FLAG_NO_SECONDS, MARK_CHECK, FlagOn},
+    {IDM_SIZE_50, Size, 50, MARK_RADIO, SizeIs}, {IDM_SIZE_75, Size, 75, MARK_RADIO, SizeIs},
+    {IDM_SIZE_100, Size, 100, MARK_RADIO, SizeIs}, {IDM_SIZE_125, Size, 125, MARK_RADIO, SizeIs},
+    {IDM_SIZE_150, Size, 150, MARK_RADIO, SizeIs}, {IDM_SIZE_200, Size, 200, MARK_RADIO, SizeIs},
+    {IDM_OPACITY_100, Opacity, 100, MARK_RADIO, OpacityIs},
+    {IDM_OPACITY_90, Opacity, 90, MARK_RADIO, OpacityIs},
+    {IDM_OPACITY_80, Opacity, 80, MARK_RADIO, OpacityIs},
+    {IDM_OPACITY_70, Opacity, 70, MARK_RADIO, OpacityIs},
+    {IDM_OPACITY_60, Opacity, 60, MARK_RADIO, OpacityIs},
+    {IDM_OPACITY_50, Opacity, 50, MARK_RADIO, OpacityIs},
     // Hands and the information line.
     {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE, MARK_RADIO, DesignIs},
     {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2, MARK_RADIO, DesignIs},
@@ -237,7 +256,10 @@ static void OnCommand(HWND window, WPARAM id) {
     }
 }
 
-void MarkMenu(HMENU menu) { MarkMenuItems(menu, kCommands, sizeof kCommands / sizeof *kCommands); }
+void MarkMenu(HMENU menu) {
+  MarkMenuItems(menu, kCommands, sizeof kCommands / sizeof *kCommands);
+  if (!CanChangeOpacity()) GraySubmenuHolding(menu, IDM_OPACITY_100);
+}
 
 // Registered by the shell; broadcast when it starts again.
 static UINT taskbarCreated;

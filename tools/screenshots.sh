@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the README's pictures: the running clock with a sample skin and the
-# date line (docs/clock.png), and the same with its right-click menu open
-# (docs/menu.png). The clock runs on a virtual display from a folder of its
-# own, so no settings of another run show.
+# date line (docs/clock.png), the same with its right-click menu open
+# (docs/menu.png), and the clock larger and translucent over a wallpaper
+# drawn here (docs/translucent.png). The clock runs on a virtual display
+# from a folder of its own, so no settings of another run show; a
+# compositing manager blends its layered window as Windows would.
 #   tools/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,6 +38,7 @@ printf '[IMAGE]\r\nFILE=%s\r\nLAST_NUM=0\r\n[OBJECT]\r\nDIGINFO=1\r\n' "$SKIN" \
 
 zt_wine_up "$WIN" "$ARCH"
 zt_wine "$RUN/Zentick/Zentick.exe" &
+running=$!
 clock=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZENTICK$' | head -1)
 sleep 3
 # Cut to what is drawn, with a margin, and the desktop in a calm colour.
@@ -55,4 +58,44 @@ xdotool key i
 sleep 1
 shoot "$ROOT/docs/menu.png"
 xdotool key Escape Escape
-echo "screenshots: $ROOT/docs/clock.png and $ROOT/docs/menu.png ($ARCH)"
+
+# Closed from its menu, then started again at 150 % and 70 % opacity over
+# evening hills with the sun behind the clock's edge, its menu open at
+# 表示の設定 → 大きさ.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+sleep 1
+xdotool key c
+wait "$running" || true
+printf '[WINDOW]\r\nSIZE=150\r\nOPACITY=70\r\nPOSX=110\r\nPOSY=250\r\n' \
+  >>"$RUN/Zentick/data/Zentick.ini"
+# The virtual display's size.
+convert -size 1024x768 gradient:'#12355b-#f2a65a' \
+  -fill '#ffe29a' -draw 'circle 380,260 380,335' \
+  -fill '#2e6b4f' -draw 'polygon 0,560 180,470 360,540 560,430 760,520 1024,440 1024,768 0,768' \
+  -fill '#1f4d38' -draw 'polygon 0,650 240,580 480,660 720,590 1024,670 1024,768 0,768' \
+  "$RUN/wallpaper.png"
+xcompmgr >/dev/null 2>&1 &
+compositor=$!
+display -geometry +0+0 -borderwidth 0 "$RUN/wallpaper.png" &
+wallpaper=$!
+sleep 2
+zt_wine "$RUN/Zentick/Zentick.exe" &
+clock=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZENTICK$' | head -1)
+sleep 3
+eval "$(xdotool getwindowgeometry --shell "$clock")"
+xdotool mousemove $((X + WIDTH * 9 / 10)) $((Y + HEIGHT / 2)) click 3
+sleep 1
+xdotool key v
+sleep 1
+xdotool key s
+sleep 1
+import -window root "$RUN/shot.png"
+# Cut to what differs from the wallpaper, the clock and the menus, with a margin.
+box=$(convert "$RUN/shot.png" "$RUN/wallpaper.png" -compose difference -composite \
+  -colorspace gray -threshold 3% -format '%@' info:)  # WxH+X+Y
+read -r w h x y <<<"${box//[x+]/ }"
+convert "$RUN/shot.png" -crop $((w + 80))x$((h + 80))+$((x - 40))+$((y - 40)) +repage \
+  "$ROOT/docs/translucent.png"
+xdotool key Escape Escape Escape
+kill "$wallpaper" "$compositor"
+echo "screenshots: $ROOT/docs/clock.png, menu.png and translucent.png ($ARCH)"

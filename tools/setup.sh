@@ -15,6 +15,9 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-wine locales dovecot-pop3d openssl ca-certificates
 )
 
+# The README's picture of the translucent clock needs a compositing manager.
+PACKAGES+=(xcompmgr)
+
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
   NEED_UPDATE=1

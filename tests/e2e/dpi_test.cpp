@@ -1,5 +1,6 @@
 // The real clock started at the system DPIs of today's scaled screens
-// (LogPixels 96, 120, 144, 192): its window, its outline and its face.
+// (LogPixels 96, 120, 144, 192) and at each size and opacity the user can
+// choose: its window, its outline and its face.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -98,6 +99,59 @@ TEST(HighDpi, EachSystemDpiGivesTheScaledWindowOutlineAndAWholeFace) {
   SelectObject(faceDC, oldFace);
   DeleteDC(faceDC);
   DeleteObject(face);
+  FreeClockOutline(&disc);
+}
+
+// The size multiplies the DPI; a hand-edited size or opacity out of range
+// gives the normal clock.
+TEST(HighDpi, EachSizeAndOpacityFromTheSettingsFile) {
+  ClockOutline disc;
+  ASSERT_TRUE(LoadClockOutline((BuildPath("data") + "\\ZENTICK.rgn").c_str(), &disc));
+  const struct {
+    int dpi, size, opacity, side;
+  } cases[] = {{96, 50, 50, 100},  {96, 75, 60, 150},  {96, 100, 100, 200},  {96, 125, 70, 250},
+               {96, 150, 80, 300}, {96, 200, 90, 400}, {120, 150, 100, 375}, {96, 1000, 5, 200}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.dpi << " DPI, size " << c.size << ", opacity " << c.opacity);
+    SystemDpi system(c.dpi);
+    TempDataFolder folder;
+    folder.InstallClock();
+    folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n[OBJECT]\r\nDESIGN=7\r\n[WINDOW]\r\nSIZE=" +
+                    std::to_string(c.size) + "\r\nOPACITY=" + std::to_string(c.opacity) + "\r\n");
+    ClockProcess clock;
+    ASSERT_TRUE(clock.Start(folder.ExePath()));
+    PumpFor(800);
+    HWND w = clock.Window();
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(c.side, r.right - r.left);
+    EXPECT_EQ(c.side, r.bottom - r.top);
+    HRGN shown = CreateRectRgn(0, 0, 0, 0), scaled;
+    WindowShape size;
+    ASSERT_NE(nullptr, scaled = OutlineRegion(&disc, MulDiv(c.side, 96, 200), &size));
+    EXPECT_NE(ERROR, GetWindowRgn(w, shown));
+    EXPECT_TRUE(EqualRgn(shown, scaled));
+    if (c.opacity >= 50 && c.opacity < 100) {
+      EXPECT_NEAR(c.opacity * 255 / 100, LayeredAlpha(w), 1);
+    } else {
+      EXPECT_EQ(-1, LayeredAlpha(w));
+    }
+    // The face fills the window: its rim and numerals in every quarter.
+    HDC screen = GetDC(NULL);
+    std::vector<COLORREF> window = Pixels(screen, r.left, r.top, c.side);
+    ReleaseDC(NULL, screen);
+    int bright[4] = {};
+    for (int i = 0; i < c.side * c.side; i++) {
+      int x = i % c.side, y = i / c.side;
+      if (PtInRegion(scaled, x, y) && Brightness(window[i]) > 600)
+        bright[2 * (y >= c.side / 2) + (x >= c.side / 2)]++;
+    }
+    for (int quarter : bright) EXPECT_GT(quarter, c.side / 4);
+    DeleteObject(shown);
+    DeleteObject(scaled);
+    clock.Close();
+  }
   FreeClockOutline(&disc);
 }
 

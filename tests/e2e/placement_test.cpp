@@ -183,6 +183,42 @@ TEST(Placement, AvoidanceHidesNearTheCentreAndShowsAfterThePointerLeaves) {
   EXPECT_TRUE(WaitVisible(w, true, 5000));
 }
 
+// Translucent, the clock is still dragged and worked by its menu; grown,
+// it keeps its centre and hides from the pointer within a grown circle.
+TEST(Placement, TranslucentClockDragsGrowsFromItsMenuAndAvoidsThePointer) {
+  Clock clock("[WINDOW]\r\nOPACITY=60\r\nPOSX=200\r\nPOSY=150\r\n");
+  MovePointer(20, 20);
+  ASSERT_TRUE(clock.Start());
+  HWND w = clock.Window();
+  ASSERT_NE(-1, LayeredAlpha(w));
+  DragWithMouse(300, 250, 120, 60);
+  clock.Settle();
+  EXPECT_EQ(320, WindowRect(w).left);
+  EXPECT_EQ(210, WindowRect(w).top);
+  // The size submenu opens on its first item; 150 % is the fifth.
+  ChooseFromMainMenu(w, "vs");
+  HWND popup = WaitForPopupMenu();
+  ASSERT_NE(nullptr, popup);
+  for (int i = 0; i < 4; i++) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+  clock.Settle();
+  RECT r = WindowRect(w);
+  EXPECT_EQ(300, r.right - r.left);
+  EXPECT_EQ(270, r.left);
+  EXPECT_EQ(160, r.top);
+  EXPECT_EQ("150", clock.folder.IniValue("WINDOW", "SIZE"));
+  EXPECT_EQ("270", clock.folder.IniValue("WINDOW", "POSX"));
+  EXPECT_NE(-1, LayeredAlpha(w));
+  // A hundred pixels from the centre: outside the circle of the normal
+  // size, inside this one.
+  clock.Command(IDM_AVOID_CURSOR);
+  MovePointer(420 + 100, 310);
+  SendMessageA(w, WM_SETCURSOR, (WPARAM)w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_FALSE(IsWindowVisible(w));
+  MovePointer(20, 20);
+  EXPECT_TRUE(WaitVisible(w, true, 5000));
+}
+
 TEST(Tray, IconComesAndGoesAndALeftClickShowsTheClock) {
   Clock clock;
   ASSERT_TRUE(clock.Start());

@@ -80,6 +80,26 @@ TEST(PositionRule, ExtremeStoredValuesDoNotOverflow) {
   ExpectPoint(412, 269, Choose({INT_MAX, INT_MAX}, {far, kPrimary}));
 }
 
+TEST(PositionRule, ResizedClockKeepsItsCentreAndDoesNotLeaveTheWorkArea) {
+  ScreenArea middle = {400, 300, 600, 500};
+  ExpectPoint(450, 350, ResizeAboutCentre(&middle, 100, 100, &kPrimary));
+  ExpectPoint(300, 200, ResizeAboutCentre(&middle, 400, 400, &kPrimary));
+  // Grown in the bottom-right corner: pushed back onto the work area.
+  ScreenArea corner = {824, 538, 1024, 738};
+  ExpectPoint(624, 338, ResizeAboutCentre(&corner, 400, 400, &kPrimary));
+  // Left half off the right edge on purpose: grows no further off it.
+  ScreenArea halfOff = {924, 100, 1124, 300};
+  ExpectPoint(724, 0, ResizeAboutCentre(&halfOff, 400, 400, &kPrimary));
+  // Shrunk there, it stays where the user had it, about the same centre.
+  ExpectPoint(974, 150, ResizeAboutCentre(&halfOff, 100, 100, &kPrimary));
+  // Larger than the work area: about the centre all the same; odd sizes round down.
+  ScreenArea small = {0, 0, 300, 200};
+  ScreenArea tiny = {10, 10, 210, 210};
+  ExpectPoint(-91, -91, ResizeAboutCentre(&tiny, 401, 401, &small));
+  ScreenArea negative = {-300, -300, -100, -100};
+  ExpectPoint(-263, -263, ResizeAboutCentre(&negative, 125, 125, &kAbove));
+}
+
 TEST(CursorCircle, StrictlyInsideEightyPixels) {
   ScreenPoint centre = {500, 400};
   EXPECT_TRUE(CursorWithinCircle({500, 400}, centre));

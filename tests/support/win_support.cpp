@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 #include <stdio.h>
+#include "platform/newer_calls.h"
 #include "res/resource.h"
 
 std::string HostPath(const char* unixPath) {
@@ -213,6 +214,18 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms) {
     Sleep(20);
   }
   return false;
+}
+
+int LayeredAlpha(HWND w) {
+  if (!(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED)) return -1;
+  BOOL(WINAPI * getLayered)(HWND, COLORREF*, BYTE*, DWORD*);
+  if (!FindCall(GetModuleHandleA("user32.dll"), "GetLayeredWindowAttributes", &getLayered))
+    return -1;
+  COLORREF key;
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!getLayered(w, &key, &alpha, &flags) || flags != LWA_ALPHA) return -1;
+  return alpha;
 }
 
 bool TrayIconShown(HWND owner, UINT id) {

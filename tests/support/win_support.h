@@ -68,6 +68,10 @@ COLORREF ScreenPixel(int x, int y);
 // Polls until predicate(context) holds or ms run out.
 bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
 
+// The opacity of a window layered as one whole (0 to 255), asked of the
+// system the way the clock asks it; -1 when the window is not so layered.
+int LayeredAlpha(HWND window);
+
 // Whether the notification area holds an icon of this window and id.
 bool TrayIconShown(HWND owner, UINT id);
 // A visible popup menu window (class "#32768") of any process, waiting up to ms.
