@@ -4,11 +4,15 @@
 
 #include "base/cp932.h"
 #include "base/paths.h"
+#include "platform/dialog_controls.h"
 #include "platform/file_replace.h"
 #include "res/resource.h"
 
-void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
-  DataFilePath(app->dataDir, app->appName, ".mld", path);
+int BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
+  static int told;
+  if (RewrittenFilePath(app->dataDir, app->appName, ".mld", path)) return 1;
+  TellDataFileTooDeep(app->hwnd, app->dataDir, "アカウントファイル", &told);
+  return 0;
 }
 
 int ReadAccountFile(const char* path, FileBytes* bytes) {
@@ -45,7 +49,7 @@ static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
 
 int CheckNoComma(AppState* app, const char* text) {
   if (IsStorableField(text)) return 1;
-  MessageBoxA(app->hwnd, "使用できない記号が含まれています", "エラー", MB_OK);
+  TellUnusableCharacter(app->hwnd);
   return 0;
 }
 
@@ -85,20 +89,19 @@ static int NotWritten(AccountEditor* editor) {
   return 0;
 }
 
-int AppendAccount(AccountEditor* editor) {
-  char line[ACCOUNT_LINE_SIZE];
+// The file with line added at its end, written back; the caller holds the lock.
+static int AddToAccountFile(const char* path, const char* line) {
   FileBytes file;
-  if (!BuildEditedLine(editor, line)) return 0;
-  if (!ReadAccountFileOrNone(editor->accountPath, &file)) return NotWritten(editor);
+  if (!ReadAccountFileOrNone(path, &file)) return 0;
   char* out = (char*)malloc(file.size + 1 + ACCOUNT_LINE_SIZE);
-  int stored = out && ReplaceDataFile(editor->accountPath, out,
-                                      AppendAccountLine(file.data, file.size, line, out));
+  int stored = out && ReplaceDataFile(path, out, AppendAccountLine(file.data, file.size, line, out));
   free(out);
   FreeFileBytes(&file);
-  return stored ? 1 : NotWritten(editor);
+  return stored;
 }
 
-// The file with line index replaced (or removed when line is null), written back.
+// The file with line index replaced (or removed when line is null),
+// written back; the caller holds the lock.
 static int RewriteAccountFile(const char* path, int index, const char* line) {
   FileBytes file;
   if (!ReadAccountFile(path, &file)) return 0;
@@ -111,10 +114,26 @@ static int RewriteAccountFile(const char* path, int index, const char* line) {
   return stored;
 }
 
+// Adds line (index -1) or rewrites line index, under the file's lock.
+static int StoreAccountLine(const char* path, int index, const char* line) {
+  if (!LockDataFile(path)) return 0;
+  int stored = index < 0 ? AddToAccountFile(path, line) : RewriteAccountFile(path, index, line);
+  UnlockDataFile();
+  return stored;
+}
+
+int AppendAccount(AccountEditor* editor) {
+  char line[ACCOUNT_LINE_SIZE];
+  if (!BuildEditedLine(editor, line)) return 0;
+  return StoreAccountLine(editor->accountPath, -1, line) ? 1 : NotWritten(editor);
+}
+
 int ReplaceAccount(AccountEditor* editor, int index) {
   char line[ACCOUNT_LINE_SIZE];
   if (!BuildEditedLine(editor, line)) return 0;
-  return RewriteAccountFile(editor->accountPath, index, line) ? 1 : NotWritten(editor);
+  return StoreAccountLine(editor->accountPath, index, line) ? 1 : NotWritten(editor);
 }
 
-void DeleteAccount(const char* path, int index) { RewriteAccountFile(path, index, nullptr); }
+void DeleteAccount(const char* path, int index) {
+  if (index >= 0) StoreAccountLine(path, index, nullptr);  // -1 would add
+}
