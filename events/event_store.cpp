@@ -12,7 +12,7 @@
 int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
   static int told;
   if (RewrittenFilePath(app->dataDir, app->appName, ".evt", path)) return 1;
-  TellDataFileTooDeep(app->hwnd, app->dataDir, "イベントファイル", &told);
+  TellDataFileTooDeep(app->hwnd, "イベントファイル", &told);
   return 0;
 }
 

@@ -11,7 +11,7 @@
 int BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
   static int told;
   if (RewrittenFilePath(app->dataDir, app->appName, ".mld", path)) return 1;
-  TellDataFileTooDeep(app->hwnd, app->dataDir, "アカウントファイル", &told);
+  TellDataFileTooDeep(app->hwnd, "アカウントファイル", &told);
   return 0;
 }
 

@@ -111,13 +111,14 @@ int ReadDataFile(const char* path, size_t cap, FileBytes* out) {
   return ReadWholeCopy(path, cap, out);
 }
 
-void TellDataFileTooDeep(HWND owner, const char* dataDir, const char* what, int* told) {
+void TellDataFileTooDeep(HWND owner, const char* what, int* told) {
   if (*told) return;
   *told = 1;
-  char text[PATH_SIZE + 256];
+  char text[256];
+  // The folder itself is not named: a path this long is wider than the screen.
   snprintf(text, sizeof text,
-           "データフォルダ「%s」のパスが長すぎるため、%sを使えません。\n"
-           "プログラムのフォルダを、パスの短い場所に移してください。",
-           dataDir, what);
+           "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
+           "パスの短いフォルダーに移してください。",
+           what);
   MessageBoxA(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }

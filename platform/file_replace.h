@@ -33,6 +33,6 @@ int FinishDataFile(const char* path);
 int ReadDataFile(const char* path, size_t cap, FileBytes* out);
 
 // Says that the data file (what it is, "イベントファイル") cannot be kept
-// in dataDir, whose path is too long for it; only the first time for each
-// told flag, so that a feature that runs every minute says it once.
-void TellDataFileTooDeep(HWND owner, const char* dataDir, const char* what, int* told);
+// in the data folder, whose path is too long for it; only the first time
+// for each told flag, so that a feature that runs every minute says it once.
+void TellDataFileTooDeep(HWND owner, const char* what, int* told);

@@ -143,10 +143,7 @@ TEST(DataFiles, AFolderTooDeepForTheFilesIsSaidOnceAndNothingIsWritten) {
   }
   ASSERT_EQ(2u, boxes.boxes.size());
   const char* what[] = {"アカウントファイル", "イベントファイル"};
-  for (int i = 0; i < 2; i++) {
-    EXPECT_NE(std::string::npos, boxes.boxes[i].text.find(theApp.dataDir));
-    EXPECT_NE(std::string::npos, boxes.boxes[i].text.find(what[i]));
-  }
+  for (int i = 0; i < 2; i++) EXPECT_NE(std::string::npos, boxes.boxes[i].text.find(what[i]));
   EXPECT_EQ(std::vector<std::string>{"Zentick.ini"}, FolderNames(theApp.dataDir));
   EXPECT_EQ(cwdBefore, FolderNames(std::string(cwd) + "\\"));
 }
