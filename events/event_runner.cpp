@@ -46,8 +46,7 @@ static void RunPlan(const DuePlan* plan) {
 // The plan of the minute, with its fired one-shot lines already out of
 // the file; oneShotsKept set when they could not leave it, and then not
 // planned. Gives 0 when the file could not be read or memory ran out.
-static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan,
-                         int* oneShotsKept) {
+static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan, int* oneShotsKept) {
   FileBytes text;
   if (!ReadEventText(path, &text)) return 0;
   int planned = PlanDueEvents(text.data, text.size, now, plan);

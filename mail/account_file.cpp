@@ -94,7 +94,8 @@ static int AddToAccountFile(const char* path, const char* line) {
   FileBytes file;
   if (!ReadAccountFileOrNone(path, &file)) return 0;
   char* out = (char*)malloc(file.size + 1 + ACCOUNT_LINE_SIZE);
-  int stored = out && ReplaceDataFile(path, out, AppendAccountLine(file.data, file.size, line, out));
+  int stored =
+      out && ReplaceDataFile(path, out, AppendAccountLine(file.data, file.size, line, out));
   free(out);
   FreeFileBytes(&file);
   return stored;

@@ -18,8 +18,7 @@ static void Pause(int ms) { Sleep((DWORD)ms); }
 static int WriteFileToDisk(const char* path, const void* bytes, size_t size) {
   FILE* file = fopen(path, "wb");
   if (!file) return 0;
-  int ok = fwrite(bytes, 1, size, file) == size && fflush(file) == 0 &&
-           _commit(_fileno(file)) == 0;
+  int ok = fwrite(bytes, 1, size, file) == size && fflush(file) == 0 && _commit(_fileno(file)) == 0;
   return fclose(file) == 0 && ok;
 }
 

@@ -78,10 +78,10 @@ TEST(Cp932, SpanCopyStopsAtTheSpanAndNeverReadsPastIt) {
 namespace files {
 
 std::string folder;
-int oneStep = 1;      // 1 works, 0 fails (file busy), -1 not implemented
-int busyMoves = 0;    // moves into NAME that fail before one works
+int oneStep = 1;    // 1 works, 0 fails (file busy), -1 not implemented
+int busyMoves = 0;  // moves into NAME that fail before one works
+int cutAt = -1;     // the step at which the power goes; -1 never
 int removeWorks = 1;
-int cutAt = -1;       // the step at which the power goes; -1 never
 int step = 0;
 std::vector<std::string> calls;
 
@@ -265,8 +265,8 @@ TEST(SafeReplace, ACutAtAnyStepLeavesOneWholeCopy) {
   for (int moveKind : {1, -1})
     for (bool firstWrite : {true, false})
       for (int cut = 0;; cut++) {
-        SCOPED_TRACE(testing::Message() << "move " << moveKind << ", first " << firstWrite
-                                        << ", cut at step " << cut);
+        SCOPED_TRACE(testing::Message()
+                     << "move " << moveKind << ", first " << firstWrite << ", cut at step " << cut);
         Folder f;
         std::string path = f.File("ZENTICK.mld");
         if (!firstWrite) Write(path, before);
