@@ -22,3 +22,8 @@ int DataFilePath(const char* dataDir, const char* name, const char* extension,
                  char path[PATH_SIZE]) {
   return JoinText(path, PATH_SIZE, dataDir, name, extension);
 }
+
+int RewrittenFilePath(const char* dataDir, const char* name, const char* extension,
+                      char path[PATH_SIZE]) {
+  return JoinText(path, PATH_SIZE - SIDE_FILE_ROOM, dataDir, name, extension);
+}

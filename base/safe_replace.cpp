@@ -5,9 +5,11 @@
 
 #include "base/paths.h"
 
-int NewFilePath(const char* path, char temp[PATH_SIZE]) {
-  int length = snprintf(temp, PATH_SIZE, "%s.new", path);
-  return length > 0 && length < PATH_SIZE;
+static_assert(sizeof ".new" - 1 <= SIDE_FILE_ROOM && sizeof ".tmp" - 1 <= SIDE_FILE_ROOM,
+              "a rewritten file's path keeps room for the names beside it");
+
+int SideFilePath(const char* path, const char* suffix, char out[PATH_SIZE]) {
+  return JoinText(out, PATH_SIZE, path, suffix, "");
 }
 
 // A file held open by someone else is there too.
@@ -15,14 +17,6 @@ static int FileExists(const char* path) {
   FILE* file = fopen(path, "rb");
   if (file) fclose(file);
   return file || errno != ENOENT;
-}
-
-static int WriteWholeFile(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
-  FILE* file = fopen(path, "wb");
-  if (!file) return 0;
-  int ok = fwrite(bytes, 1, size, file) == size;
-  ok = fflush(file) == 0 && ops->flushToDisk(file) && ok;
-  return fclose(file) == 0 && ok;
 }
 
 // Only a file that reads is taken for NAME.new (not a folder of its name).
@@ -35,40 +29,62 @@ static int ReadableFile(const char* path) {
   return readable;
 }
 
-int FinishReplacement(const char* path, const ReplaceOps* ops) {
-  char temp[PATH_SIZE];
-  if (!NewFilePath(path, temp) || FileExists(path) || !ReadableFile(temp)) return 1;
-  return ops->move(temp, path);
+int ReplacementPending(const char* path) {
+  char waiting[PATH_SIZE];
+  return SideFilePath(path, ".new", waiting) && !FileExists(path) && ReadableFile(waiting);
 }
 
-// Without a one-step move: the old file goes only once the new one is
-// complete, and the new one stays under its own name until it can move.
-static int MoveAfterDeleting(const char* temp, const char* path, const ReplaceOps* ops) {
-  if (ops->move(temp, path)) return 1;
-  ops->remove(path);
-  return ops->move(temp, path);
+int FinishReplacement(const char* path, const ReplaceOps* ops) {
+  char waiting[PATH_SIZE];
+  if (!ReplacementPending(path)) return 1;
+  SideFilePath(path, ".new", waiting);
+  return ops->move(waiting, path);
+}
+
+int ReadWholeCopy(const char* path, size_t cap, FileBytes* out) {
+  int read = ReadFileBytes(path, cap, out);
+  if (read != FILE_MISSING || !ReplacementPending(path)) return read;
+  char waiting[PATH_SIZE];
+  SideFilePath(path, ".new", waiting);
+  return ReadFileBytes(waiting, cap, out);
+}
+
+// Without a one-step move: the whole new file becomes NAME.new, the old
+// file goes, NAME.new moves in. Once the old file is gone the rewrite is
+// done, even if the move keeps failing: NAME.new is whole and whoever
+// comes next moves it in.
+static int ReplaceInTwoSteps(const char* temp, const char* path, const ReplaceOps* ops) {
+  char waiting[PATH_SIZE];
+  SideFilePath(path, ".new", waiting);
+  // One beside NAME is left from a rewrite cut before NAME went: NAME is
+  // the copy that was read since.
+  ops->remove(waiting);
+  if (!ops->move(temp, waiting)) return 0;
+  int oldGone = 0;
+  for (int tries = 0; tries < REPLACE_TRIES; tries++) {
+    if (tries > 0) ops->sleep(REPLACE_WAIT_MS);
+    if (!oldGone) oldGone = ops->remove(path);  // fails, too, when there is none
+    if (ops->move(waiting, path)) return 1;
+  }
+  if (!oldGone) ops->remove(waiting);
+  return oldGone;
 }
 
 int ReplaceFileContents(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
-  char temp[PATH_SIZE];
-  // NAME.new may be the only whole copy; it is never overwritten then.
-  if (!NewFilePath(path, temp) || !FinishReplacement(path, ops)) return 0;
-  if (!WriteWholeFile(temp, bytes, size, ops)) {
-    ops->remove(temp);
-    return 0;
-  }
-  int oneStep = 1;
-  for (int tries = 0; tries < REPLACE_TRIES; tries++) {
-    if (tries > 0) ops->sleep(REPLACE_WAIT_MS);
-    if (oneStep) {
+  char temp[PATH_SIZE];  // NAME.new is as long
+  // NAME.new may be the only whole copy: it moves in before anything else.
+  if (!SideFilePath(path, ".tmp", temp) || !FinishReplacement(path, ops)) return 0;
+  if (ops->writeFile(temp, bytes, size)) {
+    for (int tries = 0; tries < REPLACE_TRIES; tries++) {
+      if (tries > 0) ops->sleep(REPLACE_WAIT_MS);
       int moved = ops->moveReplacing(temp, path);
       if (moved == 1) return 1;
-      if (moved == 0) continue;
-      oneStep = 0;
+      if (moved == -1) {
+        if (ReplaceInTwoSteps(temp, path, ops)) return 1;
+        break;
+      }
     }
-    if (MoveAfterDeleting(temp, path, ops)) return 1;
   }
-  // The old file is still there only where a one-step move was possible.
-  if (oneStep) ops->remove(temp);
+  ops->remove(temp);
   return 0;
 }

@@ -123,7 +123,7 @@ static void BrowseForFile() {
 }
 
 // The line for the chosen settings into line; 0 (after telling the user)
-// when there is no parameter.
+// when there is no parameter, or a path with a comma.
 static size_t MakeEventLine(char* line, size_t size) {
   EventEntry entry;
   entry.action = Selection(IDC_EVENT_ACTION);
@@ -142,6 +142,10 @@ static size_t MakeEventLine(char* line, size_t size) {
   }
   if (!entry.parameter[0]) {
     MessageBoxA(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
+    return 0;
+  }
+  if (!IsStorableEvent(&entry)) {
+    TellUnusableCharacter(dialogState->dialog);
     return 0;
   }
   return FormatEventLine(&entry, line, size);

@@ -43,21 +43,36 @@ static void RunPlan(const DuePlan* plan) {
   ShutdownSystem(plan->shutdown == SHUTDOWN_FORCED);
 }
 
-int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
-  char path[PATH_SIZE];
+// The plan of the minute, with its fired one-shot lines already out of
+// the file; oneShotsKept set when they could not leave it, and then not
+// planned. Gives 0 when the file could not be read or memory ran out.
+static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan, int* oneShotsKept) {
   FileBytes text;
-  if (!EventFilePath(app, path) || !ReadEventText(path, &text)) return 0;
-  EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};
-  DuePlan plan;
-  int planned = PlanDueEvents(text.data, text.size, &now, &plan);
-  if (planned && !RemoveFiredLines(path, &text, &plan)) {
+  if (!ReadEventText(path, &text)) return 0;
+  int planned = PlanDueEvents(text.data, text.size, now, plan);
+  if (planned && !RemoveFiredLines(path, &text, plan)) {
     // The text no longer holds the fired one-shot lines: planned again,
     // only the repeating events run.
-    FreeDuePlan(&plan);
-    planned = PlanDueEvents(text.data, text.size, &now, &plan);
-    TellOneShotsKept(app, path);
+    FreeDuePlan(plan);
+    planned = PlanDueEvents(text.data, text.size, now, plan);
+    *oneShotsKept = 1;
   }
   FreeFileBytes(&text);
+  return planned;
+}
+
+int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
+  char path[PATH_SIZE];
+  // Read and rewritten under the file's lock: a clock of another session
+  // on the same folder finds the fired one-shot lines gone, and runs them
+  // no second time.
+  if (!EventFilePath(app, path) || !LockDataFile(path)) return 0;
+  EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};
+  DuePlan plan = {};
+  int oneShotsKept = 0;
+  int planned = PlanAndRemove(path, &now, &plan, &oneShotsKept);
+  UnlockDataFile();
+  if (oneShotsKept) TellOneShotsKept(app, path);
   if (planned) RunPlan(&plan);
   FreeDuePlan(&plan);
   return planned;

@@ -10,7 +10,10 @@
 #include "platform/file_replace.h"
 
 int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
-  return DataFilePath(app->dataDir, app->appName, ".evt", path);
+  static int told;
+  if (RewrittenFilePath(app->dataDir, app->appName, ".evt", path)) return 1;
+  TellDataFileTooDeep(app->hwnd, "イベントファイル", &told);
+  return 0;
 }
 
 int ReadEventText(const char* path, FileBytes* text) {
@@ -26,7 +29,7 @@ static int EndsWithoutLineFeed(const char* path) {
   return last != EOF && last != '\n';
 }
 
-int AppendEventLine(const char* path, const char* line, size_t length) {
+static int AppendToFile(const char* path, const char* line, size_t length) {
   if (!FinishDataFile(path)) return 0;  // never a new file beside a waiting NAME.new
   int newLine = EndsWithoutLineFeed(path);
   FILE* file = fopen(path, "ab");
@@ -35,11 +38,25 @@ int AppendEventLine(const char* path, const char* line, size_t length) {
   return fclose(file) == 0 && ok;
 }
 
-int DeleteEventLine(const char* path, size_t index) {
+int AppendEventLine(const char* path, const char* line, size_t length) {
+  if (!LockDataFile(path)) return 0;
+  int ok = AppendToFile(path, line, length);
+  UnlockDataFile();
+  return ok;
+}
+
+static int DeleteFromFile(const char* path, size_t index) {
   FileBytes text;
   if (!ReadEventText(path, &text)) return 0;
   size_t length = RemoveTextLines(text.data, text.size, &index, 1);
   int ok = length != text.size && ReplaceDataFile(path, text.data, length);
   FreeFileBytes(&text);
+  return ok;
+}
+
+int DeleteEventLine(const char* path, size_t index) {
+  if (!LockDataFile(path)) return 0;
+  int ok = DeleteFromFile(path, index);
+  UnlockDataFile();
   return ok;
 }

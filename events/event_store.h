@@ -12,7 +12,8 @@ struct AppState;
 // A hand-made file larger than this is not read.
 enum { EVENT_FILE_CAP = 4 << 20 };
 
-// The file's path into path; 0 if it does not fit.
+// The file's path into path; 0 if it does not fit, which the user is told
+// the first time.
 int EventFilePath(const AppState* app, char path[PATH_SIZE]);
 // 0 when the file cannot be opened or read; free text with FreeFileBytes.
 int ReadEventText(const char* path, FileBytes* text);
@@ -21,3 +22,5 @@ int ReadEventText(const char* path, FileBytes* text);
 int AppendEventLine(const char* path, const char* line, size_t length);
 // Removes line index (counted by line feeds); 0 if the file is unchanged.
 int DeleteEventLine(const char* path, size_t index);
+// Both hold the file's lock from reading to writing, so that no line
+// another process or thread adds meanwhile is lost.

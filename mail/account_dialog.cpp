@@ -96,7 +96,7 @@ static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam
 
 int AccountEditDialog(HWND owner, AppState* app, int index, int mode) {
   char path[PATH_SIZE];
-  BuildAccountPath(app, path);
+  if (!BuildAccountPath(app, path)) return END_NOTHING;
   if (mode == ACCOUNT_MODE_DELETE) {
     DeleteAccount(path, index);
     return END_STORED;

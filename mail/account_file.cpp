@@ -4,11 +4,15 @@
 
 #include "base/cp932.h"
 #include "base/paths.h"
+#include "platform/dialog_controls.h"
 #include "platform/file_replace.h"
 #include "res/resource.h"
 
-void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
-  DataFilePath(app->dataDir, app->appName, ".mld", path);
+int BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
+  static int told;
+  if (RewrittenFilePath(app->dataDir, app->appName, ".mld", path)) return 1;
+  TellDataFileTooDeep(app->hwnd, "アカウントファイル", &told);
+  return 0;
 }
 
 int ReadAccountFile(const char* path, FileBytes* bytes) {
@@ -52,7 +56,7 @@ static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
 
 int CheckNoComma(AppState* app, const char* text) {
   if (IsStorableField(text)) return 1;
-  MessageBoxA(app->hwnd, "使用できない記号が含まれています", "エラー", MB_OK);
+  TellUnusableCharacter(app->hwnd);
   return 0;
 }
 
@@ -100,22 +104,21 @@ static void FreeRewrite(char* out, size_t size) {
   free(out);
 }
 
-int AppendAccount(AccountEditor* editor) {
-  char line[ACCOUNT_LINE_SIZE];
+// The file with line added at its end, written back; the caller holds the lock.
+static int AddToAccountFile(const char* path, const char* line) {
   FileBytes file;
-  if (!BuildEditedLine(editor, line)) return 0;
-  int read = ReadAccountFileOrNone(editor->accountPath, &file);
+  if (!ReadAccountFileOrNone(path, &file)) return 0;
   size_t room = file.size + 1 + ACCOUNT_LINE_SIZE;
-  char* out = read ? (char*)malloc(room) : NULL;
-  int stored = out && ReplaceDataFile(editor->accountPath, out,
-                                      AppendAccountLine(file.data, file.size, line, out));
+  char* out = (char*)malloc(room);
+  int stored =
+      out && ReplaceDataFile(path, out, AppendAccountLine(file.data, file.size, line, out));
   FreeRewrite(out, room);
   FreeAccountFile(&file);
-  WipeSecret(line, sizeof line);
-  return stored ? 1 : NotWritten(editor);
+  return stored;
 }
 
-// The file with line index replaced (or removed when line is null), written back.
+// The file with line index replaced (or removed when line is null),
+// written back; the caller holds the lock.
 static int RewriteAccountFile(const char* path, int index, const char* line) {
   FileBytes file;
   if (!ReadAccountFile(path, &file)) return 0;
@@ -129,12 +132,30 @@ static int RewriteAccountFile(const char* path, int index, const char* line) {
   return stored;
 }
 
-int ReplaceAccount(AccountEditor* editor, int index) {
+// Adds line (index -1) or rewrites line index, under the file's lock.
+static int StoreAccountLine(const char* path, int index, const char* line) {
+  if (!LockDataFile(path)) return 0;
+  int stored = index < 0 ? AddToAccountFile(path, line) : RewriteAccountFile(path, index, line);
+  UnlockDataFile();
+  return stored;
+}
+
+int AppendAccount(AccountEditor* editor) {
   char line[ACCOUNT_LINE_SIZE];
   if (!BuildEditedLine(editor, line)) return 0;
-  int stored = RewriteAccountFile(editor->accountPath, index, line);
+  int stored = StoreAccountLine(editor->accountPath, -1, line);
   WipeSecret(line, sizeof line);
   return stored ? 1 : NotWritten(editor);
 }
 
-void DeleteAccount(const char* path, int index) { RewriteAccountFile(path, index, nullptr); }
+int ReplaceAccount(AccountEditor* editor, int index) {
+  char line[ACCOUNT_LINE_SIZE];
+  if (!BuildEditedLine(editor, line)) return 0;
+  int stored = StoreAccountLine(editor->accountPath, index, line);
+  WipeSecret(line, sizeof line);
+  return stored ? 1 : NotWritten(editor);
+}
+
+void DeleteAccount(const char* path, int index) {
+  if (index >= 0) StoreAccountLine(path, index, nullptr);  // -1 would add
+}

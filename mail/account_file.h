@@ -19,7 +19,9 @@ struct AccountEditor {
 
 enum { ACCOUNT_MODE_DELETE = -1, ACCOUNT_MODE_EDIT = 0, ACCOUNT_MODE_NEW = 1 };
 
-void BuildAccountPath(const AppState* app, char path[PATH_SIZE]);
+// The file's path into path; 0 if it does not fit, which the user is told
+// the first time.
+int BuildAccountPath(const AppState* app, char path[PATH_SIZE]);
 
 // A hand-made file larger than this is not read.
 enum { ACCOUNT_FILE_CAP = 1 << 20 };
@@ -42,7 +44,9 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry);
 int CheckNoComma(AppState* app, const char* text);
 
 // Both give 1 when the account was stored; when the fields are valid but
-// the file cannot be written they say so and give 0.
+// the file cannot be written they say so and give 0. The file's lock is
+// held from reading to writing, so no account another process or thread
+// stores meanwhile is lost.
 int AppendAccount(AccountEditor* editor);
 int ReplaceAccount(AccountEditor* editor, int index);
 void DeleteAccount(const char* path, int index);

@@ -144,14 +144,16 @@ int MailCheckBusy() { return checkBusy != 0; }
 // One check at a time (checkBusy), so one record.
 static MailJob theJob;
 
-static void TakeJob(AppState* app, MailJob* job) {
+// 0 when there is no account file to read.
+static int TakeJob(AppState* app, MailJob* job) {
   job->owner = app->hwnd;
   job->tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
   job->playSound = app->useSound;
   app->ReadSettingString(SECTION_MAIL, "SOUNDFILE", job->soundFile, "");
-  BuildAccountPath(app, job->accountPath);
+  if (!BuildAccountPath(app, job->accountPath)) return 0;
   BuildTlsMemoryPath(app, job->tlsMemoryPath);
   ReadTlsMemory(job->tlsMemoryPath, job->tlsMemory);
+  return 1;
 }
 
 static void RunCheck(const MailJob* job) {
@@ -183,8 +185,8 @@ MailCheckStart StartMailCheck(AppState* app) {
   if (checkBusy) return MAIL_CHECK_BUSY;
   if (!app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
+  if (!TakeJob(app, &theJob)) return MAIL_CHECK_NO_FILE;
   InterlockedExchange(&checkBusy, 1);
-  TakeJob(app, &theJob);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, &theJob, 0, NULL);
   if (thread) CloseHandle(thread);
   else InterlockedExchange(&checkBusy, 0);

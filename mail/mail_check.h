@@ -4,10 +4,11 @@
 
 struct AppState;
 
-enum MailCheckStart { MAIL_CHECK_STARTED, MAIL_CHECK_BUSY, MAIL_CHECK_OFFLINE };
+enum MailCheckStart { MAIL_CHECK_STARTED, MAIL_CHECK_BUSY, MAIL_CHECK_OFFLINE, MAIL_CHECK_NO_FILE };
 // Starts a check unless one is still running or its notice is open, or
-// there is neither a LAN (as the settings say) nor a dial-up connection;
-// the interval count restarts either way.
+// there is neither a LAN (as the settings say) nor a dial-up connection,
+// or the account file's path does not fit (said once); the interval
+// count restarts either way.
 MailCheckStart StartMailCheck(AppState* app);
 // The menu's check: brings an open notice forward instead of a new check,
 // and says so when no connection lets a check start.

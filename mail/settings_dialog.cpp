@@ -138,7 +138,7 @@ static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wPara
 void MailSettingsDialog(HWND owner, AppState* app) {
   if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
   MailSettings state = {app, "", NULL};
-  BuildAccountPath(app, state.accountPath);
+  if (!BuildAccountPath(app, state.accountPath)) return;
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
                   MailSettingsProc, (LPARAM)&state);
   settings = nullptr;

@@ -7,15 +7,9 @@
 #include "platform/file_replace.h"
 
 void BuildTlsMemoryPath(const AppState* app, char path[PATH_SIZE]) {
-  DataFilePath(app->dataDir, app->appName, ".tls", path);
+  // Too deep a folder leaves the path empty: nothing is remembered there.
+  if (!RewrittenFilePath(app->dataDir, app->appName, ".tls", path)) path[0] = 0;
 }
-
-// The check's thread adds while the account editor may remove: each
-// change reads and rewrites the file inside this lock.
-static CRITICAL_SECTION changing;
-static struct ChangingLock {
-  ChangingLock() { InitializeCriticalSection(&changing); }
-} changingLock;
 
 // FILE_READ_OK or FILE_MISSING with the text in memory; otherwise empty.
 static int ReadMemoryFile(const char* path, char* memory) {
@@ -38,8 +32,11 @@ int IsTlsServerRemembered(const char* path, const char* server) {
   return TlsMemoryHolds(memory, server);
 }
 
+// The check's thread adds while the account editor may remove, and a clock
+// of another session may do either: each change reads and rewrites the
+// file under its lock.
 void RememberTlsServers(const char* path, const MailReport* report) {
-  EnterCriticalSection(&changing);
+  if (!path[0] || !LockDataFile(path)) return;
   char memory[TLS_MEMORY_SIZE];
   int read = ReadMemoryFile(path, memory);
   // A file that is there but cannot be read is not written over.
@@ -50,16 +47,16 @@ void RememberTlsServers(const char* path, const MailReport* report) {
         added |= TlsMemoryAdd(memory, sizeof memory, report->rows[i].server);
     if (added) ReplaceDataFile(path, memory, strlen(memory));
   }
-  LeaveCriticalSection(&changing);
+  UnlockDataFile();
 }
 
 int ForgetTlsServer(const char* path, const char* server) {
-  EnterCriticalSection(&changing);
+  if (!path[0] || !LockDataFile(path)) return 0;
   char memory[TLS_MEMORY_SIZE];
   int read = ReadMemoryFile(path, memory);
   int forgotten = read == FILE_MISSING ||
                   (read == FILE_READ_OK && (!TlsMemoryRemove(memory, server) ||
                                             ReplaceDataFile(path, memory, strlen(memory))));
-  LeaveCriticalSection(&changing);
+  UnlockDataFile();
   return forgotten;
 }

@@ -15,6 +15,10 @@ int BringForwardIfOpen(HWND openDialog) {
   return 1;
 }
 
+void TellUnusableCharacter(HWND owner) {
+  MessageBoxA(owner, "使用できない記号が含まれています", "エラー", MB_OK);
+}
+
 HBITMAP ScalePictureToDpi(HWND dialog, int id) {
   int dpi = WindowDpi(dialog);
   HWND picture = GetDlgItem(dialog, id);

@@ -11,6 +11,10 @@ void SetChecked(HWND dialog, int id, int on);
 // returned; the caller then opens no second one over the first's state.
 int BringForwardIfOpen(HWND openDialog);
 
+// The one message for a text holding a character its file cannot carry
+// (a comma, which ends a field).
+void TellUnusableCharacter(HWND owner);
+
 // Stretches a picture control's bitmap, drawn for 96 DPI, to the dialog's
 // DPI. Gives the bitmap made, which the caller deletes once the dialog is
 // gone, or NULL where the picture stays as it was.

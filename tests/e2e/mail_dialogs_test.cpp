@@ -85,7 +85,7 @@ TEST(MailDialogs, ValidationMessagesInTheirOrderAndNothingStoredUntilValid) {
   EXPECT_EQ("", m.File());
 
   // A file that cannot be written is named, and what was typed stays.
-  std::string blocker = m.folder.DataDir() + "ZENTICK.mld.new";
+  std::string blocker = m.folder.DataDir() + "ZENTICK.mld.tmp";
   ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), NULL));
   Fill(edit, "自宅", "127.0.0.1:1110", "taro", "pw");
   EXPECT_EQ("アカウントファイルに書き込めませんでした", PressOk(&m, edit, "エラー"));

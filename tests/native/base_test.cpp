@@ -73,14 +73,16 @@ TEST(Cp932, SpanCopyStopsAtTheSpanAndNeverReadsPastIt) {
 
 // Whole-file reading and the safe replacement, on real files in a folder
 // of the test's own; the replacement's system calls are stand-ins that
-// behave as Windows does (a plain move never overwrites) and can be told
-// to fail.
+// behave as Windows does (a plain move never overwrites), can be told to
+// fail, and can lose the power at any step.
 namespace files {
 
 std::string folder;
-int oneStep = 1;      // 1 works, 0 fails (file busy), -1 not implemented
-int busyMoves = 0;    // plain moves that fail before one works
+int oneStep = 1;    // 1 works, 0 fails (file busy), -1 not implemented
+int busyMoves = 0;  // moves into NAME that fail before one works
+int cutAt = -1;     // the step at which the power goes; -1 never
 int removeWorks = 1;
+int step = 0;
 std::vector<std::string> calls;
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
@@ -96,27 +98,37 @@ void Write(const std::string& path, const std::string& text) {
   fwrite(text.data(), 1, text.size(), f);
   fclose(f);
 }
+bool EndsWith(const char* text, const char* end) {
+  size_t n = strlen(text), m = strlen(end);
+  return n >= m && strcmp(text + n - m, end) == 0;
+}
 
+// Counts a step of the write; 0 once the power is gone.
+bool Powered(const char* name) {
+  calls.push_back(name);
+  return cutAt < 0 || step++ < cutAt;
+}
+
+int WriteFile(const char* path, const void* bytes, size_t size) {
+  bool cutHere = cutAt >= 0 && step == cutAt;
+  if (!Powered("write") && !cutHere) return 0;
+  FILE* f = fopen(path, "wb");
+  if (!f) return 0;
+  size_t written = fwrite(bytes, 1, cutHere ? size / 2 : size, f);  // the cut halves it
+  return fclose(f) == 0 && !cutHere && written == size;
+}
 int MoveReplacing(const char* from, const char* to) {
-  calls.push_back("replace");
+  if (!Powered("replace")) return 0;
   if (oneStep != 1) return oneStep;
   return rename(from, to) == 0;
 }
 int Move(const char* from, const char* to) {
-  calls.push_back("move");
-  if (Exists(to) || busyMoves-- > 0) return 0;
+  if (!Powered("move") || Exists(to) || (!EndsWith(to, ".new") && busyMoves-- > 0)) return 0;
   return rename(from, to) == 0;
 }
-int Remove(const char* path) {
-  calls.push_back("remove");
-  return removeWorks && unlink(path) == 0;
-}
+int Remove(const char* path) { return Powered("remove") && removeWorks && unlink(path) == 0; }
 void Sleep(int) { calls.push_back("sleep"); }
-int FlushToDisk(FILE*) {
-  calls.push_back("flush");
-  return 1;
-}
-const ReplaceOps kOps = {MoveReplacing, Move, Remove, Sleep, FlushToDisk};
+const ReplaceOps kOps = {MoveReplacing, Move, Remove, Sleep, WriteFile};
 
 struct Folder {
   std::string path;
@@ -127,6 +139,8 @@ struct Folder {
     oneStep = 1;
     busyMoves = 0;
     removeWorks = 1;
+    cutAt = -1;
+    step = 0;
     calls.clear();
   }
   ~Folder() {
@@ -135,6 +149,20 @@ struct Folder {
   }
   std::string File(const char* name) const { return path + "/" + name; }
 };
+
+std::string WholeCopy(const std::string& path) {
+  FileBytes bytes;
+  if (ReadWholeCopy(path.c_str(), 1 << 20, &bytes) != FILE_READ_OK) return "<none>";
+  std::string text(bytes.data, bytes.size);
+  FreeFileBytes(&bytes);
+  return text;
+}
+
+// What a reader finds once it has finished an interrupted rewrite.
+std::string ReadAsReaders(const std::string& path) {
+  EXPECT_EQ(1, FinishReplacement(path.c_str(), &kOps));
+  return WholeCopy(path);
+}
 
 TEST(Paths, DataFilePathsFitOrLeaveNothing) {
   char out[PATH_SIZE];
@@ -145,6 +173,16 @@ TEST(Paths, DataFilePathsFitOrLeaveNothing) {
   EXPECT_STREQ("", out);
   EXPECT_EQ(0, DataFilePath((folder + "\\").c_str(), std::string(55, 'n').c_str(), ".evt", out));
   EXPECT_STREQ("", out);
+  // A rewritten file is refused where it fits but the files beside it
+  // would not; where it is taken, every one of them fits.
+  std::string deep = std::string(242, 'd') + "\\";
+  EXPECT_EQ(1, DataFilePath((deep + "d").c_str(), "ZENTICK", ".mld", out));
+  EXPECT_EQ(0, RewrittenFilePath((deep + "d").c_str(), "ZENTICK", ".mld", out));
+  EXPECT_STREQ("", out);
+  ASSERT_EQ(1, RewrittenFilePath(deep.c_str(), "ZENTICK", ".mld", out));
+  char side[PATH_SIZE];
+  for (const char* suffix : {".new", ".tmp", ".lock"})
+    EXPECT_EQ(1, SideFilePath(out, suffix, side)) << suffix;
 }
 
 TEST(FileBytes, ReadsWholeFilesUpToTheCapAndTellsMissingFromTooBig) {
@@ -172,6 +210,7 @@ TEST(SafeReplace, OneStepMoveRetriedWhileTheFileIsBusy) {
   oneStep = 0;
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
   EXPECT_EQ("old", Contents(path));
+  EXPECT_FALSE(Exists(path + ".tmp"));
   EXPECT_FALSE(Exists(path + ".new"));
   EXPECT_EQ(REPLACE_TRIES, std::count(calls.begin(), calls.end(), "replace"));
   oneStep = 1;
@@ -186,21 +225,24 @@ TEST(SafeReplace, WithoutAOneStepMoveTheOldFileGoesOnlyOnceTheNewIsWhole) {
   oneStep = -1;
   EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "first", 5, &kOps));
   EXPECT_EQ("first", Contents(path));
-  // An old file: deleted, then the new one moves in.
+  // An old file: the new one becomes NAME.new, the old one is deleted,
+  // NAME.new moves in.
   calls.clear();
   EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "second", 6, &kOps));
   EXPECT_EQ("second", Contents(path));
-  EXPECT_EQ((std::vector<std::string>{"flush", "replace", "move", "remove", "move"}), calls);
-  // The old file cannot be deleted: it stays as it was.
+  EXPECT_EQ((std::vector<std::string>{"write", "replace", "remove", "move", "remove", "move"}),
+            calls);
+  // The old file cannot be deleted: it stays as it was, and is what is read.
   removeWorks = 0;
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "third", 5, &kOps));
-  EXPECT_EQ("second", Contents(path));
-  // Deleted, but the move keeps failing: the new contents wait, whole.
+  EXPECT_EQ("second", ReadAsReaders(path));
+  // Deleted, but the move keeps failing: the new contents wait whole in
+  // NAME.new, and that counts as written, for every reader reads them.
   removeWorks = 1;
   busyMoves = 1000;
-  EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "fourth", 6, &kOps));
+  EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "fourth", 6, &kOps));
   EXPECT_FALSE(Exists(path));
-  EXPECT_EQ("fourth", Contents(path + ".new"));
+  EXPECT_EQ("fourth", WholeCopy(path));
   // While NAME.new cannot move in, it is the only copy: no write touches it.
   EXPECT_EQ(0, FinishReplacement(path.c_str(), &kOps));
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "fifth", 5, &kOps));
@@ -210,21 +252,51 @@ TEST(SafeReplace, WithoutAOneStepMoveTheOldFileGoesOnlyOnceTheNewIsWhole) {
   calls.clear();
   EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "sixth", 5, &kOps));
   EXPECT_EQ("sixth", Contents(path));
-  EXPECT_EQ((std::vector<std::string>{"move", "flush", "replace", "move", "remove", "move"}),
-            calls);
+  EXPECT_EQ(
+      (std::vector<std::string>{"move", "write", "replace", "remove", "move", "remove", "move"}),
+      calls);
+}
+
+// The power goes after any one step of a rewrite, the first write of the
+// file included, on either kind of system: once it is back, a reader finds
+// one whole copy, the old one or the new, and the next rewrite works.
+TEST(SafeReplace, ACutAtAnyStepLeavesOneWholeCopy) {
+  const std::string before = "the old contents\n", after = "the new contents, rather longer\n";
+  for (int moveKind : {1, -1})
+    for (bool firstWrite : {true, false})
+      for (int cut = 0;; cut++) {
+        SCOPED_TRACE(testing::Message()
+                     << "move " << moveKind << ", first " << firstWrite << ", cut at step " << cut);
+        Folder f;
+        std::string path = f.File("ZENTICK.mld");
+        if (!firstWrite) Write(path, before);
+        oneStep = moveKind;
+        cutAt = cut;
+        ReplaceFileContents(path.c_str(), after.data(), after.size(), &kOps);
+        bool cutReached = step > cut;
+        cutAt = -1;
+        std::string read = ReadAsReaders(path);
+        EXPECT_TRUE(read == after || read == (firstWrite ? "<none>" : before)) << read;
+        EXPECT_EQ(1, ReplaceFileContents(path.c_str(), "again", 5, &kOps));
+        EXPECT_EQ("again", Contents(path));
+        EXPECT_FALSE(Exists(path + ".new"));
+        EXPECT_FALSE(Exists(path + ".tmp"));
+        if (!cutReached) break;
+      }
 }
 
 TEST(SafeReplace, AFailedWriteTouchesNothing) {
   Folder f;
   std::string path = f.File("ZENTICK.evt");
   Write(path, "old");
-  ASSERT_EQ(0, mkdir((path + ".new").c_str(), 0700));  // the new file cannot be made
+  ASSERT_EQ(0, mkdir((path + ".tmp").c_str(), 0700));  // the new file cannot be made
   EXPECT_EQ(0, ReplaceFileContents(path.c_str(), "new", 3, &kOps));
   EXPECT_EQ("old", Contents(path));
-  EXPECT_EQ(std::vector<std::string>{"remove"}, calls);
-  // Without NAME, a folder named NAME.new is nothing to finish either.
+  EXPECT_EQ((std::vector<std::string>{"write", "remove"}), calls);
+  // Without NAME, a folder named NAME.new is nothing to finish or read.
   unlink(path.c_str());
-  EXPECT_EQ(1, FinishReplacement(path.c_str(), &kOps));
+  ASSERT_EQ(0, mkdir((path + ".new").c_str(), 0700));
+  EXPECT_EQ("<none>", ReadAsReaders(path));
   EXPECT_FALSE(Exists(path));
 }
 

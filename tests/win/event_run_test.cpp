@@ -177,7 +177,7 @@ TEST(EventRun, FailedRewriteLeavesTheFileAsItWasAndTheOneShotUnrun) {
   std::string text = "12,24,9,0,1,once,\n0,0,9,0,2,daily,\n";
   folder.WriteDataFile("ZENTICK.evt", text);
   // The new file cannot be made where a folder of its name stands.
-  std::string newPath = folder.DataDir() + "ZENTICK.evt.new";
+  std::string newPath = folder.DataDir() + "ZENTICK.evt.tmp";
   CreateDirectoryA(newPath.c_str(), NULL);
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());

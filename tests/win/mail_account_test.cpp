@@ -13,7 +13,7 @@ TEST(AccountFile, FailedRewriteLeavesTheFileAsItWas) {
   std::string file = "\xA1,\xA2,\xA3,\xA4,\n\xB1,\xB2,\xB3,\xB4,\n";
   folder.WriteDataFile("ZENTICK.mld", file);
   // Nothing can be written where the new file would go.
-  std::string blocker = path + ".new";
+  std::string blocker = path + ".tmp";
   ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), NULL));
   DeleteAccount(path.c_str(), 0);
   EXPECT_EQ(file, folder.ReadDataFile("ZENTICK.mld"));
