@@ -50,11 +50,15 @@ if(ZT_FUZZ)
               ${work} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
   endfunction()
   zt_fuzz_target(bmp_header_fuzz)
-  zt_fuzz_target(event_line_fuzz)
-  zt_fuzz_target(mail_fuzz)
+  # Three of the longest lines an event file keeps.
+  zt_fuzz_target(event_line_fuzz -max_len=1024)
+  # A dialogue of a few replies, or an account file of a few lines.
+  zt_fuzz_target(mail_fuzz -max_len=2048)
   zt_fuzz_target(position_rule_fuzz)
   zt_fuzz_target(region_fuzz)
-  zt_fuzz_target(skin_image_fuzz)
+  # A skin's picture is always 200 by 200: at one bit a pixel it fits 6000 bytes,
+  # deeper ones run-length encoded.
+  zt_fuzz_target(skin_image_fuzz -max_len=6000)
   zt_fuzz_target(skin_texts_fuzz)
 else()
   find_package(GTest REQUIRED)

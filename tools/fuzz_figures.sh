@@ -13,4 +13,4 @@ awk '
     printf "%-22s cov %5s  ft %6s  execs %10s  seconds %4s  last new cov %4s s  plateau %-8s  finding %s\n",
       name, f["cov"], f["ft"], f["execs"], f["seconds"], f["last-new-cov"], plateau, f["finding"]
   }
-' "$1"
+' "$1" | sort
