@@ -25,7 +25,7 @@ static void ReadRegionFile(const uint8_t* data, size_t size, int dpi) {
   uint32_t bytes = 0;
   int ready = PrepareRegionBlock(block, blockSize, &bytes) == REGION_OK;
   if (ready && (bytes > blockSize || bytes != (uint32_t)REGION_DATA_HEADER_SIZE +
-                                                 REGION_RECT_SIZE * (block[8] | block[9] << 8)))
+                                                  REGION_RECT_SIZE * (block[8] | block[9] << 8)))
     __builtin_trap();  // the platform would be handed more bytes than were read
   // Scaled for a screen of any DPI, hand-edited coordinates included.
   if (ready) ScaleRegionBlock(block, bytes, dpi);
