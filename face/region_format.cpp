@@ -1,5 +1,6 @@
 #include "face/region_format.h"
 
+#include <stdlib.h>
 #include <string.h>
 
 #include "base/dpi_scale.h"
@@ -56,8 +57,11 @@ size_t RegionFileSize(size_t rectCount) {
   return REGION_HEADER_SIZE + REGION_DATA_HEADER_SIZE + rectCount * REGION_RECT_SIZE;
 }
 
-void FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int height,
-                      unsigned char* out) {
+int FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int height,
+                     unsigned char* out) {
+  if (rectCount == 0 || rectCount > REGION_MAX_RECTS || width < 1 || width > REGION_MAX_SIDE ||
+      height < 1 || height > REGION_MAX_SIDE)
+    return 0;
   size_t blockSize = REGION_DATA_HEADER_SIZE + rectCount * REGION_RECT_SIZE;
   memset(out, 0, RegionFileSize(rectCount));
   memcpy(out, "RGN", 4);
@@ -72,7 +76,6 @@ void FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int 
     if (rects[i].right > bound.right) bound.right = rects[i].right;
     if (rects[i].bottom > bound.bottom) bound.bottom = rects[i].bottom;
   }
-  if (rectCount == 0) bound = RegionRect{0, 0, 0, 0};
   WriteLe32(block, REGION_DATA_HEADER_SIZE);
   WriteLe32(block + 4, 1);
   WriteLe32(block + 8, (uint32_t)rectCount);
@@ -83,6 +86,18 @@ void FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int 
     const int32_t* v = &rects[r].left;
     for (int i = 0; i < 4; i++) WriteLe32(block + 32 + 16 * r + 4 * i, (uint32_t)v[i]);
   }
+  return 1;
+}
+
+size_t MakeRegionFile(int width, int height, PixelTest inside, const void* context,
+                      unsigned char* out) {
+  // One rectangle more than a file holds tells a shape that is too ragged.
+  RegionRect* rects = (RegionRect*)malloc((REGION_MAX_RECTS + 1) * sizeof(RegionRect));
+  if (!rects) return 0;
+  size_t n = BuildRegionRects(width, height, inside, context, rects, REGION_MAX_RECTS + 1);
+  size_t length = FormatRegionFile(rects, n, width, height, out) ? RegionFileSize(n) : 0;
+  free(rects);
+  return length;
 }
 
 void ScaleRegionBlock(unsigned char* block, uint32_t bytes, int dpi) {

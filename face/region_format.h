@@ -5,6 +5,13 @@
 #include <stdint.h>
 
 enum { REGION_HEADER_SIZE = 16, REGION_DATA_HEADER_SIZE = 32, REGION_RECT_SIZE = 16 };
+// The block's size field is a signed 16-bit value, and so are the sides.
+enum {
+  REGION_MAX_SIDE = 32767,
+  REGION_MAX_RECTS = (32767 - REGION_DATA_HEADER_SIZE) / REGION_RECT_SIZE,
+  REGION_MAX_FILE =
+      REGION_HEADER_SIZE + REGION_DATA_HEADER_SIZE + REGION_MAX_RECTS * REGION_RECT_SIZE
+};
 
 enum RegionCheck {
   REGION_OK = 0,
@@ -49,7 +56,15 @@ typedef bool (*PixelTest)(int x, int y, const void* context);
 size_t BuildRegionRects(int width, int height, PixelTest inside, const void* context,
                         RegionRect* rects, size_t maxRects);
 
-// Lays out a whole region file in out (at least RegionFileSize bytes).
+// Lays out a whole region file in out (at least RegionFileSize bytes) and
+// returns 1; returns 0, writing nothing, for a shape no region file could
+// hold and the loader take back: no rectangle, more than REGION_MAX_RECTS,
+// or a side outside 1 to REGION_MAX_SIDE.
 size_t RegionFileSize(size_t rectCount);
-void FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int height,
+int FormatRegionFile(const RegionRect* rects, size_t rectCount, int width, int height,
+                     unsigned char* out);
+
+// The region file of a shape, built and laid out in out (REGION_MAX_FILE
+// bytes); returns its length, or 0 as FormatRegionFile refuses.
+size_t MakeRegionFile(int width, int height, PixelTest inside, const void* context,
                       unsigned char* out);

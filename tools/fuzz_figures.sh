@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
-# Each fuzz target's final figures from a ctest log of the fuzz build:
+# Each fuzz target's figures from a ctest log of the fuzz build, one line
+# a target: the final edge coverage (cov), features (ft), executions, the
+# seconds run, the second at which the coverage last grew, whether it had
+# stopped growing for the last third of the run, and any finding.
 #   tools/fuzz_figures.sh LOG
 set -euo pipefail
 awk '
   / Test: / { name = $NF }
-  /DONE +cov:/ {
-    execs = substr($1, 2)
-    for (i = 1; i < NF; i++) {
-      if ($i == "cov:") cov = $(i + 1)
-      if ($i == "ft:") ft = $(i + 1)
-    }
+  /^fuzz figures: / {
+    for (i = 3; i < NF; i += 2) f[$i] = $(i + 1)
+    plateau = 3 * f["last-new-cov"] <= 2 * f["seconds"] ? "held" : "NOT HELD"
+    printf "%-22s cov %5s  ft %6s  execs %10s  seconds %4s  last new cov %4s s  plateau %-8s  finding %s\n",
+      name, f["cov"], f["ft"], f["execs"], f["seconds"], f["last-new-cov"], plateau, f["finding"]
   }
-  /^Done [0-9]+ runs in [0-9]+ second/ { seconds = $5 }
-  /^Test time =/ || /^"[^"]*" end time/ {
-    if (name != "" && execs != "") printf "%-22s cov %6s  ft %7s  execs %11s  seconds %s\n", name, cov, ft, execs, seconds
-    name = execs = cov = ft = seconds = ""
-  }
-' "$1"
+' "$1" | sort

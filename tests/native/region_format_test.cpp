@@ -104,4 +104,33 @@ TEST(RegionFile, DiscIsOneRunPerRowAndFitsTheSizeField) {
   EXPECT_EQ(7u, BuildRegionRects(200, 200, InsideDisc, nullptr, rects, 7));
 }
 
+bool Nowhere(int, int, const void*) { return false; }
+bool Everywhere(int, int, const void*) { return true; }
+bool EveryOtherColumn(int x, int, const void*) { return x % 2 == 0; }
+
+TEST(RegionFile, MadeOnlyWhenTheLoaderTakesItBack) {
+  static unsigned char file[REGION_MAX_FILE];
+  struct {
+    const char* what;
+    int width, height;
+    PixelTest inside;
+    bool made;
+  } cases[] = {
+      {"no pixel inside", 8, 8, Nowhere, false},
+      {"a side beyond the size field", REGION_MAX_SIDE + 1, 1, Everywhere, false},
+      {"as many runs as a file holds", 2 * REGION_MAX_RECTS - 1, 1, EveryOtherColumn, true},
+      {"one run more", 2 * REGION_MAX_RECTS + 1, 1, EveryOtherColumn, false},
+  };
+  for (const auto& c : cases) {
+    size_t length = MakeRegionFile(c.width, c.height, c.inside, nullptr, file);
+    ASSERT_EQ(c.made, length > 0) << c.what;
+    if (!c.made) continue;
+    RegionHeader h;
+    ASSERT_EQ(REGION_OK, ParseRegionHeader(file, length, &h)) << c.what;
+    uint32_t bytes = 0;
+    ASSERT_EQ(REGION_OK, PrepareRegionBlock(file + 16, h.dataSize, &bytes)) << c.what;
+    EXPECT_EQ(length - 16, bytes) << c.what;
+  }
+}
+
 }  // namespace

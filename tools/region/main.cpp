@@ -11,16 +11,17 @@
 #include "tools/region/disc.h"
 
 static int WriteRegion(const char* path, PixelTest inside, const void* context, int w, int h) {
-  std::vector<RegionRect> rects((size_t)w * h / 2 + 1);
-  size_t n = BuildRegionRects(w, h, inside, context, rects.data(), rects.size());
-  if (RegionFileSize(n) - REGION_HEADER_SIZE > 32767) {
-    fprintf(stderr, "zt_region: the shape needs more than 32767 bytes of region data\n");
+  std::vector<unsigned char> bytes(REGION_MAX_FILE);
+  size_t length = MakeRegionFile(w, h, inside, context, bytes.data());
+  if (length == 0) {
+    fprintf(stderr,
+            "zt_region: no region file holds this shape: it must have 1 to %d runs of\n"
+            "  pixels (each row counts its runs) and sides of at most %d pixels\n",
+            (int)REGION_MAX_RECTS, (int)REGION_MAX_SIDE);
     return 1;
   }
-  std::vector<unsigned char> bytes(RegionFileSize(n));
-  FormatRegionFile(rects.data(), n, w, h, bytes.data());
   FILE* f = fopen(path, "wb");
-  if (!f || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || fclose(f) != 0) {
+  if (!f || fwrite(bytes.data(), 1, length, f) != length || fclose(f) != 0) {
     fprintf(stderr, "zt_region: cannot write %s\n", path);
     return 1;
   }
