@@ -5,9 +5,11 @@
 namespace {
 
 const double PI = 3.14159265358979323846;
-// A round join or end is drawn in steps of this angle: at the widest pen
-// of a large clock the chord strays a tenth of a pixel from the arc.
+// A round join or end is drawn in chords that stray at most a sixteenth
+// of a pixel from the arc, and in at least this angle: at the widest pen
+// of a large clock a chord strays a tenth of a pixel.
 const double JOIN_STEP = PI / 8;
+const double JOIN_ERROR = 1.0 / 16;
 
 struct Corners {
   int count;
@@ -60,7 +62,9 @@ void Put(OutlinePolygon* out, OutlinePoint p) {
 // The pen round a corner the outline turns outwards at: an arc from the
 // incoming edge's offset to the outgoing one's, half a turn at a line's end.
 void RoundJoin(OutlinePolygon* out, OutlinePoint p, OutlinePoint n1, double turn, double d) {
-  int steps = (int)ceil(turn / JOIN_STEP);
+  // A chord of angle a strays d (1 - cos a/2), about d a^2 / 8.
+  double step = d > 0 ? sqrt(8 * JOIN_ERROR / d) : PI;
+  int steps = (int)ceil(turn / (step > JOIN_STEP ? step : JOIN_STEP));
   double start = atan2(n1.y, n1.x);
   for (int k = 0; k <= steps; k++) {
     double a = steps ? start + turn * k / steps : start;
@@ -123,11 +127,12 @@ int PenShape(const OutlinePoint* corners, int count, double halfWidth, OutlinePo
 }
 
 int CircleShape(OutlinePoint centre, double radius, OutlinePolygon* out) {
+  // Each point the last turned by one step: two products, not a cosine.
+  const double c = cos(2 * PI / OUTLINE_POINTS), s = sin(2 * PI / OUTLINE_POINTS);
+  OutlinePoint u = {1, 0};
   out->count = 0;
-  for (int k = 0; k < OUTLINE_POINTS; k++) {
-    double a = 2 * PI * k / OUTLINE_POINTS;
-    Put(out, Offset(centre, OutlinePoint{cos(a), sin(a)}, radius));
-  }
+  for (int k = 0; k < OUTLINE_POINTS; k++, u = OutlinePoint{u.x * c - u.y * s, u.x * s + u.y * c})
+    Put(out, Offset(centre, u, radius));
   return out->count;
 }
 

@@ -3,7 +3,9 @@
 #include <agg_rasterizer_scanline_aa_nogamma.h>
 #include <agg_renderer_base.h>
 #include <agg_renderer_scanline.h>
-#include <agg_scanline_u.h>
+#include <agg_scanline_p.h>
+#include <agg_scanline_storage_aa.h>
+#include <string.h>
 
 #include "face/hand_outline.h"
 
@@ -11,8 +13,8 @@ namespace {
 
 // The canvas as AGG's renderers reach it. AGG's own pixel formats bring
 // its colour types, whose colour-space tables cost the program more than
-// this: a colour is blended in by each pixel's cover, exactly at full
-// cover, and the spare byte is left alone.
+// this: a colour is blended in by each pixel's cover, whole at full cover,
+// and the spare byte is left alone.
 struct CanvasPixels {
   typedef uint32_t color_type;  // 0x00BBGGRR
   typedef void row_data;
@@ -21,35 +23,72 @@ struct CanvasPixels {
   unsigned width() const { return canvas->width; }
   unsigned height() const { return canvas->height; }
   void blend_hline(int x, int y, unsigned len, color_type c, agg::int8u cover) {
-    for (uint8_t* p = Pixel(x, y); len--; p += 4) Blend(p, c, cover);
+    uint8_t* p = Pixel(x, y);
+    if (cover == agg::cover_full) {
+      for (uint8_t blue = c >> 16, green = c >> 8, red = c; len--; p += 4)
+        p[0] = blue, p[1] = green, p[2] = red;
+      return;
+    }
+    for (uint32_t bgr = Bgr(c); len--; p += 4) Blend(p, bgr, cover);
   }
   void blend_solid_hspan(int x, int y, unsigned len, color_type c, const agg::int8u* covers) {
-    for (uint8_t* p = Pixel(x, y); len--; p += 4) Blend(p, c, *covers++);
+    uint32_t bgr = Bgr(c);
+    for (uint8_t* p = Pixel(x, y); len--; p += 4) Blend(p, bgr, *covers++);
   }
 
  private:
   uint8_t* Pixel(int x, int y) const { return canvas->pixels + y * canvas->stride + x * 4; }
-  static void Blend(uint8_t* p, color_type c, int cover) {
-    for (int i = 0; i < 3; i++) {
-      int to = c >> (16 - 8 * i) & 0xFF, d = (to - p[i]) * cover;
-      p[i] = (uint8_t)(p[i] + (d + (d < 0 ? -127 : 127)) / 255);
-    }
+  // The colour as a pixel holds it, the spare byte 0.
+  static uint32_t Bgr(color_type c) { return (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16; }
+  // The colour mixed in by cover / 255 (as cover + 1 / 256), red and blue
+  // in one product, green in another.
+  static void Blend(uint8_t* p, uint32_t bgr, unsigned cover) {
+    uint32_t v, a = cover + (cover >> 7);
+    memcpy(&v, p, 4);
+    uint32_t redBlue = ((v & 0xFF00FF) * (256 - a) + (bgr & 0xFF00FF) * a) >> 8 & 0xFF00FF;
+    uint32_t green = ((v & 0xFF00) * (256 - a) + (bgr & 0xFF00) * a) >> 8 & 0xFF00;
+    v = (v & 0xFF000000) | redBlue | green;
+    memcpy(p, &v, 4);
   }
 };
 typedef agg::renderer_base<CanvasPixels> Renderer;
 // Clipped in floating point, so no coordinate overflows the fixed point;
 // coverage taken as it is.
 typedef agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_clip_dbl> Rasterizer;
+typedef agg::scanline_storage_aa8 Covers;
 
 // Kept from frame to frame: their stores are allocated on the first.
 Rasterizer rasterizer;
-agg::scanline_u8 scanline;
+agg::scanline_p8 scanline;  // runs of one cover come whole
 
-// A pixel's centre lies half a pixel in from its corner.
-int PixelCentres(const HandShape* shape, int count, OutlinePoint* out) {
-  for (int i = 0; i < count; i++) out[i] = {shape->points[i].x + 0.5, shape->points[i].y + 0.5};
-  return count;
-}
+// A part of a hand: its polygon or line, or a balloon's circle (one
+// point, its centre).
+enum PartKind { PART_POLYGON, PART_CIRCLE };
+struct Part {
+  int kind, count;
+  HandPoint points[HAND_CORNERS];
+};
+
+// Three hands of two parts, with one more traced each second.
+enum { KEPT_PARTS = 8, PART_FILLS = 2 };
+
+// A part traced lately, with the covers of its outline and its inside.
+// The hour and minute hands move once a minute but are painted every
+// second, and every balloon's circle is the same circle moved: their
+// covers are painted again. A part that lay inside the canvas was traced
+// about its first point and fits wherever that point is; one that reached
+// out was clipped to the canvas and fits only where it was.
+struct TracedPart {
+  Part part;  // about its first point when not clipped
+  HandInk ink;
+  int clipped, width, height;
+  int fills;
+  uint32_t colours[PART_FILLS];
+  Covers covers[PART_FILLS];
+  unsigned used;  // the paint it was last painted by
+};
+TracedPart traced[KEPT_PARTS];
+unsigned paints;
 
 void AddPolygon(const OutlinePolygon* polygon, bool reversed) {
   for (int k = 0; k < polygon->count; k++) {
@@ -66,36 +105,120 @@ void AddCircle(HandPoint centre, double radius, bool reversed) {
     AddPolygon(&circle, reversed);
 }
 
-void Fill(Renderer* renderer, uint32_t colour) {
-  agg::render_scanlines_aa_solid(rasterizer, scanline, *renderer, colour);
+// Keeps the covers of what was added as the part's next fill.
+void Fill(TracedPart* t, uint32_t colour) {
+  Covers* covers = &t->covers[t->fills];
+  covers->prepare();  // rendering nothing would leave the store as it was
+  agg::render_scanlines(rasterizer, scanline, *covers);
+  t->colours[t->fills++] = colour;
   rasterizer.reset();
 }
 
-// The outline over the inside, or round a hole where there is none.
-void PaintPolygon(Renderer* renderer, const OutlinePoint* corners, int count, double halfWidth,
-                  const HandInk* ink) {
+// The outline over the inside, or round a hole where there is none. A
+// pixel's centre lies half a pixel in from its corner.
+void TracePolygon(TracedPart* t, double halfWidth) {
+  OutlinePoint corners[HAND_CORNERS] = {};
+  int count = t->part.count;
+  for (int i = 0; i < count; i++)
+    corners[i] = {t->part.points[i].x + 0.5, t->part.points[i].y + 0.5};
   OutlinePolygon pen, inside[2];
   PenShape(corners, count, halfWidth, &pen);
   int pieces = count > 2 ? InsideShape(corners, count, halfWidth, inside) : 0;
   AddPolygon(&pen, false);
-  if (!ink->filled)
+  if (!t->ink.filled)
     for (int i = 0; i < pieces; i++) AddPolygon(&inside[i], true);
-  Fill(renderer, ink->outline);
-  if (!ink->filled || pieces == 0) return;
+  Fill(t, t->ink.outline);
+  if (!t->ink.filled || pieces == 0) return;
   for (int i = 0; i < pieces; i++) AddPolygon(&inside[i], false);
-  Fill(renderer, ink->inside);
+  Fill(t, t->ink.inside);
 }
 
 // The pens draw a circle through the centres of the pixels just inside
 // its box, whose corner is the point radius up and left of the centre.
-void PaintCircle(Renderer* renderer, HandPoint centre, double halfWidth, const HandInk* ink) {
-  double path = ink->radius - 0.5;
+void TraceCircle(TracedPart* t, double halfWidth) {
+  HandPoint centre = t->part.points[0];
+  double path = t->ink.radius - 0.5;
   AddCircle(centre, path + halfWidth, false);
-  if (!ink->filled) AddCircle(centre, path - halfWidth, true);
-  Fill(renderer, ink->outline);
-  if (!ink->filled) return;
+  if (!t->ink.filled) AddCircle(centre, path - halfWidth, true);
+  Fill(t, t->ink.outline);
+  if (!t->ink.filled) return;
   AddCircle(centre, path - halfWidth, false);
-  Fill(renderer, ink->inside);
+  Fill(t, t->ink.inside);
+}
+
+// Whether the part lies in the canvas with all its pen draws.
+bool Inside(const Part& part, const HandInk* ink, double halfWidth, int width, int height) {
+  double margin = halfWidth + 1 + (part.kind == PART_CIRCLE ? ink->radius : 0);
+  for (int i = 0; i < part.count; i++) {
+    const HandPoint& p = part.points[i];
+    if (p.x - margin < 0 || p.y - margin < 0 || p.x + margin > width || p.y + margin > height)
+      return false;
+  }
+  return true;
+}
+
+bool SamePart(const TracedPart& t, const Part& part, const HandInk* ink, int clipped, int width,
+              int height) {
+  if (!t.fills || t.clipped != clipped || memcmp(&t.ink, ink, sizeof *ink) ||
+      t.part.kind != part.kind || t.part.count != part.count)
+    return false;
+  if (clipped && (t.width != width || t.height != height)) return false;
+  for (int i = 0; i < part.count; i++)
+    if (t.part.points[i].x != part.points[i].x || t.part.points[i].y != part.points[i].y)
+      return false;
+  return true;
+}
+
+// The part's covers, kept or traced now in place of the part painted
+// longest ago, and the point they are to be painted at.
+TracedPart* Trace(Part part, const HandInk* ink, int width, int height, HandPoint* at) {
+  // A pen is never thinner than a pixel.
+  double halfWidth = (ink->penWidth > 1 ? ink->penWidth : 1) / 2.0;
+  int clipped = !Inside(part, ink, halfWidth, width, height);
+  *at = clipped ? HandPoint{0, 0} : part.points[0];
+  for (int i = 0; i < part.count; i++)
+    part.points[i] = {part.points[i].x - at->x, part.points[i].y - at->y};
+  TracedPart* t = &traced[0];
+  for (TracedPart& kept : traced) {
+    if (SamePart(kept, part, ink, clipped, width, height)) return &kept;
+    if (kept.used < t->used) t = &kept;
+  }
+  t->part = part, t->ink = *ink, t->clipped = clipped, t->width = width, t->height = height;
+  t->fills = 0;
+  rasterizer.reset();
+  // Clipping costs more than the rest for a shape of short edges.
+  if (clipped) rasterizer.clip_box(0, 0, width, height);
+  else rasterizer.reset_clipping();
+  if (part.kind == PART_CIRCLE) TraceCircle(t, halfWidth);
+  else TracePolygon(t, halfWidth);
+  return t;
+}
+
+// Kept covers painted with their first point at at, row by row. AGG's
+// scanline renderer cannot walk a kept row in place (its iterator will
+// not start from a stored one), so this is that loop; a row is kept only
+// with spans, and past the last the store answers an empty one.
+void PaintCovers(const Covers& covers, HandPoint at, uint32_t colour, Renderer* renderer) {
+  for (unsigned i = 0;; i++) {
+    const Covers::scanline_data& row = covers.scanline_by_index(i);
+    if (row.num_spans == 0) return;
+    for (unsigned k = 0; k < row.num_spans; k++) {
+      const Covers::span_data& span = covers.span_by_index(row.start_span + k);
+      const agg::int8u* cover = covers.covers_by_index(span.covers_id);
+      int x = span.x + at.x, y = row.y + at.y;
+      if (span.len < 0) renderer->blend_hline(x, y, x - span.len - 1, colour, *cover);
+      else renderer->blend_solid_hspan(x, y, span.len, colour, cover);
+    }
+  }
+}
+
+void PaintPart(const Part& part, const HandInk* ink, const PixelCanvas* canvas) {
+  HandPoint at;
+  TracedPart* t = Trace(part, ink, canvas->width, canvas->height, &at);
+  t->used = ++paints;
+  CanvasPixels pixels = {canvas};
+  Renderer renderer(pixels);  // clips what is painted moved to the canvas
+  for (int i = 0; i < t->fills; i++) PaintCovers(t->covers[i], at, t->colours[i], &renderer);
 }
 
 }  // namespace
@@ -104,16 +227,11 @@ void PaintHand(const PixelCanvas* canvas, const HandShape* shape, const HandInk*
   if (!canvas->pixels || canvas->width <= 0 || canvas->height <= 0 ||
       canvas->stride / 4 < canvas->width || shape->count < 1 || shape->count > HAND_CORNERS)
     return;
-  CanvasPixels pixels = {canvas};
-  Renderer renderer(pixels);
-  rasterizer.reset();
-  rasterizer.clip_box(0, 0, canvas->width, canvas->height);
-  // A pen is never thinner than a pixel.
-  double halfWidth = (ink->penWidth > 1 ? ink->penWidth : 1) / 2.0;
-  OutlinePoint corners[HAND_CORNERS];
-  int count = PixelCentres(shape, shape->count, corners);
+  if (shape->kind != SHAPE_POLYGON && shape->kind != SHAPE_LINE && shape->kind != SHAPE_BALLOON)
+    return;
   // A line is a polygon of two corners: all pen, nothing inside.
-  if (shape->kind == SHAPE_POLYGON || shape->kind == SHAPE_LINE || shape->kind == SHAPE_BALLOON)
-    PaintPolygon(&renderer, corners, count, halfWidth, ink);
-  if (shape->kind == SHAPE_BALLOON) PaintCircle(&renderer, shape->center, halfWidth, ink);
+  Part outline = {PART_POLYGON, shape->count, {}};
+  memcpy(outline.points, shape->points, sizeof outline.points);
+  PaintPart(outline, ink, canvas);
+  if (shape->kind == SHAPE_BALLOON) PaintPart(Part{PART_CIRCLE, 1, {shape->center}}, ink, canvas);
 }

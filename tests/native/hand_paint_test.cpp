@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <limits.h>
+#include <stdlib.h>
 #include <math.h>
 
 #include <algorithm>
@@ -201,6 +202,50 @@ TEST(HandPaint, StraightEdgesStayCrispOnThePensOwnPixels) {
     EXPECT_TRUE(line.Untouched(99, y) && line.Untouched(101, y)) << y;
     EXPECT_EQ(0, line.At(100, y).g) << y;  // a line has no inside
   }
+}
+
+HandShape Moved(HandShape s, int dx, int dy) {
+  for (HandPoint& p : s.points) p = {p.x + dx, p.y + dy};
+  s.center = {s.center.x + dx, s.center.y + dy};
+  return s;
+}
+
+TEST(HandPaint, AHandPaintedAgainMovedClippedOrInAnotherInkIsPaintedAsNew) {
+  HandFrame f = HandsAt(DESIGN_BALLOON, 144, 10, 8, 37);
+  HandInk ink = InkAt(144);
+  Canvas first(300, 300);
+  first.Paint(f.minute, ink);
+  // Moved by whole pixels the same pixels move; reaching out of the canvas
+  // the part left is the same too.
+  for (int d : {-17, 70}) {
+    Canvas moved(300, 300);
+    moved.Paint(Moved(f.minute, d, d / 2), ink);
+    int differ = 0, seen = 0;
+    for (int y = 0; y < 300; y++)
+      for (int x = 0; x < 300; x++) {
+        int fx = x - d, fy = y - d / 2;
+        if (fx < 0 || fy < 0 || fx >= 300 || fy >= 300) continue;
+        Rgb a = first.At(fx, fy), b = moved.At(x, y);
+        // Traced about other points, an edge may round by a 256th.
+        differ += abs(a.r - b.r) > 2 || abs(a.g - b.g) > 2 || abs(a.b - b.b) > 2;
+        seen += !moved.Untouched(x, y);
+      }
+    EXPECT_EQ(0, differ) << d;
+    EXPECT_GT(seen, 300) << d;
+  }
+  Canvas other(300, 300), hollow(300, 300);
+  HandInk blue = ink;
+  blue.outline = 0xFF0000;
+  other.Paint(f.minute, blue);
+  ink.filled = 0;
+  hollow.Paint(f.minute, ink);
+  HandPoint c = f.minute.center;
+  int red = 0;
+  for (int y = 0; y < 300; y++)
+    for (int x = 0; x < 300; x++) red += other.At(x, y).r > 0;
+  EXPECT_EQ(0, red);
+  EXPECT_EQ(255, first.At(c.x, c.y).g);
+  EXPECT_TRUE(hollow.Untouched(c.x, c.y));
 }
 
 TEST(HandPaint, NothingIsPaintedOutsideTheCanvasWhateverTheShape) {
