@@ -5,7 +5,10 @@
 #include <agg_renderer_scanline.h>
 #include <agg_scanline_p.h>
 #include <agg_scanline_storage_aa.h>
+#include <stdlib.h>
 #include <string.h>
+
+#include <new>
 
 #include "face/hand_outline.h"
 
@@ -57,10 +60,6 @@ typedef agg::renderer_base<CanvasPixels> Renderer;
 typedef agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_clip_dbl> Rasterizer;
 typedef agg::scanline_storage_aa8 Covers;
 
-// Kept from frame to frame: their stores are allocated on the first.
-Rasterizer rasterizer;
-agg::scanline_p8 scanline;  // runs of one cover come whole
-
 // A part of a hand: its polygon or line, or a balloon's circle (one
 // point, its centre).
 enum PartKind { PART_POLYGON, PART_CIRCLE };
@@ -87,16 +86,24 @@ struct TracedPart {
   Covers covers[PART_FILLS];
   unsigned used;  // the paint it was last painted by
 };
-TracedPart traced[KEPT_PARTS];
-unsigned paints;
+// What the painter keeps from frame to frame, made on the first paint and
+// kept for the program's life (so no constructor runs at start-up, and
+// the stores grow once).
+struct Painter {
+  Rasterizer rasterizer;
+  agg::scanline_p8 scanline;  // runs of one cover come whole
+  TracedPart traced[KEPT_PARTS];
+  unsigned paints;
+};
+Painter* kept;
 
 void AddPolygon(const OutlinePolygon* polygon, bool reversed) {
   for (int k = 0; k < polygon->count; k++) {
     const OutlinePoint& p = polygon->points[reversed ? polygon->count - 1 - k : k];
-    if (k == 0) rasterizer.move_to_d(p.x, p.y);
-    else rasterizer.line_to_d(p.x, p.y);
+    if (k == 0) kept->rasterizer.move_to_d(p.x, p.y);
+    else kept->rasterizer.line_to_d(p.x, p.y);
   }
-  rasterizer.close_polygon();
+  kept->rasterizer.close_polygon();
 }
 
 void AddCircle(HandPoint centre, double radius, bool reversed) {
@@ -109,9 +116,9 @@ void AddCircle(HandPoint centre, double radius, bool reversed) {
 void Fill(TracedPart* t, uint32_t colour) {
   Covers* covers = &t->covers[t->fills];
   covers->prepare();  // rendering nothing would leave the store as it was
-  agg::render_scanlines(rasterizer, scanline, *covers);
+  agg::render_scanlines(kept->rasterizer, kept->scanline, *covers);
   t->colours[t->fills++] = colour;
-  rasterizer.reset();
+  kept->rasterizer.reset();
 }
 
 // The outline over the inside, or round a hole where there is none. A
@@ -178,17 +185,17 @@ TracedPart* Trace(Part part, const HandInk* ink, int width, int height, HandPoin
   *at = clipped ? HandPoint{0, 0} : part.points[0];
   for (int i = 0; i < part.count; i++)
     part.points[i] = {part.points[i].x - at->x, part.points[i].y - at->y};
-  TracedPart* t = &traced[0];
-  for (TracedPart& kept : traced) {
-    if (SamePart(kept, part, ink, clipped, width, height)) return &kept;
-    if (kept.used < t->used) t = &kept;
+  TracedPart* t = &kept->traced[0];
+  for (TracedPart& old : kept->traced) {
+    if (SamePart(old, part, ink, clipped, width, height)) return &old;
+    if (old.used < t->used) t = &old;
   }
   t->part = part, t->ink = *ink, t->clipped = clipped, t->width = width, t->height = height;
   t->fills = 0;
-  rasterizer.reset();
+  kept->rasterizer.reset();
   // Clipping costs more than the rest for a shape of short edges.
-  if (clipped) rasterizer.clip_box(0, 0, width, height);
-  else rasterizer.reset_clipping();
+  if (clipped) kept->rasterizer.clip_box(0, 0, width, height);
+  else kept->rasterizer.reset_clipping();
   if (part.kind == PART_CIRCLE) TraceCircle(t, halfWidth);
   else TracePolygon(t, halfWidth);
   return t;
@@ -215,7 +222,7 @@ void PaintCovers(const Covers& covers, HandPoint at, uint32_t colour, Renderer* 
 void PaintPart(const Part& part, const HandInk* ink, const PixelCanvas* canvas) {
   HandPoint at;
   TracedPart* t = Trace(part, ink, canvas->width, canvas->height, &at);
-  t->used = ++paints;
+  t->used = ++kept->paints;
   CanvasPixels pixels = {canvas};
   Renderer renderer(pixels);  // clips what is painted moved to the canvas
   for (int i = 0; i < t->fills; i++) PaintCovers(t->covers[i], at, t->colours[i], &renderer);
@@ -229,6 +236,11 @@ void PaintHand(const PixelCanvas* canvas, const HandShape* shape, const HandInk*
     return;
   if (shape->kind != SHAPE_POLYGON && shape->kind != SHAPE_LINE && shape->kind != SHAPE_BALLOON)
     return;
+  if (!kept) {
+    void* memory = malloc(sizeof(Painter));
+    if (!memory) return;
+    kept = new (memory) Painter();
+  }
   // A line is a polygon of two corners: all pen, nothing inside.
   Part outline = {PART_POLYGON, shape->count, {}};
   memcpy(outline.points, shape->points, sizeof outline.points);
