@@ -2,9 +2,7 @@
 
 #include <agg_rasterizer_scanline_aa_nogamma.h>
 #include <agg_renderer_base.h>
-#include <agg_renderer_scanline.h>
 #include <agg_scanline_p.h>
-#include <agg_scanline_storage_aa.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -58,7 +56,6 @@ typedef agg::renderer_base<CanvasPixels> Renderer;
 // Clipped in floating point, so no coordinate overflows the fixed point;
 // coverage taken as it is.
 typedef agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_clip_dbl> Rasterizer;
-typedef agg::scanline_storage_aa8 Covers;
 
 // A part of a hand: its polygon or line, or a balloon's circle (one
 // point, its centre).
@@ -70,6 +67,13 @@ struct Part {
 
 // Three hands of two parts, with one more traced each second.
 enum { KEPT_PARTS = 8, PART_FILLS = 2 };
+
+// A run of pixels of one fill: len pixels with a cover each from the
+// part's covers at cover on, or -len pixels all of the cover there.
+struct CoverSpan {
+  int x, y, len;
+  unsigned cover;
+};
 
 // A part traced lately, with the covers of its outline and its inside.
 // The hour and minute hands move once a minute but are painted every
@@ -83,12 +87,16 @@ struct TracedPart {
   int clipped, width, height;
   int fills;
   uint32_t colours[PART_FILLS];
-  Covers covers[PART_FILLS];
+  unsigned ends[PART_FILLS];  // where each fill's spans end
+  CoverSpan* spans;
+  unsigned spanCount, spanRoom;
+  agg::int8u* covers;
+  unsigned coverCount, coverRoom;
   unsigned used;  // the paint it was last painted by
 };
 // What the painter keeps from frame to frame, made on the first paint and
 // kept for the program's life (so no constructor runs at start-up, and
-// the stores grow once).
+// the stores grow only at first).
 struct Painter {
   Rasterizer rasterizer;
   agg::scanline_p8 scanline;  // runs of one cover come whole
@@ -112,13 +120,40 @@ void AddCircle(HandPoint centre, double radius, bool reversed) {
     AddPolygon(&circle, reversed);
 }
 
+// Room for more items after used, grown by half again: false when there
+// is no memory for it.
+template <class T>
+bool Grow(T** items, unsigned* room, unsigned used, unsigned more) {
+  if (used + more <= *room) return true;
+  unsigned want = (used + more) * 3 / 2 + 16;
+  T* grown = (T*)realloc(*items, want * sizeof(T));
+  if (!grown) return false;
+  *items = grown, *room = want;
+  return true;
+}
+
 // Keeps the covers of what was added as the part's next fill.
 void Fill(TracedPart* t, uint32_t colour) {
-  Covers* covers = &t->covers[t->fills];
-  covers->prepare();  // rendering nothing would leave the store as it was
-  agg::render_scanlines(kept->rasterizer, kept->scanline, *covers);
+  Rasterizer& rasterizer = kept->rasterizer;
+  agg::scanline_p8& line = kept->scanline;
+  if (rasterizer.rewind_scanlines()) {
+    line.reset(rasterizer.min_x(), rasterizer.max_x());
+    while (rasterizer.sweep_scanline(line)) {
+      agg::scanline_p8::const_iterator span = line.begin();
+      for (unsigned n = line.num_spans(); n--; ++span) {
+        unsigned covers = span->len < 0 ? 1 : span->len;
+        if (!Grow(&t->spans, &t->spanRoom, t->spanCount, 1) ||
+            !Grow(&t->covers, &t->coverRoom, t->coverCount, covers))
+          break;
+        t->spans[t->spanCount++] = {span->x, line.y(), span->len, t->coverCount};
+        memcpy(t->covers + t->coverCount, span->covers, covers);
+        t->coverCount += covers;
+      }
+    }
+  }
+  t->ends[t->fills] = t->spanCount;
   t->colours[t->fills++] = colour;
-  kept->rasterizer.reset();
+  rasterizer.reset();
 }
 
 // The outline over the inside, or round a hole where there is none. A
@@ -191,7 +226,7 @@ TracedPart* Trace(Part part, const HandInk* ink, int width, int height, HandPoin
     if (old.used < t->used) t = &old;
   }
   t->part = part, t->ink = *ink, t->clipped = clipped, t->width = width, t->height = height;
-  t->fills = 0;
+  t->fills = 0, t->spanCount = 0, t->coverCount = 0;
   kept->rasterizer.reset();
   // Clipping costs more than the rest for a shape of short edges.
   if (clipped) kept->rasterizer.clip_box(0, 0, width, height);
@@ -201,31 +236,20 @@ TracedPart* Trace(Part part, const HandInk* ink, int width, int height, HandPoin
   return t;
 }
 
-// Kept covers painted with their first point at at, row by row. AGG's
-// scanline renderer cannot walk a kept row in place (its iterator will
-// not start from a stored one), so this is that loop; a row is kept only
-// with spans, and past the last the store answers an empty one.
-void PaintCovers(const Covers& covers, HandPoint at, uint32_t colour, Renderer* renderer) {
-  for (unsigned i = 0;; i++) {
-    const Covers::scanline_data& row = covers.scanline_by_index(i);
-    if (row.num_spans == 0) return;
-    for (unsigned k = 0; k < row.num_spans; k++) {
-      const Covers::span_data& span = covers.span_by_index(row.start_span + k);
-      const agg::int8u* cover = covers.covers_by_index(span.covers_id);
-      int x = span.x + at.x, y = row.y + at.y;
-      if (span.len < 0) renderer->blend_hline(x, y, x - span.len - 1, colour, *cover);
-      else renderer->blend_solid_hspan(x, y, span.len, colour, cover);
-    }
-  }
-}
-
 void PaintPart(const Part& part, const HandInk* ink, const PixelCanvas* canvas) {
   HandPoint at;
   TracedPart* t = Trace(part, ink, canvas->width, canvas->height, &at);
   t->used = ++kept->paints;
   CanvasPixels pixels = {canvas};
   Renderer renderer(pixels);  // clips what is painted moved to the canvas
-  for (int i = 0; i < t->fills; i++) PaintCovers(t->covers[i], at, t->colours[i], &renderer);
+  for (int i = 0; i < t->fills; i++)
+    for (unsigned k = i ? t->ends[i - 1] : 0; k < t->ends[i]; k++) {
+      const CoverSpan& s = t->spans[k];
+      const agg::int8u* cover = t->covers + s.cover;
+      int x = s.x + at.x, y = s.y + at.y;
+      if (s.len < 0) renderer.blend_hline(x, y, x - s.len - 1, t->colours[i], *cover);
+      else renderer.blend_solid_hspan(x, y, s.len, t->colours[i], cover);
+    }
 }
 
 }  // namespace
