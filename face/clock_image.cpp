@@ -31,6 +31,19 @@ int ClockImage::InitClockImage(HWND window, AppState* state, int windowDpi) {
   return 1;
 }
 
+// Both halves in one 32-bit picture, rows top down, whose pixels the
+// smooth hands can reach.
+static HBITMAP CreateBackBuffer(int side, void** pixels) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 2 * side;
+  info.bmiHeader.biHeight = -side;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(NULL, &info, DIB_RGB_COLORS, pixels, NULL, 0);
+}
+
 int ClockImage::SetScale(int newDpi) {
   if (!memoryDC) return 0;
   int side = ScaleToDpi(FACE_SIZE, newDpi);
@@ -38,9 +51,8 @@ int ClockImage::SetScale(int newDpi) {
     dpi = newDpi;
     return 1;
   }
-  HDC windowDC = GetDC(hwnd);
-  HBITMAP buffer = CreateCompatibleBitmap(windowDC, 2 * side, side);
-  ReleaseDC(hwnd, windowDC);
+  void* pixels = NULL;
+  HBITMAP buffer = CreateBackBuffer(side, &pixels);
   if (!buffer) return 0;  // the old buffer stays
   HBITMAP previous = (HBITMAP)SelectObject(memoryDC, buffer);
   if (backBuffer) DeleteObject(backBuffer);
@@ -48,6 +60,8 @@ int ClockImage::SetScale(int newDpi) {
   backBuffer = buffer;
   dpi = newDpi;
   faceWidth = faceHeight = side;
+  // The smooth hands paint the composition half's pixels themselves.
+  hands.canvas = PixelCanvas{(uint8_t*)pixels, side, side, 2 * side * 4};
   ScaleFace();
   RequestRedraw();
   return 1;
@@ -132,5 +146,6 @@ void ClockImage::ReleaseClockImage() {
   if (picture) DeleteObject(picture);
   if (pictureDC) DeleteDC(pictureDC);
   backBuffer = picture = oldBitmap = oldPicture = NULL;
+  hands.canvas = PixelCanvas{};
   memoryDC = pictureDC = NULL;
 }

@@ -36,6 +36,7 @@ void ClockHands::LoadSettings() {
   design = app->ReadSettingInt(SECTION_OBJECT, "DESIGN", DESIGN_SQUARE);
   boldLines = app->ReadSettingInt(SECTION_OBJECT, "BOOLD", 0);
   hollowHands = app->ReadSettingInt(SECTION_OBJECT, "NULLBRS", 0);
+  smoothHands = app->ReadSettingInt(SECTION_OBJECT, "SMOOTH", 1);
   for (const ColorSetting& c : kColors)
     this->*c.field = (COLORREF)app->ReadSettingInt(SECTION_OBJECT, c.key, (int)c.initial);
 }
@@ -71,6 +72,7 @@ int ClockHands::GetHandOption(int code) {
     case OPTION_SHOWN_NOW: return handsVisible;
     case OPTION_BOLD: return boldLines;
     case OPTION_HOLLOW: return hollowHands;
+    case OPTION_SMOOTH: return smoothHands;
     default: return -1;
   }
 }
@@ -93,6 +95,9 @@ void ClockHands::ToggleHandOption(int code, int value) {
     case OPTION_HOLLOW:
       app->ToggleSetting(&hollowHands, SECTION_OBJECT, "NULLBRS");
       SetDesign(design);
+      break;
+    case OPTION_SMOOTH:
+      app->ToggleSetting(&smoothHands, SECTION_OBJECT, "SMOOTH");
       break;
     default: break;
   }

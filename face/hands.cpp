@@ -11,6 +11,7 @@ void ClockHands::ApplyDesign(int number) {
     minuteLength = lengths.minute;
     secondLength = lengths.second;
     int width = boldLines ? 2 : 1;  // a flag: any garbage non-zero means bold
+    penWidth = ScaleToDpi(width, toolDpi);
     CreateHandTools(width, width, width);
   }
   design = number;
@@ -64,20 +65,25 @@ void ClockHands::UseDpi(int dpi) {
   if (hourPen) ApplyDesign(design);
 }
 
-void ClockHands::DrawShape(HDC dc, const HandShape* shape, const char* label) {
-  POINT points[4];
-  for (int i = 0; i < shape->count; i++) points[i] = POINT{shape->points[i].x, shape->points[i].y};
-  if (shape->kind == SHAPE_LINE) {
-    MoveToEx(dc, points[0].x, points[0].y, NULL);
-    LineTo(dc, points[1].x, points[1].y);
-    return;
-  }
-  Polygon(dc, points, shape->count);
-  if (shape->kind != SHAPE_BALLOON) return;
+void ClockHands::DrawShape(HDC dc, const HandShape* shape, const char* label, COLORREF outline,
+                           COLORREF inside, int filled) {
   HandPoint q = shape->center;
   int radius = ScaleToDpi(BALLOON_RADIUS, toolDpi), inset = ScaleToDpi(BALLOON_LABEL_INSET, toolDpi);
-  Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
-  TextOutA(dc, q.x - inset, q.y - inset, label, 2);
+  if (smoothHands && canvas.pixels) {
+    GdiFlush();  // what GDI drew beneath may still be queued
+    HandInk ink = {outline, inside, filled, penWidth, radius};
+    PaintHand(&canvas, shape, &ink);
+  } else if (shape->kind == SHAPE_LINE) {
+    MoveToEx(dc, shape->points[0].x, shape->points[0].y, NULL);
+    LineTo(dc, shape->points[1].x, shape->points[1].y);
+  } else {
+    POINT points[4];
+    for (int i = 0; i < shape->count; i++) points[i] = POINT{shape->points[i].x, shape->points[i].y};
+    Polygon(dc, points, shape->count);
+    if (shape->kind == SHAPE_BALLOON)
+      Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
+  }
+  if (shape->kind == SHAPE_BALLOON) TextOutA(dc, q.x - inset, q.y - inset, label, 2);
 }
 
 void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
@@ -130,14 +136,14 @@ void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
   if (frame.hour.kind != SHAPE_NONE) {
     HGDIOBJ oldPen = SelectObject(dc, hourPen);
     HGDIOBJ oldBrush = SelectObject(dc, hourInside);
-    DrawShape(dc, &frame.hour, "時");
+    DrawShape(dc, &frame.hour, "時", hourColor, hourFill, !hollow);
     SelectObject(dc, minutePen);
     SelectObject(dc, minuteInside);
-    DrawShape(dc, &frame.minute, "分");
+    DrawShape(dc, &frame.minute, "分", minuteColor, minuteFill, !hollow);
     if (!app->nonSec) {
       SelectObject(dc, secondPen);
       SelectObject(dc, secondBrush);
-      DrawShape(dc, &frame.second, "秒");
+      DrawShape(dc, &frame.second, "秒", secondColor, secondFill, 1);
     }
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);

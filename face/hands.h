@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include "face/hand_paint.h"
 #include "face/info_line.h"
 #include "face/info_stats.h"
 
@@ -14,7 +15,8 @@ enum HandOptionCode {
   OPTION_INFO_MODE = 2,
   OPTION_SHOWN_NOW = 3,
   OPTION_BOLD = 5,
-  OPTION_HOLLOW = 6
+  OPTION_HOLLOW = 6,
+  OPTION_SMOOTH = 7
 };
 
 // Slots of ChooseHandColor, in the order the reset writes them.
@@ -51,6 +53,9 @@ struct ClockHands {
   int design;
   int boldLines;
   int hollowHands;
+  int smoothHands;     // painted anti-aliased into canvas
+  PixelCanvas canvas;  // the composition area's pixels, when the buffer has them
+  int penWidth;        // of the outlines, in pixels at toolDpi
   CpuReading cpu;
 
   // Reads the style; stores nothing.
@@ -65,8 +70,8 @@ struct ClockHands {
   void DeleteHandTools();
   void RevealHands();
   int GetHandOption(int code);
-  // Auto-hide, bold and transparent toggle; the information mode is set
-  // to value. Each change is stored at once.
+  // Auto-hide, bold, transparent and smooth toggle; the information mode
+  // is set to value. Each change is stored at once.
   void ToggleHandOption(int code, int value);
   void ChooseHandColor(int which);
   void DrawInfoLine(HDC dc, const SYSTEMTIME* time);
@@ -74,6 +79,7 @@ struct ClockHands {
  private:
   void LoadSettings();
   void CountDownAutoHide();
-  void DrawShape(HDC dc, const HandShape* shape, const char* label);
+  void DrawShape(HDC dc, const HandShape* shape, const char* label, COLORREF outline,
+                 COLORREF inside, int filled);
   void StoreColor(int slot, COLORREF color);
 };

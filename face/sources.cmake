@@ -1,5 +1,5 @@
 zt_core_sources(face/region_format.cpp face/hand_geometry.cpp face/skin_image.cpp
-                face/info_line.cpp)
+                face/info_line.cpp face/hand_outline.cpp face/hand_paint.cpp)
 zt_win_sources(face/region.cpp face/clock_image.cpp face/hands.cpp face/face_settings.cpp
                face/info_stats.cpp)
 zt_win_libs(comdlg32 advapi32)
@@ -7,4 +7,13 @@ zt_win_libs(comdlg32 advapi32)
 # would move points by a pixel.
 if(WIN32)
   set_source_files_properties(face/hand_geometry.cpp PROPERTIES COMPILE_OPTIONS "-msse2;-mfpmath=sse")
+endif()
+# Anti-Grain Geometry's containers allocate with malloc (face/agg), so
+# that operator new and the C++ library's exceptions stay out of the program.
+set_source_files_properties(face/hand_paint.cpp PROPERTIES COMPILE_DEFINITIONS AGG_CUSTOM_ALLOCATOR
+                            INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/face/agg)
+# Anti-Grain Geometry shifts negative coverage to the left, which C++20
+# defines and every compiler does as it says; the sanitizers check the rest.
+if(NOT WIN32)
+  set_source_files_properties(face/hand_paint.cpp PROPERTIES COMPILE_OPTIONS -fno-sanitize=shift-base)
 endif()

@@ -221,6 +221,7 @@ static constexpr MenuCommand kCommands[] = {
     {IDM_AUTO_HIDE, HandOption, OPTION_AUTO_HIDE, MARK_CHECK, HandOptionOn},
     {IDM_BOLD, HandOption, OPTION_BOLD, MARK_CHECK, HandOptionOn},
     {IDM_HOLLOW, HandOption, OPTION_HOLLOW, MARK_CHECK, HandOptionOn},
+    {IDM_SMOOTH_HANDS, HandOption, OPTION_SMOOTH, MARK_CHECK, HandOptionOn},
     {IDM_INFO_NONE, InfoMode, INFO_NONE, MARK_RADIO, InfoModeIs},
     {IDM_INFO_DATE, InfoMode, INFO_DATE, MARK_RADIO, InfoModeIs},
     {IDM_INFO_TIME, InfoMode, INFO_TIME, MARK_RADIO, InfoModeIs},

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the clock need on Debian:
-# compilers, Wine with its 32- and 64-bit halves, a virtual display, the Japanese
-# locale and font. Safe to run again: it installs only what is missing.
+# compilers, Anti-Grain Geometry's headers, Wine with its 32- and 64-bit
+# halves, a virtual display, the Japanese locale and font. Safe to run
+# again: it installs only what is missing.
 set -euo pipefail
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 PACKAGES=(
-  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest python3
+  cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest python3 libagg-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb x11-utils xdotool imagemagick x11-apps bc

@@ -21,7 +21,7 @@ TEST(Dpi, TheClockFollowsEachDpiAndComesBackToTheSamePixels) {
   TempDataFolder folder;
   // Hour fill green, minute fill yellow, second line cyan; the time shown.
   folder.WriteIni("[IMAGE]\r\nLAST_NUM=0\r\n[OBJECT]\r\nHCOLB=65280\r\nMCOLB=65535\r\n"
-                  "SCOL=16776960\r\nDIGINFO=2\r\n");
+                  "SCOL=16776960\r\nDIGINFO=2\r\nSMOOTH=0\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   HWND w = clock.Window();

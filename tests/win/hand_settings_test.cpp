@@ -39,19 +39,22 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
   EXPECT_EQ(0u, h.hourColor | h.minuteColor | h.secondColor);
   EXPECT_EQ(0xFFFFFFu, h.hourFill & h.minuteFill & h.secondFill);
   EXPECT_EQ(0, h.boldLines | h.hollowHands | h.autoHide | h.infoMode);
+  EXPECT_EQ(1, h.smoothHands);
   EXPECT_EQ(1, PenWidth(h.hourPen));
   EXPECT_EQ("<absent>", folder.IniValue("OBJECT", "DESIGN"));  // starting stores nothing
 
-  for (WORD id : {IDM_DESIGN_TRIANGLE2, IDM_BOLD, IDM_HOLLOW, IDM_AUTO_HIDE, IDM_INFO_FREE_MEMORY})
+  for (WORD id : {IDM_DESIGN_TRIANGLE2, IDM_BOLD, IDM_HOLLOW, IDM_AUTO_HIDE, IDM_INFO_FREE_MEMORY,
+                  IDM_SMOOTH_HANDS})
     Command(clock, id);
-  const char* keys[] = {"DESIGN", "BOOLD", "NULLBRS", "NDHIDE", "DIGINFO"};
-  const char* stored[] = {"4", "1", "1", "1", "4"};
-  for (int i = 0; i < 5; i++) EXPECT_EQ(stored[i], folder.IniValue("OBJECT", keys[i])) << keys[i];
+  const char* keys[] = {"DESIGN", "BOOLD", "NULLBRS", "NDHIDE", "DIGINFO", "SMOOTH"};
+  const char* stored[] = {"4", "1", "1", "1", "4", "0"};
+  for (int i = 0; i < 6; i++) EXPECT_EQ(stored[i], folder.IniValue("OBJECT", keys[i])) << keys[i];
   ClockHands again = ReloadedHands();
   EXPECT_EQ(4, again.design);
   EXPECT_EQ(72, again.secondLength);
   EXPECT_EQ(1, again.boldLines & again.hollowHands & again.autoHide);
   EXPECT_EQ(4, again.infoMode);
+  EXPECT_EQ(0, again.smoothHands);
   EXPECT_EQ(2, PenWidth(h.secondPen));
 
   // The reset: black on white, not hollow; design, bold and the rest stay.
@@ -77,7 +80,8 @@ TEST(HandSettings, MenuMarksFollowTheSettings) {
   HMENU root = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDR_MENU));
   HMENU menu = GetSubMenu(root, 0);
   MarkMenu(menu);
-  for (UINT id : {IDM_AUTO_HIDE, IDM_BOLD, IDM_HOLLOW, IDM_INFO_CPU, IDM_DESIGN_BALLOON})
+  for (UINT id : {IDM_AUTO_HIDE, IDM_BOLD, IDM_HOLLOW, IDM_INFO_CPU, IDM_DESIGN_BALLOON,
+                  IDM_SMOOTH_HANDS})
     EXPECT_TRUE(Marked(menu, id, MF_CHECKED)) << id;
   for (UINT id : {IDM_INFO_NONE, IDM_DESIGN_SQUARE, IDM_DESIGN_NONE})
     EXPECT_FALSE(Marked(menu, id, MF_CHECKED)) << id;

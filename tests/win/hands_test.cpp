@@ -1,6 +1,8 @@
 // The hands and the information line as drawn into the back buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 
 #include "app_harness.h"
@@ -14,9 +16,13 @@ const COLORREF RED = RGB(255, 0, 0), GREEN = RGB(0, 255, 0), BLUE = RGB(0, 0, 25
                WHITE = RGB(255, 255, 255), BLACK = RGB(0, 0, 0);
 
 // Hour red on green, minute blue on yellow, second cyan on orange.
+const char COLOURS[] =
+    "[OBJECT]\r\nHCOL=255\r\nHCOLB=65280\r\nMCOL=16711680\r\nMCOLB=65535\r\n"
+    "SCOL=16776960\r\nSCOLB=33023\r\n";
+
+// Drawn by the pens, pixel for pixel, for the tests that count colours.
 std::string ColouredHands(const char* more = "") {
-  return std::string("[OBJECT]\r\nHCOL=255\r\nHCOLB=65280\r\nMCOL=16711680\r\nMCOLB=65535\r\n"
-                     "SCOL=16776960\r\nSCOLB=33023\r\n") + more;
+  return std::string(COLOURS) + "SMOOTH=0\r\n" + more;
 }
 
 void Command(const InProcessClock& clock, WORD id) {
@@ -49,6 +55,46 @@ TEST(Hands, ColoursOutlinesAndBoldLinesOnACleanFaceEachSecond) {
   EXPECT_EQ(4, bold.Count(RED, 130, 90, 131, 110));
   EXPECT_EQ(4, bold.Count(BLUE, 90, 60, 110, 61));
   EXPECT_GE(bold.Count(CYAN, 40, 101, 96, 140) * 10, thinSecond * 18);
+}
+
+// The colours of the changed pixels that are none of the hands' own: the
+// blends a smooth edge makes with the face and between outline and inside.
+int BlendedColours(const BackBuffer& frame) {
+  static const COLORREF own[] = {RED, GREEN, BLUE, YELLOW, CYAN, ORANGE};
+  std::set<COLORREF> blends;
+  for (int y = 0; y < 200; y++)
+    for (int x = 0; x < 200; x++) {
+      COLORREF c = frame.At(x, y);
+      if (frame.ChangedPixels(x, y, x + 1, y + 1) && std::count(own, own + 6, c) == 0)
+        blends.insert(c);
+    }
+  return (int)blends.size();
+}
+
+TEST(Hands, SmoothUnlessTheMenuTurnsItOffAndTheSettingIsKept) {
+  TempDataFolder folder;
+  folder.WriteIni(COLOURS);  // a file of before the setting: smooth
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  clock.TickAt(10, 8, 37);
+  BackBuffer smooth;
+  EXPECT_GT(BlendedColours(smooth), 20);
+  EXPECT_EQ(GREEN, smooth.At(79, 86));  // the hour hand's inside, toward ten
+  EXPECT_EQ(YELLOW, smooth.At(122, 80));  // the minute hand's, toward two
+
+  Command(clock, IDM_SMOOTH_HANDS);
+  EXPECT_EQ("0", folder.IniValue("OBJECT", "SMOOTH"));
+  clock.TickAt(10, 8, 38);
+  clock.TickAt(10, 8, 37);
+  BackBuffer pens;
+  EXPECT_EQ(0, BlendedColours(pens));
+  EXPECT_GT(pens.DifferentFrom(smooth, 0, 0, 200, 200), 100);
+
+  Command(clock, IDM_SMOOTH_HANDS);
+  EXPECT_EQ("1", folder.IniValue("OBJECT", "SMOOTH"));
+  clock.TickAt(10, 8, 38);
+  clock.TickAt(10, 8, 37);
+  EXPECT_EQ(0, BackBuffer().DifferentFrom(smooth, 0, 0, 200, 200));
 }
 
 TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch) {
