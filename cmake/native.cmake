@@ -44,6 +44,8 @@ else()
   file(GLOB ZT_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
   add_executable(native_tests ${ZT_NATIVE_TESTS})
   target_link_libraries(native_tests zt_pictures GTest::gtest_main)
+  # The sources themselves, for the tests that read them.
+  target_compile_definitions(native_tests PRIVATE ZT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(native_tests TEST_PREFIX native.)
 endif()
 

@@ -11,33 +11,29 @@
 #include "face/hand_geometry.h"
 #include "res/resource.h"
 
-static const COLORREF WHITE = 0xFFFFFF;
-
 struct ColorSetting {
   COLORREF ClockHands::*field;
-  const char* key;
-  COLORREF initial;
+  Setting setting;
 };
 
 // Indexed by slot - 1; also the order in which the reset writes them.
 static const ColorSetting kColors[] = {
-    {&ClockHands::secondColor, "SCOL", 0},  {&ClockHands::secondFill, "SCOLB", WHITE},
-    {&ClockHands::minuteColor, "MCOL", 0},  {&ClockHands::minuteFill, "MCOLB", WHITE},
-    {&ClockHands::hourColor, "HCOL", 0},    {&ClockHands::hourFill, "HCOLB", WHITE},
+    {&ClockHands::secondColor, Setting::secondOutline}, {&ClockHands::secondFill, Setting::secondFill},
+    {&ClockHands::minuteColor, Setting::minuteOutline}, {&ClockHands::minuteFill, Setting::minuteFill},
+    {&ClockHands::hourColor, Setting::hourOutline},     {&ClockHands::hourFill, Setting::hourFill},
 };
 
 // Kept for the program's life, as the colour dialog's custom colours.
 static COLORREF customColors[16];
 
 void ClockHands::LoadSettings() {
-  autoHide = app->ReadSettingInt(SECTION_OBJECT, "NDHIDE", 0);
-  infoMode = app->ReadSettingInt(SECTION_OBJECT, "DIGINFO", INFO_NONE);
+  autoHide = app->ReadSettingInt(Setting::autoHideHands);
+  infoMode = app->ReadSettingInt(Setting::infoMode);
   if (infoMode == INFO_CPU) StartCpuReading(&cpu);
-  design = app->ReadSettingInt(SECTION_OBJECT, "DESIGN", DESIGN_SQUARE);
-  boldLines = app->ReadSettingInt(SECTION_OBJECT, "BOOLD", 0);
-  hollowHands = app->ReadSettingInt(SECTION_OBJECT, "NULLBRS", 0);
-  for (const ColorSetting& c : kColors)
-    this->*c.field = (COLORREF)app->ReadSettingInt(SECTION_OBJECT, c.key, (int)c.initial);
+  design = app->ReadSettingInt(Setting::handDesign);
+  boldLines = app->ReadSettingInt(Setting::boldLines);
+  hollowHands = app->ReadSettingInt(Setting::hollowHands);
+  for (const ColorSetting& c : kColors) this->*c.field = (COLORREF)app->ReadSettingInt(c.setting);
 }
 
 void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
@@ -53,7 +49,7 @@ void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
 
 void ClockHands::SetDesign(int number) {
   ApplyDesign(number);
-  app->WriteSettingInt(SECTION_OBJECT, "DESIGN", number);
+  app->WriteSettingInt(Setting::handDesign, number);
 }
 
 void ClockHands::ReleaseHands() {
@@ -79,19 +75,22 @@ void ClockHands::ToggleHandOption(int code, int value) {
   switch (code) {
     case OPTION_AUTO_HIDE:
       // The next redraw applies it; the hands are not hidden or shown now.
-      app->ToggleSetting(&autoHide, SECTION_OBJECT, "NDHIDE");
+      autoHide = !autoHide;
+      app->WriteSettingInt(Setting::autoHideHands, autoHide);
       break;
     case OPTION_INFO_MODE:
       if (value == INFO_CPU && infoMode != INFO_CPU) StartCpuReading(&cpu);
       infoMode = value;
-      app->WriteSettingInt(SECTION_OBJECT, "DIGINFO", value);
+      app->WriteSettingInt(Setting::infoMode, value);
       break;
     case OPTION_BOLD:
-      app->ToggleSetting(&boldLines, SECTION_OBJECT, "BOOLD");
+      boldLines = !boldLines;
+      app->WriteSettingInt(Setting::boldLines, boldLines);
       SetDesign(design);
       break;
     case OPTION_HOLLOW:
-      app->ToggleSetting(&hollowHands, SECTION_OBJECT, "NULLBRS");
+      hollowHands = !hollowHands;
+      app->WriteSettingInt(Setting::hollowHands, hollowHands);
       SetDesign(design);
       break;
     default: break;
@@ -101,15 +100,15 @@ void ClockHands::ToggleHandOption(int code, int value) {
 void ClockHands::StoreColor(int slot, COLORREF color) {
   const ColorSetting& c = kColors[slot - 1];
   this->*c.field = color;
-  app->WriteSettingInt(SECTION_OBJECT, c.key, (int)color);
+  app->WriteSettingInt(c.setting, (int)color);
 }
 
 void ClockHands::ChooseHandColor(int which) {
   if (which == SLOT_RESET) {
     for (int slot = SLOT_SECOND_OUTLINE; slot <= SLOT_HOUR_FILL; slot++)
-      StoreColor(slot, kColors[slot - 1].initial);
+      StoreColor(slot, (COLORREF)SettingRowOf(kColors[slot - 1].setting)->initial);
     hollowHands = 0;
-    app->WriteSettingInt(SECTION_OBJECT, "NULLBRS", 0);
+    app->WriteSettingInt(Setting::hollowHands, 0);
     SetDesign(design);
     return;
   }
@@ -134,6 +133,6 @@ void ClockImage::SetFaceImage(const char* fileName) {
   const char* name = shown ? fileName : "";
   // Showing the stored face again stores nothing.
   char stored[PATH_SIZE];
-  app->ReadSettingString(SECTION_IMAGE, "FILE", stored, "");
-  if (strcmp(stored, name) != 0) app->WriteSettingString(SECTION_IMAGE, "FILE", name);
+  app->ReadSettingString(Setting::faceFile, stored);
+  if (strcmp(stored, name) != 0) app->WriteSettingString(Setting::faceFile, name);
 }

@@ -134,7 +134,7 @@ void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
     SelectObject(dc, minutePen);
     SelectObject(dc, minuteInside);
     DrawShape(dc, &frame.minute, "分");
-    if (!app->nonSec) {
+    if (!app->ReadSettingInt(Setting::hideSecondHand)) {
       SelectObject(dc, secondPen);
       SelectObject(dc, secondBrush);
       DrawShape(dc, &frame.second, "秒");

@@ -146,9 +146,9 @@ static MailJob theJob;
 
 static void TakeJob(AppState* app, MailJob* job) {
   job->owner = app->hwnd;
-  job->tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
-  job->playSound = app->useSound;
-  app->ReadSettingString(SECTION_MAIL, "SOUNDFILE", job->soundFile, "");
+  job->tlsRequired = app->ReadSettingInt(Setting::mailTlsRequired) != 0;
+  job->playSound = app->ReadSettingInt(Setting::mailSound);
+  app->ReadSettingString(Setting::mailSoundFile, job->soundFile);
   BuildAccountPath(app, job->accountPath);
 }
 
@@ -180,7 +180,7 @@ static DWORD WINAPI MailCheckThread(void* parameter) {
 MailCheckStart StartMailCheck(AppState* app) {
   app->mailMinutes = 0;
   if (checkBusy) return MAIL_CHECK_BUSY;
-  if (!app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0) && !IsDialUpConnected())
+  if (!app->ReadSettingInt(Setting::mailOverLan) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
   InterlockedExchange(&checkBusy, 1);
   TakeJob(app, &theJob);
@@ -205,6 +205,8 @@ void CheckMailNow(AppState* app) {
 void CountMailMinute(void*, AppState* app, const SYSTEMTIME*) {
   app->mailMinutes += 1;
   // The count must pass the interval, so a check comes every interval + 1 minutes.
-  if (app->allowCheck && app->mailMinutes > app->checkTime && app->openDialog != DIALOG_MAIL)
+  if (app->ReadSettingInt(Setting::mailAutoCheck) &&
+      app->mailMinutes > app->ReadSettingInt(Setting::mailIntervalMinutes) &&
+      app->openDialog != DIALOG_MAIL)
     StartMailCheck(app);
 }

@@ -51,8 +51,9 @@ static int ReadInterval() {
   return 1;
 }
 
+// Stored when the dialog closes; the timed check waits until then.
 static void OnIntervalChange() {
-  settings->app->checkTime = ReadInterval();
+  ReadInterval();
   settings->app->mailMinutes = 0;
 }
 
@@ -62,14 +63,17 @@ static void InitMailSettings(HWND dialog) {
   InitListViewControls();
   PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
   FillAccountList();
-  CheckDlgButton(dialog, IDC_MAIL_AUTO, app->allowCheck ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_MAIL_AUTO,
+                 app->ReadSettingInt(Setting::mailAutoCheck) ? BST_CHECKED : BST_UNCHECKED);
   ShowIntervalEditable();
-  SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->checkTime, FALSE);
+  SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->ReadSettingInt(Setting::mailIntervalMinutes),
+                FALSE);
   SendDlgItemMessageA(dialog, IDC_MAIL_INTERVAL, EM_LIMITTEXT, 3, 0);
-  CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
-  int lan = app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0);
+  CheckDlgButton(dialog, IDC_MAIL_SOUND,
+                 app->ReadSettingInt(Setting::mailSound) ? BST_CHECKED : BST_UNCHECKED);
+  int lan = app->ReadSettingInt(Setting::mailOverLan);
   CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
-  int tls = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0);
+  int tls = app->ReadSettingInt(Setting::mailTlsRequired);
   CheckDlgButton(dialog, IDC_MAIL_TLS_REQUIRED, tls ? BST_CHECKED : BST_UNCHECKED);
 }
 
@@ -77,14 +81,12 @@ static void InitMailSettings(HWND dialog) {
 static void CloseMailSettings(int endCode) {
   AppState* app = settings->app;
   app->openDialog = DIALOG_NONE;
-  app->allowCheck = IsChecked(settings->dialog, IDC_MAIL_AUTO);
-  app->WriteSettingInt(SECTION_MAIL, "ALLOW_CHECK", app->allowCheck);
-  app->WriteSettingInt(SECTION_MAIL, "CHECK_LAN", IsChecked(settings->dialog, IDC_MAIL_LAN));
-  app->WriteSettingInt(SECTION_MAIL, "TLS_REQUIRED", IsChecked(settings->dialog, IDC_MAIL_TLS_REQUIRED));
-  app->useSound = IsChecked(settings->dialog, IDC_MAIL_SOUND);
-  app->WriteSettingInt(SECTION_MAIL, "USE_SOUND", app->useSound);
-  app->checkTime = ReadInterval();
-  app->WriteSettingInt(SECTION_MAIL, "CHECK_TIME", app->checkTime);
+  HWND dialog = settings->dialog;
+  app->WriteSettingInt(Setting::mailAutoCheck, IsChecked(dialog, IDC_MAIL_AUTO));
+  app->WriteSettingInt(Setting::mailOverLan, IsChecked(dialog, IDC_MAIL_LAN));
+  app->WriteSettingInt(Setting::mailTlsRequired, IsChecked(dialog, IDC_MAIL_TLS_REQUIRED));
+  app->WriteSettingInt(Setting::mailSound, IsChecked(dialog, IDC_MAIL_SOUND));
+  app->WriteSettingInt(Setting::mailIntervalMinutes, ReadInterval());
   app->mailMinutes = 0;
   EndDialog(settings->dialog, endCode);
 }
@@ -112,7 +114,7 @@ static void OnMailSettingsCommand(int id, int code) {
       if (selected >= 0) EditAccount(selected, ACCOUNT_MODE_DELETE);
       break;
     case IDC_MAIL_SOUNDFILE:
-      ChooseWaveFile(settings->app, settings->dialog, SECTION_MAIL, "SOUNDFILE");
+      ChooseWaveFile(settings->app, settings->dialog, Setting::mailSoundFile);
       break;
     case IDOK:
     case IDCANCEL:

@@ -37,6 +37,9 @@ static void NoteCentre(AppState* app, POINT p) {
   app->centerY = p.y + half;
 }
 
+// While set, every move of the clock among windows is a move to the bottom.
+static int forcingBottom;
+
 // The placement rule for a corner the clock stands or stood at.
 static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
   RECT work;
@@ -57,10 +60,11 @@ void LoadWindowPosition(AppState* app, POINT* position) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
   ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(app->hwnd));
-  ScreenPoint stored = {app->ReadSettingInt(SECTION_WINDOW, "POSX", fallback.x),
-                        app->ReadSettingInt(SECTION_WINDOW, "POSY", fallback.y)};
+  ScreenPoint stored = {app->ReadSettingInt(Setting::windowLeft, fallback.x),
+                        app->ReadSettingInt(Setting::windowTop, fallback.y)};
   *position = PlaceOnAMonitor(app, stored);
   NoteCentre(app, *position);
+  forcingBottom = app->ReadSettingInt(Setting::alwaysAtBottom);
 }
 
 void KeepOnScreen(AppState* app) {
@@ -92,8 +96,8 @@ static POINT CornerUnderCursor(HWND window, LPARAM lParam, int grabX, int grabY)
 
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
   POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
-  app->WriteSettingInt(SECTION_WINDOW, "POSX", p.x);
-  app->WriteSettingInt(SECTION_WINDOW, "POSY", p.y);
+  app->WriteSettingInt(Setting::windowLeft, p.x);
+  app->WriteSettingInt(Setting::windowTop, p.y);
   NoteCentre(app, p);
 }
 
@@ -102,18 +106,23 @@ static void SetZOrder(HWND window, HWND insertAfter) {
   SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void KeepAtBottom(WINDOWPOS* move) {
+  if (forcingBottom) move->hwndInsertAfter = HWND_BOTTOM;
+}
+
 void SetZOrderMode(AppState* app, int mode) {
   static const HWND kPlaces[] = {HWND_NOTOPMOST, HWND_TOPMOST, HWND_TOP, HWND_BOTTOM};
-  ZOrderPlan plan = PlanZOrder(mode, app->top, app->bottom);
-  app->top = plan.top;
-  if (!plan.bottom) app->bottom = 0;
+  ZOrderPlan plan = PlanZOrder(mode, app->ReadSettingInt(Setting::alwaysOnTop),
+                               app->ReadSettingInt(Setting::alwaysAtBottom));
+  forcingBottom = 0;
   for (int i = 0; i < plan.moveCount; i++) {
-    if (i == plan.moveCount - 1) app->bottom = plan.bottom;
+    if (i == plan.moveCount - 1) forcingBottom = plan.bottom;
     SetZOrder(app->hwnd, kPlaces[plan.moves[i]]);
   }
-  app->bottom = plan.bottom;
-  if (plan.writeTop) app->WriteSettingInt(SECTION_WINDOW, "TOP", plan.top);
-  if (plan.writeBottom) app->WriteSettingInt(SECTION_WINDOW, "BOTTOM", plan.bottom);
+  forcingBottom = plan.bottom;
+  // What the plan leaves unwritten it leaves as it was.
+  if (plan.writeTop) app->WriteSettingInt(Setting::alwaysOnTop, plan.top);
+  if (plan.writeBottom) app->WriteSettingInt(Setting::alwaysAtBottom, plan.bottom);
 }
 
 int IsCursorNear(AppState* app) {
@@ -153,7 +162,7 @@ static void OnButtonDown(AppState* app, LPARAM lParam) {
   UpdateWindow(w);
   grabX = GET_X_LPARAM(lParam);
   grabY = GET_Y_LPARAM(lParam);
-  if (app->fvMove) {
+  if (app->ReadSettingInt(Setting::moveWhileShown)) {
     SetCapture(w);
     return;
   }
@@ -176,14 +185,14 @@ static void OnButtonUp(AppState* app, LPARAM lParam) {
 
 int HandleDragMessage(AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
                       LRESULT* result) {
-  if (app->posLock) return 0;
+  if (app->ReadSettingInt(Setting::lockPosition)) return 0;
   *result = 0;
   switch (message) {
     case WM_LBUTTONDOWN:
       OnButtonDown(app, lParam);
       return 1;
     case WM_MOUSEMOVE:
-      if (!app->fvMove) return 0;
+      if (!app->ReadSettingInt(Setting::moveWhileShown)) return 0;
       if ((wParam & MK_LBUTTON) && GetCapture() == app->hwnd) MoveWithCursor(app->hwnd, lParam);
       return 1;
     case WM_LBUTTONUP:

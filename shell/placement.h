@@ -12,7 +12,8 @@ struct ClockOutline;
 
 enum { TIMER_CLOCK = 1, TIMER_AVOID_POLL = 2, TIMER_AVOID_RESHOW = 3 };
 
-// The stored corner by the placement rule, for the window's size now.
+// The stored corner by the placement rule, for the window's size now; the
+// stored z-order holds from here on.
 void LoadWindowPosition(AppState* app, POINT* position);
 // After a change of displays or work area: the placement rule again for
 // where the clock stands, so that it stays on a monitor.
@@ -23,6 +24,9 @@ void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int 
               const RECT* suggested);
 void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY);
 void SetZOrderMode(AppState* app, int mode);
+// A proposed move of the clock (WM_WINDOWPOSCHANGING), sent to the bottom
+// when the clock stays behind every window.
+void KeepAtBottom(WINDOWPOS* move);
 int IsCursorNear(AppState* app);
 // step is one of AvoidStep.
 void AvoidCursor(AppState* app, int step);

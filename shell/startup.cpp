@@ -25,11 +25,13 @@ static int RegisterClockClass(HINSTANCE instance) {
 
 static void ChangeSkinAtStart() {
   int mode = 0;
-  if (theApp.imageLastNum == -1) mode = PICK_RANDOM;
-  else if (theApp.bootChange) mode = theApp.changeRnd ? PICK_RANDOM : PICK_NEXT;
+  int current = theApp.ReadSettingInt(Setting::skinIndex);
+  if (current == -1) mode = PICK_RANDOM;
+  else if (theApp.ReadSettingInt(Setting::skinChangeAtStart))
+    mode = theApp.ReadSettingInt(Setting::skinRandom) ? PICK_RANDOM : PICK_NEXT;
   if (!mode) return;
   ImageChanger changer = {&theClock, &theApp};
-  changer.ChangeImage(mode, KIND_SKIN, theApp.imageLastNum);
+  changer.ChangeImage(mode, KIND_SKIN, current);
 }
 
 // Said once, at start-up; later writes that fail stay quiet.
@@ -57,7 +59,7 @@ static void WarnIfDataFolderReadOnly(HWND window) {
 
 static void ShowStoredFace() {
   char fileName[PATH_SIZE];
-  theApp.ReadSettingString(SECTION_IMAGE, "FILE", fileName, "");
+  theApp.ReadSettingString(Setting::faceFile, fileName);
   theClock.SetFaceImage(fileName);
 }
 
@@ -79,7 +81,7 @@ int InitInstance() {
   POINT position;
   LoadWindowPosition(&theApp, &position);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
-               theApp.top ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
+               theApp.ReadSettingInt(Setting::alwaysOnTop) ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
   // Placed on a monitor of another DPI: its size there.
   if (WindowDpi(window) != dpi) {
     dpi = WindowDpi(window);
@@ -92,8 +94,8 @@ int InitInstance() {
   }
   ShowStoredFace();
   ChangeSkinAtStart();
-  if (theApp.tray) theTray.Toggle(window);
-  if (theApp.ReadSettingInt(SECTION_WALLPAPER, "TRANSLATE", 0)) MakeIconTextTransparent();
+  if (theApp.ReadSettingInt(Setting::resident)) theTray.Toggle(window);
+  if (theApp.ReadSettingInt(Setting::iconTextTransparent)) MakeIconTextTransparent();
   theClock.RedrawClock(&clockTime);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);

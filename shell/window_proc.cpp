@@ -30,7 +30,8 @@ static void ChangeImageNow(int mode, int kind, int current) {
 }
 
 static void SoundChimeOnTheHour(void*, AppState* app, const SYSTEMTIME* time) {
-  if (app->sound && time->wMinute == 0) PlaySettingSound(app, SECTION_EXT, "SOUNDFILE");
+  if (app->ReadSettingInt(Setting::hourlyChime) && time->wMinute == 0)
+    PlaySettingSound(app, Setting::chimeSoundFile);
 }
 
 // In the order they run at each boundary.
@@ -85,7 +86,7 @@ static void OnTimer(WPARAM id) {
 
 static void OnSetCursor(LPARAM lParam) {
   if (LOWORD(lParam) != HTCLIENT) return;
-  if (theApp.wndHide) AvoidCursor(&theApp, AVOID_OVER_CLOCK);
+  if (theApp.ReadSettingInt(Setting::avoidCursor)) AvoidCursor(&theApp, AVOID_OVER_CLOCK);
   ClockHands* hands = &theClock.hands;
   if (hands->GetHandOption(OPTION_AUTO_HIDE) && !hands->GetHandOption(OPTION_SHOWN_NOW)) {
     hands->RevealHands();
@@ -105,20 +106,16 @@ static void OnKeyDown(HWND window, WPARAM key) {
       {VK_END, PICK_LAST},   {VK_INSERT, PICK_RANDOM}};
   for (const auto& k : skinKeys)
     if (k.key == key) {
-      ChangeImageNow(k.mode, KIND_SKIN, theApp.imageLastNum);
+      ChangeImageNow(k.mode, KIND_SKIN, theApp.ReadSettingInt(Setting::skinIndex));
       keyLatch = 1;
       return;
     }
-  if (key == VK_ESCAPE && theApp.tray) ShowWindow(window, SW_HIDE);
+  if (key == VK_ESCAPE && theApp.ReadSettingInt(Setting::resident)) ShowWindow(window, SW_HIDE);
   else if (key == VK_F1) ShowAbout(window);
 }
 
-// The on/off settings the menu toggles, by the command's argument.
-enum { FLAG_MOVE_SHOWN, FLAG_LOCK, FLAG_AVOID, FLAG_CHIME, FLAG_NO_SECONDS, FLAG_RESIDENT };
-static int AppState::*const kFlags[] = {&AppState::fvMove, &AppState::posLock, &AppState::wndHide,
-                                        &AppState::sound,  &AppState::nonSec,  &AppState::tray};
-
-static void ToggleFlag(HWND, int flag) { theApp.ToggleMirror(kFlags[flag]); }
+// The on/off settings the menu toggles: the command's argument names one.
+static void ToggleFlag(HWND, int flag) { theApp.ToggleSetting((Setting)flag); }
 static void Close(HWND w, int) { DestroyWindow(w); }
 static void Background(HWND w, int) {
   theClock.RequestRedraw();
@@ -130,7 +127,7 @@ static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_IN
 static void HandColor(HWND, int which) { theClock.hands.ChooseHandColor(which); }
 static void ChooseChime(HWND w, int) {
   theClock.RequestRedraw();
-  ChooseWaveFile(&theApp, w, SECTION_EXT, "SOUNDFILE");
+  ChooseWaveFile(&theApp, w, Setting::chimeSoundFile);
 }
 static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
 static void MailSettings(HWND w, int) {
@@ -139,7 +136,7 @@ static void MailSettings(HWND w, int) {
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }
 static void Resident(HWND w, int) {
-  ToggleFlag(w, FLAG_RESIDENT);
+  ToggleFlag(w, (int)Setting::resident);
   theTray.Toggle(w);
 }
 static void Show(HWND w, int) {
@@ -149,7 +146,7 @@ static void Show(HWND w, int) {
 static void EndResidency(HWND w, int) {
   theTray.Remove(w);
   Show(w, 0);
-  ToggleFlag(w, FLAG_RESIDENT);
+  ToggleFlag(w, (int)Setting::resident);
 }
 static void Events(HWND w, int) { EventDialog(w, &theApp, &clockTime); }
 static void Wallpaper(HWND w, int) {
@@ -159,13 +156,15 @@ static void Wallpaper(HWND w, int) {
 static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
 
 // How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
-static int FlagOn(int flag) { return theApp.*kFlags[flag] ? MARK_ON : 0; }
+static int FlagOn(int flag) { return theApp.ReadSettingInt((Setting)flag) ? MARK_ON : 0; }
 static int ZOrderIs(int mode) {
-  // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
-  int current = theApp.top && theApp.bottom ? -1
-                : theApp.top                ? ZORDER_IN_FRONT
-                : theApp.bottom             ? ZORDER_BEHIND
-                                            : ZORDER_NORMAL;
+  int top = theApp.ReadSettingInt(Setting::alwaysOnTop);
+  int bottom = theApp.ReadSettingInt(Setting::alwaysAtBottom);
+  // Both set (a hand-edited file) lies outside the group: no mark.
+  int current = top && bottom ? -1
+                : top         ? ZORDER_IN_FRONT
+                : bottom      ? ZORDER_BEHIND
+                              : ZORDER_NORMAL;
   return current == mode ? MARK_ON : 0;
 }
 static int HandOptionOn(int code) {
@@ -175,22 +174,24 @@ static int HandOptionOn(int code) {
 }
 static int DesignIs(int d) { return theClock.hands.design == d ? MARK_ON : 0; }
 static int InfoModeIs(int mode) { return theClock.hands.infoMode == mode ? MARK_ON : 0; }
-static int GrayedUnlessResident(int) { return theApp.tray ? 0 : MARK_GRAYED; }
+static int GrayedUnlessResident(int) {
+  return theApp.ReadSettingInt(Setting::resident) ? 0 : MARK_GRAYED;
+}
 
 // One row a command: its handler with the argument, and how its menu mark
 // is read (none, a check or a radio mark of a group).
 static constexpr MenuCommand kCommands[] = {
     {IDM_CLOSE, Close, 0}, {IDM_TRAY_CLOSE, Close, 0},
     {IDM_HIDE, Hide, 0, MARK_CHECK, GrayedUnlessResident}, {IDM_SHOW, Show, 0},
-    {IDM_RESIDENT, Resident, FLAG_RESIDENT, MARK_CHECK, FlagOn},
+    {IDM_RESIDENT, Resident, (int)Setting::resident, MARK_CHECK, FlagOn},
     {IDM_END_RESIDENT, EndResidency, 0},
     {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL, MARK_RADIO, ZOrderIs},
     {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT, MARK_RADIO, ZOrderIs},
     {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND, MARK_RADIO, ZOrderIs},
-    {IDM_MOVE_SHOWN, ToggleFlag, FLAG_MOVE_SHOWN, MARK_CHECK, FlagOn},
-    {IDM_LOCK_POSITION, ToggleFlag, FLAG_LOCK, MARK_CHECK, FlagOn},
-    {IDM_AVOID_CURSOR, ToggleFlag, FLAG_AVOID, MARK_CHECK, FlagOn},
-    {IDM_NO_SECOND_HAND, ToggleFlag, FLAG_NO_SECONDS, MARK_CHECK, FlagOn},
+    {IDM_MOVE_SHOWN, ToggleFlag, (int)Setting::moveWhileShown, MARK_CHECK, FlagOn},
+    {IDM_LOCK_POSITION, ToggleFlag, (int)Setting::lockPosition, MARK_CHECK, FlagOn},
+    {IDM_AVOID_CURSOR, ToggleFlag, (int)Setting::avoidCursor, MARK_CHECK, FlagOn},
+    {IDM_NO_SECOND_HAND, ToggleFlag, (int)Setting::hideSecondHand, MARK_CHECK, FlagOn},
     // Hands and the information line.
     {IDM_DESIGN_SQUARE, Design, DESIGN_SQUARE, MARK_RADIO, DesignIs},
     {IDM_DESIGN_SQUARE2, Design, DESIGN_SQUARE2, MARK_RADIO, DesignIs},
@@ -214,7 +215,8 @@ static constexpr MenuCommand kCommands[] = {
     {IDM_COLOR_RESET, HandColor, SLOT_RESET},
     // The utilities.
     {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0},
-    {IDM_CHIME, ToggleFlag, FLAG_CHIME, MARK_CHECK, FlagOn}, {IDM_CHIME_SOUND, ChooseChime, 0},
+    {IDM_CHIME, ToggleFlag, (int)Setting::hourlyChime, MARK_CHECK, FlagOn},
+    {IDM_CHIME_SOUND, ChooseChime, 0},
     {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
 };
 
@@ -295,7 +297,7 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       OnSetCursor(lParam);
       break;
     case WM_WINDOWPOSCHANGING:
-      if (theApp.bottom) ((WINDOWPOS*)lParam)->hwndInsertAfter = HWND_BOTTOM;
+      KeepAtBottom((WINDOWPOS*)lParam);
       break;
     case WM_CONTEXTMENU:
       ShowMainMenu(window, MarkMenu);

@@ -15,7 +15,7 @@ static int ChangeFolder(AppState* app, int kind, char* folder) {
   if (kind == KIND_SKIN) return JoinText(folder, PATH_SIZE, app->dataDir, "", "");
   if (kind != KIND_WALLPAPER) return 0;
   char chosen[PATH_SIZE];
-  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", chosen, "");
+  app->ReadSettingString(Setting::wallpaperFolder, chosen);
   return JoinText(folder, PATH_SIZE, chosen, "\\", "");
 }
 
@@ -27,32 +27,35 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   if (!NthFileName(p, folder, extension, name)) return 0;
   if (kind == KIND_SKIN) {
     app->skinMinutes = 0;
-    app->imageLastNum = p;
     image->SetFaceImage(name);
-    app->WriteSettingInt(SECTION_IMAGE, "LAST_NUM", p);
+    app->WriteSettingInt(Setting::skinIndex, p);
     return 1;
   }
   char path[PATH_SIZE];
   JoinText(path, sizeof path, folder, name, "");  // the search kept only names that fit
   app->wallpaperMinutes = 0;
-  app->wallpaperLastNum = p;
   SetWallpaper(app, path);
-  app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
+  app->WriteSettingInt(Setting::wallpaperIndex, p);
   return 1;
 }
 
 void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME*) {
   app->skinMinutes += 1;
-  if (!app->timeChange || app->skinMinutes != app->changeMin) return;
+  if (!app->ReadSettingInt(Setting::skinChangeTimed) ||
+      app->skinMinutes != app->ReadSettingInt(Setting::skinIntervalMinutes))
+    return;
   if (app->openDialog == DIALOG_BACKGROUND) return;
   ImageChanger changer = {(ClockImage*)image, app};
-  changer.ChangeImage(app->changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, app->imageLastNum);
+  int mode = app->ReadSettingInt(Setting::skinRandom) ? PICK_RANDOM : PICK_NEXT;
+  changer.ChangeImage(mode, KIND_SKIN, app->ReadSettingInt(Setting::skinIndex));
 }
 
 void CountWallpaperHalfMinute(void*, AppState* app, const SYSTEMTIME*) {
   app->wallpaperMinutes += 1;
-  if (!app->wallpaperAutoChange || app->wallpaperMinutes != app->wallpaperChangeTime) return;
+  if (!app->ReadSettingInt(Setting::wallpaperChangeTimed) ||
+      app->wallpaperMinutes != app->ReadSettingInt(Setting::wallpaperIntervalMinutes))
+    return;
   if (app->openDialog == DIALOG_WALLPAPER) return;
   ImageChanger changer = {NULL, app};
-  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->wallpaperLastNum);
+  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->ReadSettingInt(Setting::wallpaperIndex));
 }

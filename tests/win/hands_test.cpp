@@ -72,7 +72,7 @@ TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch
   EXPECT_GT(balloons.Count(YELLOW, 88, 24, 112, 56), 100);
   EXPECT_GT(balloons.Count(ORANGE, 38, 117, 62, 141), 100);
 
-  theApp.nonSec = 1;
+  theApp.WriteSettingInt(Setting::hideSecondHand, 1);
   for (WORD design = IDM_DESIGN_SQUARE; design <= IDM_DESIGN_BALLOON; design++) {
     Command(clock, design);
     clock.TickAt(3, 0, 50 + design - IDM_DESIGN_SQUARE);

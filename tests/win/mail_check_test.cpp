@@ -231,8 +231,8 @@ TEST(MailCheck, OneCheckAndOneNoticeAtATimeAndQuitDoesNotHoldTheNotice) {
 
   // Due while the notice is open: skipped, and the count starts again.
   clock.TickAt(12, 29, 59);
-  theApp.allowCheck = 1;
-  theApp.checkTime = 1;
+  theApp.WriteSettingInt(Setting::mailAutoCheck, 1);
+  theApp.WriteSettingInt(Setting::mailIntervalMinutes, 1);
   theApp.mailMinutes = 5;
   clock.TickAt(12, 30, 0);
   EXPECT_EQ(0, theApp.mailMinutes);

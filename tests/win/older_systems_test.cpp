@@ -57,7 +57,7 @@ TEST(OlderSystems, WithoutTheMonitorCallsThePrimaryWorkAreaDecides) {
   LoadWindowPosition(&theApp, &p);
   EXPECT_EQ(100, p.x);
   EXPECT_EQ(120, p.y);
-  theApp.WriteSettingInt("WINDOW", "POSX", 5000);
+  theApp.WriteSettingInt(Setting::windowLeft, 5000);
   LoadWindowPosition(&theApp, &p);
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -52,7 +52,7 @@ TEST(Tick, EscapeHidesOnlyAResidentClock) {
   // Escape hides only a resident clock.
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(IsWindowVisible(clock.Window()));
-  theApp.tray = 1;
+  theApp.WriteSettingInt(Setting::resident, 1);
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_FALSE(IsWindowVisible(clock.Window()));
 }
