@@ -90,7 +90,6 @@ static void FillEventList() {
 
 static void InitEventDialog() {
   EventDialogState* s = dialogState;
-  s->app->openDialog = DIALOG_EVENT;
   HWND list = Control(IDC_EVENT_LIST);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   AddListColumn(list, 0, "日時", 90);
@@ -189,7 +188,6 @@ static void OnCommand(WORD id, WORD code) {
       break;
     case IDOK:
     case IDCANCEL:
-      dialogState->app->openDialog = DIALOG_NONE;
       EndDialog(dialogState->dialog, id);
       break;
   }

@@ -23,12 +23,12 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 
 // A one-shot event that stays in the file would run again next year (or
 // after the clock is set back), so it does not run now.
-static void TellOneShotsKept(const AppState* app, const char* path) {
+static void TellOneShotsKept(HWND clock, const char* path) {
   char text[PATH_SIZE + 128];
   snprintf(text, sizeof text,
            "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
            path);
-  MessageBoxA(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  MessageBoxA(clock, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {
@@ -43,7 +43,7 @@ static void RunPlan(const DuePlan* plan) {
   ShutdownSystem(plan->shutdown == SHUTDOWN_FORCED);
 }
 
-int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
+int RunDueEvents(AppState* app, HWND clock, const SYSTEMTIME* time) {
   char path[PATH_SIZE];
   FileBytes text;
   if (!EventFilePath(app, path) || !ReadEventText(path, &text)) return 0;
@@ -55,7 +55,7 @@ int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
     // only the repeating events run.
     FreeDuePlan(&plan);
     planned = PlanDueEvents(text.data, text.size, &now, &plan);
-    TellOneShotsKept(app, path);
+    TellOneShotsKept(clock, path);
   }
   FreeFileBytes(&text);
   if (planned) RunPlan(&plan);
@@ -63,6 +63,6 @@ int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
   return planned;
 }
 
-void RunEventsOfMinute(void*, AppState* app, const SYSTEMTIME* time) {
-  if (app->openDialog != DIALOG_EVENT) RunDueEvents(app, time);
+void RunEventsOfMinute(const JobCall* call) {
+  if (!call->waiting) RunDueEvents(call->app, call->clock, call->time);
 }

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 struct AppState;
+struct JobCall;
 
-// 1 when the event file was read, 0 when it could not be.
-int RunDueEvents(AppState* app, const SYSTEMTIME* time);
+// 1 when the event file was read, 0 when it could not be. What it has to
+// say is owned by the clock.
+int RunDueEvents(AppState* app, HWND clock, const SYSTEMTIME* time);
 // The minute job: the due events, unless the event dialog is open.
-void RunEventsOfMinute(void* unused, AppState* app, const SYSTEMTIME* time);
+void RunEventsOfMinute(const JobCall* call);

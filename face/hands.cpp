@@ -36,14 +36,14 @@ void ClockHands::DeleteHandTools() {
 }
 
 void ClockHands::RevealHands() {
-  autoHideCount = AUTO_HIDE_REDRAWS;
+  autoHideCount = AUTO_HIDE_SECONDS;
   handsVisible = 1;
 }
 
 // While a settings dialog is open the hands stay, and so does the count.
-void ClockHands::CountDownAutoHide() {
+void ClockHands::CountDownAutoHide(int dialogOpen) {
   handsVisible = 1;
-  if (app->openDialog != DIALOG_NONE || !autoHide) return;
+  if (dialogOpen || !autoHide) return;
   if (--autoHideCount < 1) {
     handsVisible = 0;
     autoHideCount = 0;
@@ -113,7 +113,6 @@ void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {
   int hollow = hollowHands && design != DESIGN_BALLOON;
   HBRUSH hourInside = hollow ? nullBrush : hourBrush;
   HBRUSH minuteInside = hollow ? nullBrush : minuteBrush;
-  CountDownAutoHide();
   // The font stays in the context: choosing a font costs more under Wine
   // than drawing the whole frame.
   if (GetCurrentObject(dc, OBJ_FONT) != infoFont) {

@@ -28,7 +28,9 @@ enum HandColorSlot {
   SLOT_HOUR_FILL
 };
 
-enum { AUTO_HIDE_REDRAWS = 10, INFO_FONT_HEIGHT = 14 };
+// Revealed, the hands hide again at the ninth new second: the frame that
+// shows them and eight more.
+enum { AUTO_HIDE_SECONDS = 9, INFO_FONT_HEIGHT = 14 };
 
 // The hands' style (the user's choices, loaded and stored by the settings
 // code) and the painter that draws them into a context at a DPI.
@@ -64,6 +66,8 @@ struct ClockHands {
   void CreateHandTools(int hourWidth, int minuteWidth, int secondWidth);
   void DeleteHandTools();
   void RevealHands();
+  // Once a second, from the clock's tick.
+  void CountDownAutoHide(int dialogOpen);
   int GetHandOption(int code);
   // Auto-hide, bold and transparent toggle; the information mode is set
   // to value. Each change is stored at once.
@@ -73,7 +77,6 @@ struct ClockHands {
 
  private:
   void LoadSettings();
-  void CountDownAutoHide();
   void DrawShape(HDC dc, const HandShape* shape, const char* label);
   void StoreColor(int slot, COLORREF color);
 };

@@ -43,9 +43,9 @@ static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
   CopyTextCut(field, fieldSize, text);
 }
 
-int CheckNoComma(AppState* app, const char* text) {
+int CheckNoComma(HWND clock, const char* text) {
   if (IsStorableField(text)) return 1;
-  MessageBoxA(app->hwnd, "使用できない記号が含まれています", "エラー", MB_OK);
+  MessageBoxA(clock, "使用できない記号が含まれています", "エラー", MB_OK);
   return 0;
 }
 
@@ -67,7 +67,7 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry) {
   }
   const char* fields[] = {entry->name, entry->server, entry->user, entry->password};
   for (const char* f : fields)
-    if (!CheckNoComma(editor->app, f)) return 0;
+    if (!CheckNoComma(editor->clock, f)) return 0;
   return 1;
 }
 

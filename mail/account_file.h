@@ -14,7 +14,7 @@ struct AccountEditor {
   int mode;         // ACCOUNT_MODE_*
   int changeCount;  // edit notifications since the fields were filled
   const char* accountPath;
-  AppState* app;
+  HWND clock;  // owner of the validation messages
 };
 
 enum { ACCOUNT_MODE_DELETE = -1, ACCOUNT_MODE_EDIT = 0, ACCOUNT_MODE_NEW = 1 };
@@ -36,7 +36,7 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry);
 // 1 when text can be stored: no comma, and no byte the scrambling would
 // turn into a separator. Otherwise it shows the message, owned by the
 // clock, and gives 0.
-int CheckNoComma(AppState* app, const char* text);
+int CheckNoComma(HWND clock, const char* text);
 
 // Both give 1 when the account was stored; when the fields are valid but
 // the file cannot be written they say so and give 0.

@@ -144,8 +144,8 @@ struct MailJob {
 // One check at a time (checkBusy), so one record.
 static MailJob theJob;
 
-static void TakeJob(AppState* app, MailJob* job) {
-  job->owner = app->hwnd;
+static void TakeJob(AppState* app, HWND clock, MailJob* job) {
+  job->owner = clock;
   job->tlsRequired = app->ReadSettingInt(Setting::mailTlsRequired) != 0;
   job->playSound = app->ReadSettingInt(Setting::mailSound);
   app->ReadSettingString(Setting::mailSoundFile, job->soundFile);
@@ -177,24 +177,26 @@ static DWORD WINAPI MailCheckThread(void* parameter) {
   return 1;
 }
 
-MailCheckStart StartMailCheck(AppState* app) {
-  app->mailMinutes = 0;
+int mailMinutes;
+
+MailCheckStart StartMailCheck(AppState* app, HWND clock) {
+  mailMinutes = 0;
   if (checkBusy) return MAIL_CHECK_BUSY;
   if (!app->ReadSettingInt(Setting::mailOverLan) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
   InterlockedExchange(&checkBusy, 1);
-  TakeJob(app, &theJob);
+  TakeJob(app, clock, &theJob);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, &theJob, 0, NULL);
   if (thread) CloseHandle(thread);
   else InterlockedExchange(&checkBusy, 0);
   return MAIL_CHECK_STARTED;
 }
 
-void CheckMailNow(AppState* app) {
+void CheckMailNow(AppState* app, HWND clock) {
   if (BringForwardIfOpen(OpenMailNotice())) return;
   // Asked for by hand, a check that cannot start must say why.
-  if (StartMailCheck(app) == MAIL_CHECK_OFFLINE)
-    MessageBoxA(app->hwnd,
+  if (StartMailCheck(app, clock) == MAIL_CHECK_OFFLINE)
+    MessageBoxA(clock,
                 "「LAN接続（常にチェックする）」がオフで、ダイヤルアップ接続もないため、"
                 "メールをチェックできません。\n"
                 "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"
@@ -202,11 +204,11 @@ void CheckMailNow(AppState* app) {
                 "メールチェック", MB_OK | MB_ICONINFORMATION);
 }
 
-void CountMailMinute(void*, AppState* app, const SYSTEMTIME*) {
-  app->mailMinutes += 1;
+void CountMailMinute(const JobCall* call) {
+  AppState* app = call->app;
+  mailMinutes += 1;
   // The count must pass the interval, so a check comes every interval + 1 minutes.
   if (app->ReadSettingInt(Setting::mailAutoCheck) &&
-      app->mailMinutes > app->ReadSettingInt(Setting::mailIntervalMinutes) &&
-      app->openDialog != DIALOG_MAIL)
-    StartMailCheck(app);
+      mailMinutes > app->ReadSettingInt(Setting::mailIntervalMinutes) && !call->waiting)
+    StartMailCheck(app, call->clock);
 }

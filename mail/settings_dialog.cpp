@@ -5,11 +5,13 @@
 #include "platform/newer_calls.h"
 #include "settings/sound.h"
 #include "mail/account_file.h"
+#include "mail/mail_check.h"
 #include "platform/dialog_controls.h"
 #include "res/resource.h"
 
 struct MailSettings {
   AppState* app;
+  HWND clock;
   char accountPath[PATH_SIZE];
   HWND dialog;
 };
@@ -54,12 +56,11 @@ static int ReadInterval() {
 // Stored when the dialog closes; the timed check waits until then.
 static void OnIntervalChange() {
   ReadInterval();
-  settings->app->mailMinutes = 0;
+  mailMinutes = 0;
 }
 
 static void InitMailSettings(HWND dialog) {
   AppState* app = settings->app;
-  app->openDialog = DIALOG_MAIL;
   InitListViewControls();
   PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
   FillAccountList();
@@ -80,19 +81,18 @@ static void InitMailSettings(HWND dialog) {
 // OK and Cancel alike: the settings on screen are kept.
 static void CloseMailSettings(int endCode) {
   AppState* app = settings->app;
-  app->openDialog = DIALOG_NONE;
   HWND dialog = settings->dialog;
   app->WriteSettingInt(Setting::mailAutoCheck, IsChecked(dialog, IDC_MAIL_AUTO));
   app->WriteSettingInt(Setting::mailOverLan, IsChecked(dialog, IDC_MAIL_LAN));
   app->WriteSettingInt(Setting::mailTlsRequired, IsChecked(dialog, IDC_MAIL_TLS_REQUIRED));
   app->WriteSettingInt(Setting::mailSound, IsChecked(dialog, IDC_MAIL_SOUND));
   app->WriteSettingInt(Setting::mailIntervalMinutes, ReadInterval());
-  app->mailMinutes = 0;
+  mailMinutes = 0;
   EndDialog(settings->dialog, endCode);
 }
 
 static void EditAccount(int index, int mode) {
-  if (AccountEditDialog(settings->dialog, settings->app, index, mode) == 1) FillAccountList();
+  if (AccountEditDialog(settings->dialog, settings->clock, settings->app, index, mode) == 1) FillAccountList();
 }
 
 static void OnMailSettingsCommand(int id, int code) {
@@ -137,7 +137,7 @@ static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wPara
 
 void MailSettingsDialog(HWND owner, AppState* app) {
   if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
-  MailSettings state = {app, "", NULL};
+  MailSettings state = {app, owner, "", NULL};
   BuildAccountPath(app, state.accountPath);
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
                   MailSettingsProc, (LPARAM)&state);

@@ -20,6 +20,7 @@ int AppState::Load(const char* exePath) {
   if (strlen(exePath) > LONGEST_EXE_PATH) return 0;
   const char* slash = FindLastBackslash(exePath);
   if (!slash) return 0;
+  char exeDir[PATH_SIZE];
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
@@ -37,10 +38,6 @@ void AppState::LoadHeld() {
     const SettingRow* row = SettingRowOf((Setting)i);
     if (row->held) held[i] = ReadFileInt(iniPath, row, row->initial);
   }
-  skinMinutes = 0;
-  mailMinutes = 0;
-  wallpaperMinutes = 0;
-  openDialog = DIALOG_NONE;
 }
 
 int AppState::ReadSettingInt(Setting setting) {

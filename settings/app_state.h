@@ -1,30 +1,14 @@
-// The one global application state: paths, mirrored settings, interval
-// counters and the open-dialog code, with the four setting operations.
+// The application's settings: the data folder and its settings file, the
+// held settings, and the accessors every setting is read and written with.
 #pragma once
 #include <windows.h>
 
 #include "base/paths.h"
 #include "settings/setting_list.h"
 
-enum OpenDialogCode {
-  DIALOG_NONE = 0,
-  DIALOG_BACKGROUND = 1,
-  DIALOG_MAIL = 2,
-  DIALOG_EVENT = 3,
-  DIALOG_WALLPAPER = 4
-};
-
 struct AppState {
-  int centerX;
-  int centerY;
-  HWND hwnd;
-  int skinMinutes;
-  int mailMinutes;
-  int wallpaperMinutes;
-  int openDialog;
   char dataDir[PATH_SIZE];
   const char* appName;
-  char exeDir[PATH_SIZE];
   char iniPath[PATH_SIZE];
 
   int held[SETTING_COUNT];  // the held rows' values
@@ -51,11 +35,21 @@ struct AppState {
   void LoadHeld();
 };
 
+// What a job of a minute (or half-minute) boundary is handed.
+struct JobCall {
+  void* context;  // the job's own, from its row
+  AppState* app;
+  HWND clock;     // owner of anything the job shows
+  const SYSTEMTIME* time;
+  int waiting;    // the settings dialog that edits the job is open
+};
+
 // A job of the clock's minute (or half-minute) boundary: each counts its
-// own interval, runs when it is due and waits while its own dialog is open.
+// own interval and runs when it is due, unless it is waiting.
 struct MinuteJob {
-  void (*run)(void* context, AppState* app, const SYSTEMTIME* time);
+  void (*run)(const JobCall* call);
   void* context;
+  int waitsFor;  // the open-dialog code under which it waits, or 0
 };
 
 // The state of the running program, from its executable's folder; says

@@ -7,3 +7,4 @@ AppState theApp;
 TrayIcon theTray;
 SYSTEMTIME clockTime;
 ClockOutline theOutline;
+int openDialog;

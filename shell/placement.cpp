@@ -31,17 +31,20 @@ static int ClockHalf(HWND window) {
   return (r.right - r.left) / 2;
 }
 
-static void NoteCentre(AppState* app, POINT p) {
-  int half = ClockHalf(app->hwnd);
-  app->centerX = p.x + half;
-  app->centerY = p.y + half;
+// The face's centre on the screen, kept as the clock moves: the cursor is
+// avoided around it.
+static POINT centre;
+
+static void NoteCentre(HWND window, POINT p) {
+  int half = ClockHalf(window);
+  centre = POINT{p.x + half, p.y + half};
 }
 
 // While set, every move of the clock among windows is a move to the bottom.
 static int forcingBottom;
 
 // The placement rule for a corner the clock stands or stood at.
-static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
+static POINT PlaceOnAMonitor(HWND window, ScreenPoint wanted) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
@@ -51,39 +54,39 @@ static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
     Newer()->enumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
   if (monitors.count == 0) monitors.areas[monitors.count++] = primary;
   ScreenPoint p =
-      ChooseWindowPosition(wanted, &primary, monitors.areas, monitors.count, ClockHalf(app->hwnd));
+      ChooseWindowPosition(wanted, &primary, monitors.areas, monitors.count, ClockHalf(window));
   return POINT{p.x, p.y};
 }
 
-void LoadWindowPosition(AppState* app, POINT* position) {
+void LoadWindowPosition(HWND window, AppState* app, POINT* position) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
-  ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(app->hwnd));
+  ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(window));
   ScreenPoint stored = {app->ReadSettingInt(Setting::windowLeft, fallback.x),
                         app->ReadSettingInt(Setting::windowTop, fallback.y)};
-  *position = PlaceOnAMonitor(app, stored);
-  NoteCentre(app, *position);
+  *position = PlaceOnAMonitor(window, stored);
+  NoteCentre(window, *position);
   forcingBottom = app->ReadSettingInt(Setting::alwaysAtBottom);
 }
 
-void KeepOnScreen(AppState* app) {
+void KeepOnScreen(HWND window) {
   RECT r;
-  GetWindowRect(app->hwnd, &r);
-  POINT p = PlaceOnAMonitor(app, ScreenPoint{r.left, r.top});
+  GetWindowRect(window, &r);
+  POINT p = PlaceOnAMonitor(window, ScreenPoint{r.left, r.top});
   // Moved, not stored: the stored place is where the user left it.
   if (p.x != r.left || p.y != r.top)
-    SetWindowPos(app->hwnd, NULL, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  NoteCentre(app, p);
+    SetWindowPos(window, NULL, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  NoteCentre(window, p);
 }
 
-void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
+void ApplyDpi(HWND window, ClockImage* face, const ClockOutline* outline, int dpi,
               const RECT* suggested) {
-  SetWindowPos(app->hwnd, NULL, suggested->left, suggested->top, 0, 0,
+  SetWindowPos(window, NULL, suggested->left, suggested->top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyOutline(app->hwnd, outline, dpi);
+  ApplyOutline(window, outline, dpi);
   face->SetScale(dpi);
-  NoteCentre(app, POINT{suggested->left, suggested->top});
+  NoteCentre(window, POINT{suggested->left, suggested->top});
 }
 
 // The window's top-left corner on the screen when the grab point sits at
@@ -94,11 +97,11 @@ static POINT CornerUnderCursor(HWND window, LPARAM lParam, int grabX, int grabY)
   return p;
 }
 
-void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
-  POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
+void SaveWindowPosition(HWND window, AppState* app, LPARAM lParam, int grabX, int grabY) {
+  POINT p = CornerUnderCursor(window, lParam, grabX, grabY);
   app->WriteSettingInt(Setting::windowLeft, p.x);
   app->WriteSettingInt(Setting::windowTop, p.y);
-  NoteCentre(app, p);
+  NoteCentre(window, p);
 }
 
 // A z-order change only: activating the clock would raise it again.
@@ -110,14 +113,14 @@ void KeepAtBottom(WINDOWPOS* move) {
   if (forcingBottom) move->hwndInsertAfter = HWND_BOTTOM;
 }
 
-void SetZOrderMode(AppState* app, int mode) {
+void SetZOrderMode(HWND window, AppState* app, int mode) {
   static const HWND kPlaces[] = {HWND_NOTOPMOST, HWND_TOPMOST, HWND_TOP, HWND_BOTTOM};
   ZOrderPlan plan = PlanZOrder(mode, app->ReadSettingInt(Setting::alwaysOnTop),
                                app->ReadSettingInt(Setting::alwaysAtBottom));
   forcingBottom = 0;
   for (int i = 0; i < plan.moveCount; i++) {
     if (i == plan.moveCount - 1) forcingBottom = plan.bottom;
-    SetZOrder(app->hwnd, kPlaces[plan.moves[i]]);
+    SetZOrder(window, kPlaces[plan.moves[i]]);
   }
   forcingBottom = plan.bottom;
   // What the plan leaves unwritten it leaves as it was.
@@ -125,19 +128,18 @@ void SetZOrderMode(AppState* app, int mode) {
   if (plan.writeBottom) app->WriteSettingInt(Setting::alwaysAtBottom, plan.bottom);
 }
 
-int IsCursorNear(AppState* app) {
+int IsCursorNear(HWND window) {
   POINT cursor;
   if (!GetCursorPos(&cursor)) return 0;
-  int radius = AVOID_RADIUS * ClockHalf(app->hwnd) / FACE_HALF;
-  return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y},
-                            ScreenPoint{app->centerX, app->centerY}, radius);
+  int radius = AVOID_RADIUS * ClockHalf(window) / FACE_HALF;
+  return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y}, ScreenPoint{centre.x, centre.y},
+                            radius);
 }
 
 static AvoidState avoidState = AVOID_SHOWN;
 
-void AvoidCursor(AppState* app, int step) {
-  HWND w = app->hwnd;
-  int actions = NextAvoidStep(&avoidState, step, IsCursorNear(app));
+void AvoidCursor(HWND w, int step) {
+  int actions = NextAvoidStep(&avoidState, step, IsCursorNear(w));
   if (actions & AVOID_STOP_POLL) KillTimer(w, TIMER_AVOID_POLL);
   if (actions & AVOID_STOP_RESHOW) KillTimer(w, TIMER_AVOID_RESHOW);
   if (actions & AVOID_START_POLL) SetTimer(w, TIMER_AVOID_POLL, AVOID_POLL_MS, NULL);
@@ -156,8 +158,7 @@ static void MoveWithCursor(HWND window, LPARAM lParam) {
   MoveWindow(window, p.x, p.y, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-static void OnButtonDown(AppState* app, LPARAM lParam) {
-  HWND w = app->hwnd;
+static void OnButtonDown(HWND w, AppState* app, LPARAM lParam) {
   // The face as it stands, before the move loop holds the thread.
   UpdateWindow(w);
   grabX = GET_X_LPARAM(lParam);
@@ -168,35 +169,34 @@ static void OnButtonDown(AppState* app, LPARAM lParam) {
   }
   // The system's own move loop, as if the user had grabbed a caption.
   SendMessageA(w, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  SaveWindowPosition(app, lParam, grabX, grabY);
+  SaveWindowPosition(w, app, lParam, grabX, grabY);
 }
 
 // A move-while-shown drag is in progress exactly while the clock holds
 // the capture: a button released over the clock after a press elsewhere,
 // or a move with the button held from elsewhere, is no drag and must
 // neither move the clock nor store a position it does not stand at.
-static void OnButtonUp(AppState* app, LPARAM lParam) {
-  HWND w = app->hwnd;
+static void OnButtonUp(HWND w, AppState* app, LPARAM lParam) {
   if (GetCapture() != w) return;
   ReleaseCapture();
   MoveWithCursor(w, lParam);
-  SaveWindowPosition(app, lParam, grabX, grabY);
+  SaveWindowPosition(w, app, lParam, grabX, grabY);
 }
 
-int HandleDragMessage(AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
+int HandleDragMessage(HWND window, AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
                       LRESULT* result) {
   if (app->ReadSettingInt(Setting::lockPosition)) return 0;
   *result = 0;
   switch (message) {
     case WM_LBUTTONDOWN:
-      OnButtonDown(app, lParam);
+      OnButtonDown(window, app, lParam);
       return 1;
     case WM_MOUSEMOVE:
       if (!app->ReadSettingInt(Setting::moveWhileShown)) return 0;
-      if ((wParam & MK_LBUTTON) && GetCapture() == app->hwnd) MoveWithCursor(app->hwnd, lParam);
+      if ((wParam & MK_LBUTTON) && GetCapture() == window) MoveWithCursor(window, lParam);
       return 1;
     case WM_LBUTTONUP:
-      OnButtonUp(app, lParam);
+      OnButtonUp(window, app, lParam);
       return 1;
   }
   return 0;

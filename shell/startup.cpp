@@ -72,14 +72,13 @@ int InitInstance() {
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);
   if (!window) return 0;
   srand((unsigned)time(NULL));
-  theApp.hwnd = window;
   char regionPath[PATH_SIZE];
   DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
   if (!LoadClockOutline(regionPath, &theOutline)) return 0;
   int dpi = WindowDpi(window);
   if (!ApplyOutline(window, &theOutline, dpi)) return 0;
   POINT position;
-  LoadWindowPosition(&theApp, &position);
+  LoadWindowPosition(window, &theApp, &position);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
                theApp.ReadSettingInt(Setting::alwaysOnTop) ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
   // Placed on a monitor of another DPI: its size there.

@@ -29,21 +29,25 @@ static void ChangeImageNow(int mode, int kind, int current) {
   changer.ChangeImage(mode, kind, current);
 }
 
-static void SoundChimeOnTheHour(void*, AppState* app, const SYSTEMTIME* time) {
-  if (app->ReadSettingInt(Setting::hourlyChime) && time->wMinute == 0)
-    PlaySettingSound(app, Setting::chimeSoundFile);
+static void SoundChimeOnTheHour(const JobCall* call) {
+  if (call->app->ReadSettingInt(Setting::hourlyChime) && call->time->wMinute == 0)
+    PlaySettingSound(call->app, Setting::chimeSoundFile);
 }
 
-// In the order they run at each boundary.
-static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock},
-                                        {SoundChimeOnTheHour, NULL},
-                                        {CountMailMinute, NULL},
-                                        {RunEventsOfMinute, NULL}};
-static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL}};
+// In the order they run at each boundary, each with the dialog it waits for.
+static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock, DIALOG_BACKGROUND},
+                                        {SoundChimeOnTheHour, NULL, DIALOG_NONE},
+                                        {CountMailMinute, NULL, DIALOG_MAIL},
+                                        {RunEventsOfMinute, NULL, DIALOG_EVENT}};
+static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL, DIALOG_WALLPAPER}};
 
 // Jobs of a minute the tick found late run with that minute's time.
-static void RunJobs(const MinuteJob* jobs, int count, const SYSTEMTIME* time) {
-  for (int i = 0; i < count; i++) jobs[i].run(jobs[i].context, &theApp, time);
+static void RunJobs(const MinuteJob* jobs, int count, HWND window, const SYSTEMTIME* time) {
+  for (int i = 0; i < count; i++) {
+    int waiting = jobs[i].waitsFor != DIALOG_NONE && jobs[i].waitsFor == openDialog;
+    JobCall call = {jobs[i].context, &theApp, window, time, waiting};
+    jobs[i].run(&call);
+  }
 }
 
 static TickTime TickTimeOf(const SYSTEMTIME* t) {
@@ -58,7 +62,7 @@ static SYSTEMTIME ClockTimeOfMinute(long long minute) {
   return s;
 }
 
-static void OnClockTick() {
+static void OnClockTick(HWND window) {
   if (!tickStarted) {
     TickTime start = TickTimeOf(&clockTime);
     StartTickMarks(&start, &tickMarks);
@@ -69,24 +73,25 @@ static void OnClockTick() {
   TickPlan plan;
   PlanTick(&now, &tickMarks, &plan);
   if (!plan.redraw) return;
+  theClock.hands.CountDownAutoHide(openDialog != DIALOG_NONE);
   theClock.RedrawClock(&clockTime);
   for (int i = 0; i < plan.minuteRuns; i++) {
     SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
-    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &minute);
+    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, window, &minute);
   }
   for (int i = 0; i < plan.halfRuns; i++)
-    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &clockTime);
+    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, window, &clockTime);
 }
 
-static void OnTimer(WPARAM id) {
-  if (id == TIMER_AVOID_POLL) AvoidCursor(&theApp, AVOID_POLL_TICK);
-  else if (id == TIMER_AVOID_RESHOW) AvoidCursor(&theApp, AVOID_RESHOW_TICK);
-  else OnClockTick();
+static void OnTimer(HWND window, WPARAM id) {
+  if (id == TIMER_AVOID_POLL) AvoidCursor(window, AVOID_POLL_TICK);
+  else if (id == TIMER_AVOID_RESHOW) AvoidCursor(window, AVOID_RESHOW_TICK);
+  else OnClockTick(window);
 }
 
-static void OnSetCursor(LPARAM lParam) {
+static void OnSetCursor(HWND window, LPARAM lParam) {
   if (LOWORD(lParam) != HTCLIENT) return;
-  if (theApp.ReadSettingInt(Setting::avoidCursor)) AvoidCursor(&theApp, AVOID_OVER_CLOCK);
+  if (theApp.ReadSettingInt(Setting::avoidCursor)) AvoidCursor(window, AVOID_OVER_CLOCK);
   ClockHands* hands = &theClock.hands;
   if (hands->GetHandOption(OPTION_AUTO_HIDE) && !hands->GetHandOption(OPTION_SHOWN_NOW)) {
     hands->RevealHands();
@@ -117,10 +122,6 @@ static void OnKeyDown(HWND window, WPARAM key) {
 // The on/off settings the menu toggles: the command's argument names one.
 static void ToggleFlag(HWND, int flag) { theApp.ToggleSetting((Setting)flag); }
 static void Close(HWND w, int) { DestroyWindow(w); }
-static void Background(HWND w, int) {
-  theClock.RequestRedraw();
-  OpenBackgroundDialog(w, &theClock, &theApp);
-}
 static void Design(HWND, int d) { theClock.hands.SetDesign(d); }
 static void HandOption(HWND, int code) { theClock.hands.ToggleHandOption(code, 0); }
 static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_INFO_MODE, mode); }
@@ -129,10 +130,26 @@ static void ChooseChime(HWND w, int) {
   theClock.RequestRedraw();
   ChooseWaveFile(&theApp, w, Setting::chimeSoundFile);
 }
-static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
-static void MailSettings(HWND w, int) {
-  // From the tray menu while any settings dialog is open: ignored.
-  if (theApp.openDialog == DIALOG_NONE) MailSettingsDialog(w, &theApp);
+static void CheckMail(HWND w, int) { CheckMailNow(&theApp, w); }
+// A settings dialog runs modal under its code: set before it opens, back
+// as it was once it has closed (asked again, an open one only comes forward).
+static void SettingsDialog(HWND w, int code) {
+  // The mail settings from the tray menu while any dialog is open: ignored.
+  if (code == DIALOG_MAIL && openDialog != DIALOG_NONE) return;
+  int previous = openDialog;
+  openDialog = code;
+  if (code == DIALOG_BACKGROUND) {
+    theClock.RequestRedraw();
+    OpenBackgroundDialog(w, &theClock, &theApp);
+  } else if (code == DIALOG_MAIL) {
+    MailSettingsDialog(w, &theApp);
+  } else if (code == DIALOG_EVENT) {
+    EventDialog(w, &theApp, &clockTime);
+  } else if (code == DIALOG_WALLPAPER) {
+    WallpaperDialogArgs args = {&theApp, w};
+    OpenWallpaperDialog(&args);
+  }
+  openDialog = previous;
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }
 static void Resident(HWND w, int) {
@@ -148,12 +165,7 @@ static void EndResidency(HWND w, int) {
   Show(w, 0);
   ToggleFlag(w, (int)Setting::resident);
 }
-static void Events(HWND w, int) { EventDialog(w, &theApp, &clockTime); }
-static void Wallpaper(HWND w, int) {
-  WallpaperDialogArgs args = {&theApp, w};
-  OpenWallpaperDialog(&args);
-}
-static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
+static void ZOrder(HWND w, int mode) { SetZOrderMode(w, &theApp, mode); }
 
 // How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
 static int FlagOn(int flag) { return theApp.ReadSettingInt((Setting)flag) ? MARK_ON : 0; }
@@ -214,10 +226,12 @@ static constexpr MenuCommand kCommands[] = {
     {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE}, {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
     {IDM_COLOR_RESET, HandColor, SLOT_RESET},
     // The utilities.
-    {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0},
+    {IDM_BACKGROUND, SettingsDialog, DIALOG_BACKGROUND},
+    {IDM_WALLPAPER, SettingsDialog, DIALOG_WALLPAPER},
     {IDM_CHIME, ToggleFlag, (int)Setting::hourlyChime, MARK_CHECK, FlagOn},
     {IDM_CHIME_SOUND, ChooseChime, 0},
-    {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
+    {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, SettingsDialog, DIALOG_MAIL},
+    {IDM_EVENTS, SettingsDialog, DIALOG_EVENT},
 };
 
 // Each run of ids stands in the order of its enum, so an id and its
@@ -268,13 +282,13 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
       return 0;
     case WM_DPICHANGED:
-      ApplyDpi(&theApp, &theClock, &theOutline, LOWORD(wParam), (const RECT*)lParam);
+      ApplyDpi(window, &theClock, &theOutline, LOWORD(wParam), (const RECT*)lParam);
       return 0;
     case WM_DISPLAYCHANGE:
-      KeepOnScreen(&theApp);
+      KeepOnScreen(window);
       break;
     case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETWORKAREA) KeepOnScreen(&theApp);
+      if (wParam == SPI_SETWORKAREA) KeepOnScreen(window);
       break;
     case WM_TIMECHANGE:
       RedrawNow();
@@ -294,7 +308,7 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     }
     case WM_SETCURSOR:
-      OnSetCursor(lParam);
+      OnSetCursor(window, lParam);
       break;
     case WM_WINDOWPOSCHANGING:
       KeepAtBottom((WINDOWPOS*)lParam);
@@ -314,12 +328,12 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       OnCommand(window, wParam);
       return 0;
     case WM_TIMER:
-      OnTimer(wParam);
+      OnTimer(window, wParam);
       break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      if (HandleDragMessage(&theApp, message, wParam, lParam, &result)) return result;
+      if (HandleDragMessage(window, &theApp, message, wParam, lParam, &result)) return result;
       break;
     case WM_TRAYNOTIFY:
       theTray.Callback(window, wParam, lParam);

@@ -14,6 +14,7 @@
 #include "platform/dialog_controls.h"
 #include "skins/minutes_field.h"
 #include "skins/file_search.h"
+#include "skins/image_changer.h"
 #include "skins/skin_format.h"
 
 struct BackgroundDialog {
@@ -79,7 +80,6 @@ static void FillSkinList(BackgroundDialog* d) {
 
 static void InitBackgroundDialog(BackgroundDialog* d) {
   AppState* app = d->app;
-  app->openDialog = DIALOG_BACKGROUND;
   d->folderPicture = ScalePictureToDpi(d->dialog, IDC_SKIN_FOLDER);
   PlaceBesideClock(d->dialog, d->owner);
   InitListViewControls();
@@ -103,7 +103,7 @@ static void ApplySelectedSkin(BackgroundDialog* d) {
   char name[PATH_SIZE] = "";
   ListView_GetItemText(list, selected, 2, name, sizeof name);
   d->image->SetFaceImage(name);
-  d->app->skinMinutes = 0;
+  skinMinutes = 0;
 }
 
 static void OpenDataFolder(BackgroundDialog* d) {
@@ -116,13 +116,12 @@ static void SaveChecked(BackgroundDialog* d, int id, Setting setting) {
 
 static void CloseBackgroundDialog(BackgroundDialog* d, int result) {
   AppState* app = d->app;
-  app->openDialog = DIALOG_NONE;
   d->image->hands.RevealHands();
   SaveChecked(d, IDC_BOOT_CHANGE, Setting::skinChangeAtStart);
   SaveChecked(d, IDC_TIMED_CHANGE, Setting::skinChangeTimed);
   SaveChecked(d, IDC_RANDOM, Setting::skinRandom);
   app->WriteSettingInt(Setting::skinIntervalMinutes, ReadMinutes(d->dialog));
-  app->skinMinutes = 0;
+  skinMinutes = 0;
   current = nullptr;
   EndDialog(d->dialog, result);
 }

@@ -7,6 +7,9 @@
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
 
+int skinMinutes;
+int wallpaperMinutes;
+
 static int RuntimeRandom(void*) { return rand(); }
 
 // The folder searched for a kind, ending in a backslash; 0 when there is
@@ -26,36 +29,36 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   int p = PickPosition(mode, CountFiles(folder, extension), current, RuntimeRandom, nullptr);
   if (!NthFileName(p, folder, extension, name)) return 0;
   if (kind == KIND_SKIN) {
-    app->skinMinutes = 0;
+    skinMinutes = 0;
     image->SetFaceImage(name);
     app->WriteSettingInt(Setting::skinIndex, p);
     return 1;
   }
   char path[PATH_SIZE];
   JoinText(path, sizeof path, folder, name, "");  // the search kept only names that fit
-  app->wallpaperMinutes = 0;
+  wallpaperMinutes = 0;
   SetWallpaper(app, path);
   app->WriteSettingInt(Setting::wallpaperIndex, p);
   return 1;
 }
 
-void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME*) {
-  app->skinMinutes += 1;
+void CountSkinMinute(const JobCall* call) {
+  AppState* app = call->app;
+  skinMinutes += 1;
   if (!app->ReadSettingInt(Setting::skinChangeTimed) ||
-      app->skinMinutes != app->ReadSettingInt(Setting::skinIntervalMinutes))
+      skinMinutes != app->ReadSettingInt(Setting::skinIntervalMinutes) || call->waiting)
     return;
-  if (app->openDialog == DIALOG_BACKGROUND) return;
-  ImageChanger changer = {(ClockImage*)image, app};
+  ImageChanger changer = {(ClockImage*)call->context, app};
   int mode = app->ReadSettingInt(Setting::skinRandom) ? PICK_RANDOM : PICK_NEXT;
   changer.ChangeImage(mode, KIND_SKIN, app->ReadSettingInt(Setting::skinIndex));
 }
 
-void CountWallpaperHalfMinute(void*, AppState* app, const SYSTEMTIME*) {
-  app->wallpaperMinutes += 1;
+void CountWallpaperHalfMinute(const JobCall* call) {
+  AppState* app = call->app;
+  wallpaperMinutes += 1;
   if (!app->ReadSettingInt(Setting::wallpaperChangeTimed) ||
-      app->wallpaperMinutes != app->ReadSettingInt(Setting::wallpaperIntervalMinutes))
+      wallpaperMinutes != app->ReadSettingInt(Setting::wallpaperIntervalMinutes) || call->waiting)
     return;
-  if (app->openDialog == DIALOG_WALLPAPER) return;
   ImageChanger changer = {NULL, app};
   changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->ReadSettingInt(Setting::wallpaperIndex));
 }

@@ -8,6 +8,7 @@
 #include "platform/file_chooser.h"
 #include "skins/minutes_field.h"
 #include "skins/file_search.h"
+#include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 #include "skins/wallpaper_preview.h"
 #include "platform/newer_calls.h"
@@ -100,7 +101,6 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
 static void InitWallpaperDialog(WallpaperDialog* d) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
-  app->openDialog = DIALOG_WALLPAPER;
   app->ReadSettingString(Setting::wallpaperFolder, d->folderPath);
   d->autoClose = app->ReadSettingInt(Setting::wallpaperAutoClose);
   SetChecked(dialog, IDC_AUTO_CLOSE, d->autoClose);
@@ -122,7 +122,6 @@ static void InitWallpaperDialog(WallpaperDialog* d) {
 static void CloseWallpaperDialog(WallpaperDialog* d, int result) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
-  app->openDialog = DIALOG_NONE;
   d->autoClose = IsChecked(dialog, IDC_AUTO_CLOSE);
   app->WriteSettingInt(Setting::wallpaperAutoClose, d->autoClose);
   app->WriteSettingInt(Setting::wallpaperChangeTimed, IsChecked(dialog, IDC_TIMED_CHANGE));
@@ -136,7 +135,7 @@ static void CloseWallpaperDialog(WallpaperDialog* d, int result) {
     ApplyDesktopWallpaper(last);  // the new style on the wallpaper in place
   }
   app->WriteSettingInt(Setting::wallpaperIntervalMinutes, ReadMinutes(dialog));
-  app->wallpaperMinutes = 0;
+  wallpaperMinutes = 0;
   current = nullptr;
   EndDialog(dialog, result);
 }
@@ -148,13 +147,13 @@ static void OnCommand(WallpaperDialog* d, int id, int code) {
       break;
     case IDC_TIMED_CHANGE:
       SetMinutesEditable(d->dialog, IsChecked(d->dialog, IDC_TIMED_CHANGE));
-      d->app->wallpaperMinutes = 0;
+      wallpaperMinutes = 0;
       break;
     case IDC_MINUTES:
       if (code == 0) break;
       // Stored when the dialog closes; the timed change waits until then.
       KeepMinutesAtLeastOne(d->dialog);
-      d->app->wallpaperMinutes = 0;
+      wallpaperMinutes = 0;
       break;
     case IDC_CHOOSE_FOLDER:
       ChooseWallpaperFolder(d);

@@ -225,7 +225,7 @@ TEST(EventRun, HangUpThenWaitThenOneShutdownTheLastLineChooses) {
   // No file, no events.
   DeleteFileA((folder.DataDir() + "ZENTICK.evt").c_str());
   calls.clear();
-  EXPECT_EQ(0, RunDueEvents(&theApp, &clockTime));
+  EXPECT_EQ(0, RunDueEvents(&theApp, NULL, &clockTime));
   EXPECT_TRUE(calls.empty());
 }
 

@@ -19,7 +19,7 @@ void Command(const InProcessClock& clock, WORD id) {
 // What a restart reads: a second record loaded from the same file.
 ClockHands ReloadedHands() {
   ClockHands fresh = {};
-  fresh.InitHands(theApp.hwnd, &theApp, BASE_DPI);
+  fresh.InitHands(theClock.hwnd, &theApp, BASE_DPI);
   fresh.ReleaseHands();
   return fresh;
 }

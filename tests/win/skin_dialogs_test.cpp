@@ -7,6 +7,7 @@
 
 #include "shell/globals.h"
 #include "app_harness.h"
+#include "skins/image_changer.h"
 #include "skin_support.h"
 #include "res/resource.h"
 #include "skins/wallpaper_preview.h"
@@ -40,7 +41,7 @@ struct BackgroundVisit {
 
 void UseBackgroundDialog(HWND dialog, void* context) {
   BackgroundVisit* v = (BackgroundVisit*)context;
-  v->openCode = theApp.openDialog;
+  v->openCode = openDialog;
   GetWindowRect(dialog, &v->where);
   HWND list = GetDlgItem(dialog, IDC_SKIN_LIST);
   for (const auto& row : ListViewRows(list, 3)) v->rows.push_back(row[0] + "|" + row[1] + "|" + row[2]);
@@ -70,7 +71,7 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
   SetWindowPos(clock.Window(), NULL, 350, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   theApp.WriteSettingInt(Setting::skinChangeTimed, 1);
   theApp.WriteSettingInt(Setting::skinIntervalMinutes, 5);
-  theApp.skinMinutes = 4;
+  skinMinutes = 4;
   theApp.WriteSettingInt(Setting::skinIndex, 0);
 
   BackgroundVisit v = {};
@@ -89,8 +90,8 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
   EXPECT_EQ("1", v.minutesAfterClearing);
   EXPECT_EQ("25", v.minutesTyped);
 
-  EXPECT_EQ(0, theApp.openDialog);
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(0, openDialog);
+  EXPECT_EQ(0, skinMinutes);
   EXPECT_EQ("1", folder.IniValue("IMAGE", "BOOT_CHANGE"));
   EXPECT_EQ("1", folder.IniValue("IMAGE", "TIME_CHANGE"));
   EXPECT_EQ("1", folder.IniValue("IMAGE", "CHANGE_RND"));
@@ -127,13 +128,13 @@ TEST(BackgroundDialog, PickingShowsTheSkinAndPageUpStepsFromTheStoredIndex) {
   std::vector<std::string> order = SearchOrder(folder.DataDir(), "qkb");
   ASSERT_EQ(3u, order.size());
   theApp.WriteSettingInt(Setting::skinIndex, 0);
-  theApp.skinMinutes = 7;
+  skinMinutes = 7;
   BackgroundVisit v = {};
   v.pick = 2;
   ASSERT_TRUE(RunDialog(clock.Window(), kBackgroundCommand, kBackgroundCaption, UseBackgroundDialog, &v));
   EXPECT_EQ(0, theApp.ReadSettingInt(Setting::skinIndex));
   EXPECT_EQ(order[2], folder.IniValue("IMAGE", "FILE"));
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(0, skinMinutes);
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_PRIOR, 0);
   SendMessageA(clock.Window(), WM_KEYUP, VK_PRIOR, 0);
   EXPECT_EQ(1, theApp.ReadSettingInt(Setting::skinIndex));
@@ -183,7 +184,7 @@ void ChooseEntry(HWND dialog, int index, int code) {
 
 void UseWallpaperDialog(HWND dialog, void* context) {
   WallpaperVisit* v = (WallpaperVisit*)context;
-  v->openCode = theApp.openDialog;
+  v->openCode = openDialog;
   HWND list = GetDlgItem(dialog, IDC_WALLPAPER_LIST);
   int n = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
   for (int i = 0; i < n; i++) {
@@ -241,7 +242,7 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
   RegSetValueExA(key, "TileWallpaper", 0, REG_SZ, (const BYTE*)"0", 2);
   RegSetValueExA(key, "WallpaperStyle", 0, REG_SZ, (const BYTE*)"0", 2);
   RegCloseKey(key);
-  theApp.wallpaperMinutes = 3;
+  wallpaperMinutes = 3;
 
   WallpaperVisit v = {};
   ASSERT_TRUE(RunDialog(clock.Window(), kWallpaperCommand, kWallpaperCaption, UseWallpaperDialog, &v));
@@ -260,8 +261,8 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
   EXPECT_EQ("", v.lastFileAfterNone);
   EXPECT_EQ("3", v.lastNumAfterNone);
   EXPECT_EQ(3, theApp.ReadSettingInt(Setting::wallpaperIndex));
-  EXPECT_EQ(0, theApp.openDialog);
-  EXPECT_EQ(0, theApp.wallpaperMinutes);
+  EXPECT_EQ(0, openDialog);
+  EXPECT_EQ(0, wallpaperMinutes);
   EXPECT_EQ("1", folder.IniValue("WALLPAPER", "AUTO_CLOSE"));
   EXPECT_EQ("1", folder.IniValue("WALLPAPER", "TRANSLATE"));
   EXPECT_EQ("60", folder.IniValue("WALLPAPER", "CHANGE_TIME"));

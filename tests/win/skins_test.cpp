@@ -23,8 +23,8 @@ std::vector<std::string> InstallThreeSkins(const TempDataFolder& folder) {
 }
 
 void PressKey(int key) {
-  SendMessageA(theApp.hwnd, WM_KEYDOWN, key, 0);
-  SendMessageA(theApp.hwnd, WM_KEYUP, key, 0);
+  SendMessageA(theClock.hwnd, WM_KEYDOWN, key, 0);
+  SendMessageA(theClock.hwnd, WM_KEYUP, key, 0);
 }
 
 TEST(SkinChange, KeysStepThroughTheSearchOrderAndStoreTheIndex) {
@@ -39,7 +39,7 @@ TEST(SkinChange, KeysStepThroughTheSearchOrderAndStoreTheIndex) {
                {VK_END, 2},   {VK_HOME, 0},  {VK_INSERT, -1}};
   theApp.WriteSettingInt(Setting::skinIndex, -1);
   for (const Step& s : steps) {
-    theApp.skinMinutes = 9;
+    skinMinutes = 9;
     int before = theApp.ReadSettingInt(Setting::skinIndex);
     PressKey(s.key);
     int now = theApp.ReadSettingInt(Setting::skinIndex);
@@ -48,7 +48,7 @@ TEST(SkinChange, KeysStepThroughTheSearchOrderAndStoreTheIndex) {
     } else {
       EXPECT_NE(before, now);
     }
-    EXPECT_EQ(0, theApp.skinMinutes);
+    EXPECT_EQ(0, skinMinutes);
     EXPECT_EQ(std::to_string(now), folder.IniValue("IMAGE", "LAST_NUM"));
     EXPECT_EQ(order[now], folder.IniValue("IMAGE", "FILE"));
   }
@@ -62,10 +62,10 @@ TEST(SkinChange, NothingChangesWhenNoFileAnswers) {
   theApp.WriteSettingInt(Setting::skinChangeTimed, 1);
   theApp.WriteSettingInt(Setting::skinIntervalMinutes, 1);
   clock.TickAt(12, 1, 0);
-  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(1, skinMinutes);
   clock.TickAt(12, 1, 1);
   clock.TickAt(12, 2, 0);
-  EXPECT_EQ(2, theApp.skinMinutes);
+  EXPECT_EQ(2, skinMinutes);
   EXPECT_EQ("<absent>", folder.IniValue("IMAGE", "LAST_NUM"));
   // One skin: a random pick has nothing else to go to.
   folder.WriteDataFile("only.qkb", SkinFile("一つ", ""));
@@ -79,11 +79,11 @@ TEST(SkinChange, NothingChangesWhenNoFileAnswers) {
   PressKey(VK_PRIOR);
   EXPECT_EQ(0, theApp.ReadSettingInt(Setting::skinIndex));
   // The timed change, once due again, goes through and restarts the count.
-  theApp.skinMinutes = 0;
+  skinMinutes = 0;
   clock.TickAt(12, 2, 59);
   clock.TickAt(12, 3, 0);
   EXPECT_EQ(1, theApp.ReadSettingInt(Setting::skinIndex));
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(0, skinMinutes);
 }
 
 std::string MakeWallpaperFolder(const TempDataFolder& folder) {
@@ -108,7 +108,7 @@ TEST(WallpaperChange, TimedChangeSetsTheNextBitmapAndSkipsPathsTooLong) {
   clock.TickAt(12, 0, 30);
   std::string first = dir + "\\" + order[0];
   EXPECT_EQ(0, theApp.ReadSettingInt(Setting::wallpaperIndex));
-  EXPECT_EQ(0, theApp.wallpaperMinutes);
+  EXPECT_EQ(0, wallpaperMinutes);
   EXPECT_EQ("0", folder.IniValue("WALLPAPER", "LAST_NUM"));
   EXPECT_EQ(first, folder.IniValue("WALLPAPER", "LAST_FILE"));
   EXPECT_STRCASEEQ(first.c_str(), WallpaperNow().c_str());
