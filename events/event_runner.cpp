@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "platform/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_plan.h"
@@ -43,18 +44,17 @@ static void RunPlan(const DuePlan* plan) {
   ShutdownSystem(plan->shutdown == SHUTDOWN_FORCED);
 }
 
-int RunDueEvents(AppState* app, HWND clock, const SYSTEMTIME* time) {
+int RunDueEvents(AppState* app, HWND clock, const EventTime* now) {
   char path[PATH_SIZE];
   FileBytes text;
   if (!EventFilePath(app, path) || !ReadEventText(path, &text)) return 0;
-  EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};
   DuePlan plan;
-  int planned = PlanDueEvents(text.data, text.size, &now, &plan);
+  int planned = PlanDueEvents(text.data, text.size, now, &plan);
   if (planned && !RemoveFiredLines(path, &text, &plan)) {
     // The text no longer holds the fired one-shot lines: planned again,
     // only the repeating events run.
     FreeDuePlan(&plan);
-    planned = PlanDueEvents(text.data, text.size, &now, &plan);
+    planned = PlanDueEvents(text.data, text.size, now, &plan);
     TellOneShotsKept(clock, path);
   }
   FreeFileBytes(&text);
@@ -64,5 +64,7 @@ int RunDueEvents(AppState* app, HWND clock, const SYSTEMTIME* time) {
 }
 
 void RunEventsOfMinute(const JobCall* call) {
-  if (!call->waiting) RunDueEvents(call->app, call->clock, call->time);
+  const TickTime* t = call->time;
+  EventTime minute = {t->month, t->day, t->hour, t->minute};
+  if (!call->waiting) RunDueEvents(call->app, call->clock, &minute);
 }

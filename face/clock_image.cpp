@@ -68,7 +68,6 @@ void ClockImage::ScaleFace() {
 
 void ClockImage::RedrawClock(const SYSTEMTIME* time) {
   if (!memoryDC) return;
-  shownTime = *time;
   framed = 1;
   BitBlt(memoryDC, 0, 0, faceWidth, faceHeight, memoryDC, faceWidth, 0, SRCCOPY);
   hands.DrawHands(memoryDC, dpi, time);
@@ -80,7 +79,7 @@ void ClockImage::RedrawClock(const SYSTEMTIME* time) {
 }
 
 void ClockImage::RequestRedraw() {
-  if (framed) RedrawClock(&shownTime);
+  if (framed) SendMessageA(hwnd, WM_CLOCK_REDRAW, 0, 0);
 }
 
 void ClockImage::PaintClock(HDC dc) {

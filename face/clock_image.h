@@ -9,6 +9,9 @@
 struct AppState;
 
 enum { FACE_SIZE = 200 };
+// Sent to the window for a frame at once: the window composes one for the
+// time it reads then (RedrawClock).
+enum { WM_CLOCK_REDRAW = WM_APP + 1 };
 
 struct ClockImage {
   HWND hwnd;
@@ -23,8 +26,7 @@ struct ClockImage {
   int dpi;
   AppState* app;
   ClockHands hands;
-  SYSTEMTIME shownTime;  // of the frame last composed
-  int framed;            // a frame has been composed since start-up
+  int framed;  // a frame has been composed since start-up
 
   ClockImage();
   ~ClockImage();
@@ -37,7 +39,7 @@ struct ClockImage {
   // Composes a frame for time in the back buffer and copies it onto the
   // window; the window's paint message paints the same frame again.
   void RedrawClock(const SYSTEMTIME* time);
-  // The last frame again, over a face that has just changed.
+  // A new frame over a face that has just changed, once there are frames.
   void RequestRedraw();
   // Copies the composed frame into the context it is handed.
   void PaintClock(HDC dc);

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
 #include "settings/sound.h"

@@ -35,23 +35,6 @@ struct AppState {
   void LoadHeld();
 };
 
-// What a job of a minute (or half-minute) boundary is handed.
-struct JobCall {
-  void* context;  // the job's own, from its row
-  AppState* app;
-  HWND clock;     // owner of anything the job shows
-  const SYSTEMTIME* time;
-  int waiting;    // the settings dialog that edits the job is open
-};
-
-// A job of the clock's minute (or half-minute) boundary: each counts its
-// own interval and runs when it is due, unless it is waiting.
-struct MinuteJob {
-  void (*run)(const JobCall* call);
-  void* context;
-  int waitsFor;  // the open-dialog code under which it waits, or 0
-};
-
 // The state of the running program, from its executable's folder; says
 // "long path" when the folder is too deep to hold its data files.
 AppState LoadStartUpState();

@@ -12,7 +12,6 @@
 extern ClockImage theClock;
 extern AppState theApp;
 extern TrayIcon theTray;
-extern SYSTEMTIME clockTime;
 // The window's outline from the region file, scaled at each DPI.
 extern ClockOutline theOutline;
 

@@ -86,7 +86,8 @@ int InitInstance() {
     dpi = WindowDpi(window);
     if (!ApplyOutline(window, &theOutline, dpi)) return 0;
   }
-  ReadClockTime(&clockTime);
+  SYSTEMTIME now;
+  ReadClockTime(&now);
   if (!theClock.InitClockImage(window, &theApp, dpi)) {
     MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
@@ -95,10 +96,10 @@ int InitInstance() {
   ChangeSkinAtStart();
   if (theApp.ReadSettingInt(Setting::resident)) theTray.Toggle(window);
   if (theApp.ReadSettingInt(Setting::iconTextTransparent)) MakeIconTextTransparent();
-  theClock.RedrawClock(&clockTime);  // the first frame, painted on showing
+  theClock.RedrawClock(&now);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
-  SetTimer(window, TIMER_CLOCK, 200, NULL);
+  StartTicking(window, &now);
   WarnIfDataFolderReadOnly(window);
   return 1;
 }

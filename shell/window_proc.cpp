@@ -9,6 +9,7 @@
 #include "shell/placement.h"
 #include "base/product.h"
 #include "shell/tick_rule.h"
+#include "settings/minute_job.h"
 #include "settings/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
@@ -20,9 +21,16 @@
 #include "skins/wallpaper_dialog.h"
 #include "res/resource.h"
 
-static int tickStarted;
 static TickMarks tickMarks;
 static int keyLatch;
+
+// A frame at once, for the time now: the face changed, the time jumped
+// (clock set, machine woken), or the hands were revealed.
+static void RedrawNow() {
+  SYSTEMTIME now;
+  ReadClockTime(&now);
+  theClock.RedrawClock(&now);
+}
 
 static void ChangeImageNow(int mode, int kind, int current) {
   ImageChanger changer = {&theClock, &theApp};
@@ -30,7 +38,7 @@ static void ChangeImageNow(int mode, int kind, int current) {
 }
 
 static void SoundChimeOnTheHour(const JobCall* call) {
-  if (call->app->ReadSettingInt(Setting::hourlyChime) && call->time->wMinute == 0)
+  if (call->app->ReadSettingInt(Setting::hourlyChime) && call->time->minute == 0)
     PlaySettingSound(call->app, Setting::chimeSoundFile);
 }
 
@@ -41,46 +49,41 @@ static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock, DIALOG_BACK
                                         {RunEventsOfMinute, NULL, DIALOG_EVENT}};
 static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL, DIALOG_WALLPAPER}};
 
-// Jobs of a minute the tick found late run with that minute's time.
-static void RunJobs(const MinuteJob* jobs, int count, HWND window, const SYSTEMTIME* time) {
-  for (int i = 0; i < count; i++) {
-    int waiting = jobs[i].waitsFor != DIALOG_NONE && jobs[i].waitsFor == openDialog;
-    JobCall call = {jobs[i].context, &theApp, window, time, waiting};
-    jobs[i].run(&call);
+// Each run owed goes through the whole list, with its boundary's time.
+static void RunJobs(const MinuteJob* jobs, int count, const TickRuns* runs, HWND window) {
+  for (int run = 0; run < runs->count; run++) {
+    TickTime boundary;
+    RunTime(runs, run, &boundary);
+    for (int i = 0; i < count; i++) {
+      int waiting = jobs[i].waitsFor != DIALOG_NONE && jobs[i].waitsFor == openDialog;
+      JobCall call = {jobs[i].context, &theApp, window, &boundary, waiting};
+      jobs[i].run(&call);
+    }
   }
 }
 
 static TickTime TickTimeOf(const SYSTEMTIME* t) {
-  return TickTime{t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond, t->wDayOfWeek};
+  return TickTime{t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond};
 }
 
-static SYSTEMTIME ClockTimeOfMinute(long long minute) {
-  TickTime t;
-  MinuteTime(minute, &t);
-  SYSTEMTIME s = {(WORD)t.year, (WORD)t.month, (WORD)t.dayOfWeek, (WORD)t.day,
-                  (WORD)t.hour, (WORD)t.minute, 0, 0};
-  return s;
+void StartTicking(HWND window, const SYSTEMTIME* start) {
+  TickTime t = TickTimeOf(start);
+  StartTickMarks(&t, &tickMarks);
+  SetTimer(window, TIMER_CLOCK, 200, NULL);
 }
 
+// The time is read once a tick and handed down.
 static void OnClockTick(HWND window) {
-  if (!tickStarted) {
-    TickTime start = TickTimeOf(&clockTime);
-    StartTickMarks(&start, &tickMarks);
-    tickStarted = 1;
-  }
-  ReadClockTime(&clockTime);
-  TickTime now = TickTimeOf(&clockTime);
+  SYSTEMTIME now;
+  ReadClockTime(&now);
+  TickTime tickNow = TickTimeOf(&now);
   TickPlan plan;
-  PlanTick(&now, &tickMarks, &plan);
+  PlanTick(&tickNow, &tickMarks, &plan);
   if (!plan.redraw) return;
   theClock.hands.CountDownAutoHide(openDialog != DIALOG_NONE);
-  theClock.RedrawClock(&clockTime);
-  for (int i = 0; i < plan.minuteRuns; i++) {
-    SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
-    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, window, &minute);
-  }
-  for (int i = 0; i < plan.halfRuns; i++)
-    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, window, &clockTime);
+  theClock.RedrawClock(&now);
+  RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &plan.minutes, window);
+  RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &plan.halves, window);
 }
 
 static void OnTimer(HWND window, WPARAM id) {
@@ -95,7 +98,7 @@ static void OnSetCursor(HWND window, LPARAM lParam) {
   ClockHands* hands = &theClock.hands;
   if (hands->GetHandOption(OPTION_AUTO_HIDE) && !hands->GetHandOption(OPTION_SHOWN_NOW)) {
     hands->RevealHands();
-    theClock.RedrawClock(&clockTime);
+    RedrawNow();
   }
 }
 
@@ -144,7 +147,9 @@ static void SettingsDialog(HWND w, int code) {
   } else if (code == DIALOG_MAIL) {
     MailSettingsDialog(w, &theApp);
   } else if (code == DIALOG_EVENT) {
-    EventDialog(w, &theApp, &clockTime);
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    EventDialog(w, &theApp, &now);
   } else if (code == DIALOG_WALLPAPER) {
     WallpaperDialogArgs args = {&theApp, w};
     OpenWallpaperDialog(&args);
@@ -258,11 +263,6 @@ void MarkMenu(HMENU menu) { MarkMenuItems(menu, kCommands, sizeof kCommands / si
 // Registered by the shell; broadcast when it starts again.
 static UINT taskbarCreated;
 
-// The face at once for a time that jumped (clock set, machine woken).
-static void RedrawNow() {
-  ReadClockTime(&clockTime);
-  theClock.RedrawClock(&clockTime);
-}
 
 static void OnPowerBroadcast(WPARAM event) {
   if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return;
@@ -293,6 +293,9 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMECHANGE:
       RedrawNow();
       break;
+    case WM_CLOCK_REDRAW:
+      RedrawNow();
+      return 0;
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam);
       return TRUE;

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "face/clock_image.h"
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
