@@ -53,7 +53,7 @@ void MeasureRedraws(const std::string& folder) {
     theClock.hands.ToggleHandOption(2, m);
     printf("RedrawClock info   %-14s %8.1f us\n", modes[m], MicrosecondsPerRedraw());
   }
-  DestroyWindow(theApp.hwnd);
+  DestroyWindow(theClock.hwnd);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "face/hands.h"
+#include "face/face_settings.h"
 
 struct AppState;
 
@@ -34,7 +34,7 @@ struct ClockImage {
   // caller (SetFaceImage).
   int InitClockImage(HWND window, AppState* state, int dpi);
   // The face for another DPI: a new back buffer, the picture stretched
-  // into it once, and the last frame again.
+  // into it once, the hands' tools made again, and a new frame.
   int SetScale(int newDpi);
   // Composes a frame for time in the back buffer and copies it onto the
   // window; the window's paint message paints the same frame again.
@@ -52,4 +52,5 @@ struct ClockImage {
 
  private:
   void ScaleFace();
+  void UseDpi(int newDpi);
 };

@@ -1,26 +1,23 @@
-// The user's choices for the face: the skin file (IMAGE), the hands and
-// the information line (OBJECT). Every settings change of the face goes
+// Every settings change of the hands and the information line goes
 // through here; the drawing code itself writes none.
-#include "face/clock_image.h"
-#include "face/hands.h"
+#include "face/face_settings.h"
 
 #include <commdlg.h>
-#include <string.h>
 
 #include "settings/app_state.h"
 #include "face/hand_geometry.h"
 #include "res/resource.h"
 
 struct ColorSetting {
-  COLORREF ClockHands::*field;
+  COLORREF HandStyle::*field;
   Setting setting;
 };
 
 // Indexed by slot - 1; also the order in which the reset writes them.
 static const ColorSetting kColors[] = {
-    {&ClockHands::secondColor, Setting::secondOutline}, {&ClockHands::secondFill, Setting::secondFill},
-    {&ClockHands::minuteColor, Setting::minuteOutline}, {&ClockHands::minuteFill, Setting::minuteFill},
-    {&ClockHands::hourColor, Setting::hourOutline},     {&ClockHands::hourFill, Setting::hourFill},
+    {&HandStyle::secondColor, Setting::secondOutline}, {&HandStyle::secondFill, Setting::secondFill},
+    {&HandStyle::minuteColor, Setting::minuteOutline}, {&HandStyle::minuteFill, Setting::minuteFill},
+    {&HandStyle::hourColor, Setting::hourOutline},     {&HandStyle::hourFill, Setting::hourFill},
 };
 
 // Kept for the program's life, as the colour dialog's custom colours.
@@ -30,10 +27,10 @@ void ClockHands::LoadSettings() {
   autoHide = app->ReadSettingInt(Setting::autoHideHands);
   infoMode = app->ReadSettingInt(Setting::infoMode);
   if (infoMode == INFO_CPU) StartCpuReading(&cpu);
-  design = app->ReadSettingInt(Setting::handDesign);
-  boldLines = app->ReadSettingInt(Setting::boldLines);
-  hollowHands = app->ReadSettingInt(Setting::hollowHands);
-  for (const ColorSetting& c : kColors) this->*c.field = (COLORREF)app->ReadSettingInt(c.setting);
+  style.design = app->ReadSettingInt(Setting::handDesign);
+  style.boldLines = app->ReadSettingInt(Setting::boldLines);
+  style.hollowHands = app->ReadSettingInt(Setting::hollowHands);
+  for (const ColorSetting& c : kColors) style.*c.field = (COLORREF)app->ReadSettingInt(c.setting);
 }
 
 void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
@@ -41,10 +38,20 @@ void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
   hwnd = window;
   RevealHands();
   LoadSettings();
-  nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
+  tools.nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
   UseDpi(dpi);
   // Applied, not stored: starting writes nothing.
-  ApplyDesign(design);
+  ApplyDesign(style.design);
+}
+
+void ClockHands::ApplyDesign(int number) {
+  style.design = number;
+  CreateHandTools(&tools, &style);
+}
+
+void ClockHands::UseDpi(int dpi) {
+  CreateTextTools(&tools, dpi);
+  if (tools.hourPen) CreateHandTools(&tools, &style);
 }
 
 void ClockHands::SetDesign(int number) {
@@ -52,12 +59,21 @@ void ClockHands::SetDesign(int number) {
   app->WriteSettingInt(Setting::handDesign, number);
 }
 
-void ClockHands::ReleaseHands() {
-  if (infoFont) DeleteObject(infoFont);
-  if (infoPen) DeleteObject(infoPen);
-  infoFont = NULL;
-  infoPen = NULL;
-  DeleteHandTools();
+void ClockHands::ReleaseHands() { DeleteHandTools(&tools); }
+
+void ClockHands::RevealHands() {
+  autoHideCount = AUTO_HIDE_SECONDS;
+  handsVisible = 1;
+}
+
+// While a settings dialog is open the hands stay, and so does the count.
+void ClockHands::CountDownAutoHide(int dialogOpen) {
+  handsVisible = 1;
+  if (dialogOpen || !autoHide) return;
+  if (--autoHideCount < 1) {
+    handsVisible = 0;
+    autoHideCount = 0;
+  }
 }
 
 int ClockHands::GetHandOption(int code) {
@@ -65,8 +81,8 @@ int ClockHands::GetHandOption(int code) {
     case OPTION_AUTO_HIDE: return autoHide;
     case OPTION_INFO_MODE: return infoMode;
     case OPTION_SHOWN_NOW: return handsVisible;
-    case OPTION_BOLD: return boldLines;
-    case OPTION_HOLLOW: return hollowHands;
+    case OPTION_BOLD: return style.boldLines;
+    case OPTION_HOLLOW: return style.hollowHands;
     default: return -1;
   }
 }
@@ -84,14 +100,14 @@ void ClockHands::ToggleHandOption(int code, int value) {
       app->WriteSettingInt(Setting::infoMode, value);
       break;
     case OPTION_BOLD:
-      boldLines = !boldLines;
-      app->WriteSettingInt(Setting::boldLines, boldLines);
-      SetDesign(design);
+      style.boldLines = !style.boldLines;
+      app->WriteSettingInt(Setting::boldLines, style.boldLines);
+      SetDesign(style.design);
       break;
     case OPTION_HOLLOW:
-      hollowHands = !hollowHands;
-      app->WriteSettingInt(Setting::hollowHands, hollowHands);
-      SetDesign(design);
+      style.hollowHands = !style.hollowHands;
+      app->WriteSettingInt(Setting::hollowHands, style.hollowHands);
+      SetDesign(style.design);
       break;
     default: break;
   }
@@ -99,7 +115,7 @@ void ClockHands::ToggleHandOption(int code, int value) {
 
 void ClockHands::StoreColor(int slot, COLORREF color) {
   const ColorSetting& c = kColors[slot - 1];
-  this->*c.field = color;
+  style.*c.field = color;
   app->WriteSettingInt(c.setting, (int)color);
 }
 
@@ -107,9 +123,9 @@ void ClockHands::ChooseHandColor(int which) {
   if (which == SLOT_RESET) {
     for (int slot = SLOT_SECOND_OUTLINE; slot <= SLOT_HOUR_FILL; slot++)
       StoreColor(slot, (COLORREF)SettingRowOf(kColors[slot - 1].setting)->initial);
-    hollowHands = 0;
+    style.hollowHands = 0;
     app->WriteSettingInt(Setting::hollowHands, 0);
-    SetDesign(design);
+    SetDesign(style.design);
     return;
   }
   if (which < SLOT_SECOND_OUTLINE || which > SLOT_HOUR_FILL) return;
@@ -122,17 +138,6 @@ void ClockHands::ChooseHandColor(int which) {
   request.Flags = CC_RGBINIT;
   if (!ChooseColorA(&request)) return;
   StoreColor(which, request.rgbResult);
-  SetDesign(design);
+  SetDesign(style.design);
 }
 
-
-void ClockImage::SetFaceImage(const char* fileName) {
-  // A skin that cannot be shown is forgotten: the built-in face stands in.
-  int shown = LoadFaceFile(fileName);
-  if (!shown) ShowBuiltinFace();
-  const char* name = shown ? fileName : "";
-  // Showing the stored face again stores nothing.
-  char stored[PATH_SIZE];
-  app->ReadSettingString(Setting::faceFile, stored);
-  if (strcmp(stored, name) != 0) app->WriteSettingString(Setting::faceFile, name);
-}

@@ -186,10 +186,10 @@ static int ZOrderIs(int mode) {
 }
 static int HandOptionOn(int code) {
   int mark = theClock.hands.GetHandOption(code) ? MARK_ON : 0;
-  if (code == OPTION_HOLLOW && theClock.hands.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
+  if (code == OPTION_HOLLOW && theClock.hands.style.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
   return mark;
 }
-static int DesignIs(int d) { return theClock.hands.design == d ? MARK_ON : 0; }
+static int DesignIs(int d) { return theClock.hands.style.design == d ? MARK_ON : 0; }
 static int InfoModeIs(int mode) { return theClock.hands.infoMode == mode ? MARK_ON : 0; }
 static int GrayedUnlessResident(int) {
   return theApp.ReadSettingInt(Setting::resident) ? 0 : MARK_GRAYED;

@@ -87,7 +87,7 @@ TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
   folder.WriteIni(ColouredHands("DESIGN=7\r\n"));
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  EXPECT_EQ(nullptr, theClock.hands.hourPen);
+  EXPECT_EQ(nullptr, theClock.hands.tools.hourPen);
   clock.TickAt(3, 0, 40);
   EXPECT_EQ(0, BackBuffer().ChangedPixels());
   for (int design : {6, 42}) {
@@ -97,7 +97,7 @@ TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
   }
   Command(clock, IDM_DESIGN_NONE);
   clock.TickAt(3, 0, 43);
-  EXPECT_EQ(40, theClock.hands.hourLength);  // "none" keeps the last lengths
+  EXPECT_EQ(40, theClock.hands.tools.hourLength);  // "none" keeps the last lengths
   Command(clock, IDM_DESIGN_SQUARE);
   clock.TickAt(3, 0, 44);
   EXPECT_GT(BackBuffer().ChangedPixels(), 500);
