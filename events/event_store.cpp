@@ -6,11 +6,12 @@
 
 #include "settings/app_state.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
 
 int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
-  return DataFilePath(app->dataDir, app->appName, ".evt", path);
+  return DataFilePath(app->dataDir, ZT_APP_NAME, ".evt", path);
 }
 
 int ReadEventText(const char* path, FileBytes* text) {

@@ -4,11 +4,12 @@
 
 #include "base/cp932.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "platform/file_replace.h"
 #include "res/resource.h"
 
 void BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
-  DataFilePath(app->dataDir, app->appName, ".mld", path);
+  DataFilePath(app->dataDir, ZT_APP_NAME, ".mld", path);
 }
 
 int ReadAccountFile(const char* path, FileBytes* bytes) {

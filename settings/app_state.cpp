@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/product.h"
 
 AppState LoadStartUpState() {
   AppState app = {};
@@ -16,7 +17,6 @@ AppState LoadStartUpState() {
 
 int AppState::Load(const char* exePath) {
   memset(this, 0, sizeof *this);
-  appName = "ZENTICK";
   if (strlen(exePath) > LONGEST_EXE_PATH) return 0;
   const char* slash = FindLastBackslash(exePath);
   if (!slash) return 0;
@@ -24,7 +24,7 @@ int AppState::Load(const char* exePath) {
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
-  DataFilePath(dataDir, "Zentick", ".ini", iniPath);
+  DataFilePath(dataDir, ZT_SETTINGS_FILE, "", iniPath);
   LoadHeld();
   return 1;
 }

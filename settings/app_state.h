@@ -8,7 +8,6 @@
 
 struct AppState {
   char dataDir[PATH_SIZE];
-  const char* appName;
   char iniPath[PATH_SIZE];
 
   int held[SETTING_COUNT];  // the held rows' values

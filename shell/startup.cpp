@@ -8,6 +8,7 @@
 #include "shell/placement.h"
 #include "shell/window_proc.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
 #include "skins/image_changer.h"
@@ -19,7 +20,7 @@ static int RegisterClockClass(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
   wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
-  wc.lpszClassName = theApp.appName;
+  wc.lpszClassName = ZT_APP_NAME;
   return RegisterClassA(&wc) != 0;
 }
 
@@ -37,7 +38,7 @@ static void ChangeSkinAtStart() {
 // Said once, at start-up; later writes that fail stay quiet.
 static void WarnIfDataFolderReadOnly(HWND window) {
   char probe[PATH_SIZE + 16];
-  wsprintfA(probe, "%s%s.probe", theApp.dataDir, theApp.appName);
+  wsprintfA(probe, "%s%s.probe", theApp.dataDir, ZT_APP_NAME);
   HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY,
                             NULL);
   if (file != INVALID_HANDLE_VALUE) {
@@ -51,8 +52,8 @@ static void WarnIfDataFolderReadOnly(HWND window) {
   char text[PATH_SIZE + 256];
   wsprintfA(text,
             "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
-            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
-            "を置いてください。",
+            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に "
+            ZT_PRODUCT_NAME " を置いてください。",
             folder);
   MessageBoxA(window, text, "エラー", MB_OK | MB_ICONWARNING);
 }
@@ -68,12 +69,12 @@ int InitInstance() {
   // Without a data folder path (the "long path" case) there is nothing to run.
   if (!theApp.HasPaths() || !RegisterClockClass(instance)) return 0;
   MakeDpiAware();
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, theApp.appName, theApp.appName, WS_POPUP,
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, ZT_APP_NAME, ZT_APP_NAME, WS_POPUP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);
   if (!window) return 0;
   srand((unsigned)time(NULL));
   char regionPath[PATH_SIZE];
-  DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
+  DataFilePath(theApp.dataDir, ZT_APP_NAME, ".rgn", regionPath);
   if (!LoadClockOutline(regionPath, &theOutline)) return 0;
   int dpi = WindowDpi(window);
   if (!ApplyOutline(window, &theOutline, dpi)) return 0;
@@ -94,7 +95,7 @@ int InitInstance() {
   }
   ShowStoredFace();
   ChangeSkinAtStart();
-  if (theApp.ReadSettingInt(Setting::resident)) theTray.Toggle(window);
+  if (theApp.ReadSettingInt(Setting::resident)) theTray.Add(window);
   if (theApp.ReadSettingInt(Setting::iconTextTransparent)) MakeIconTextTransparent();
   theClock.RedrawClock(&now);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);

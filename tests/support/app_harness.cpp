@@ -1,5 +1,6 @@
 #include "app_harness.h"
 
+#include "base/product.h"
 #include "shell/clock_source.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -13,7 +14,7 @@ static void WINAPI ReadFakeTime(SYSTEMTIME* time) { *time = fakeNow; }
 static BOOL CALLBACK TakeClockWindow(HWND w, LPARAM found) {
   char name[16] = "";
   GetClassNameA(w, name, sizeof name);
-  if (lstrcmpA(name, "ZENTICK") != 0) return TRUE;
+  if (lstrcmpA(name, ZT_APP_NAME) != 0) return TRUE;
   *(HWND*)found = w;
   return FALSE;
 }
