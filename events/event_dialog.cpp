@@ -206,7 +206,7 @@ static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam
   return FALSE;
 }
 
-void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
+void EventDialog(HWND owner, AppState* app, const SYSTEMTIME* time) {
   if (BringForwardIfOpen(dialogState ? dialogState->dialog : NULL)) return;
   EventDialogState state = {};
   state.app = app;

@@ -15,9 +15,12 @@ struct ColorSetting {
 
 // Indexed by slot - 1; also the order in which the reset writes them.
 static const ColorSetting kColors[] = {
-    {&HandStyle::secondColor, Setting::secondOutline}, {&HandStyle::secondFill, Setting::secondFill},
-    {&HandStyle::minuteColor, Setting::minuteOutline}, {&HandStyle::minuteFill, Setting::minuteFill},
-    {&HandStyle::hourColor, Setting::hourOutline},     {&HandStyle::hourFill, Setting::hourFill},
+    {&HandStyle::secondColor, Setting::secondOutline},
+    {&HandStyle::secondFill, Setting::secondFill},
+    {&HandStyle::minuteColor, Setting::minuteOutline},
+    {&HandStyle::minuteFill, Setting::minuteFill},
+    {&HandStyle::hourColor, Setting::hourOutline},
+    {&HandStyle::hourFill, Setting::hourFill},
 };
 
 // Kept for the program's life, as the colour dialog's custom colours.

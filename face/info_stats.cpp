@@ -79,7 +79,8 @@ void ReadMemoryFigures(MemoryFigures* figures) {
 }
 
 void ReadInfoValues(int mode, CpuReading* cpu, const SYSTEMTIME* time, InfoValues* values) {
-  *values = InfoValues{time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0, 0, 0};
+  *values =
+      InfoValues{time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0, 0, 0};
   if (mode == INFO_CPU) values->cpuPercent = ReadCpuPercent(cpu);
   if (mode == INFO_FREE_MEMORY || mode == INFO_MEMORY_LOAD) {
     MemoryFigures memory;

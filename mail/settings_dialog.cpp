@@ -92,7 +92,8 @@ static void CloseMailSettings(int endCode) {
 }
 
 static void EditAccount(int index, int mode) {
-  if (AccountEditDialog(settings->dialog, settings->clock, settings->app, index, mode) == 1) FillAccountList();
+  if (AccountEditDialog(settings->dialog, settings->clock, settings->app, index, mode) == 1)
+    FillAccountList();
 }
 
 static void OnMailSettingsCommand(int id, int code) {

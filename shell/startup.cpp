@@ -80,8 +80,9 @@ int InitInstance() {
   if (!ApplyOutline(window, &theOutline, dpi)) return 0;
   POINT position;
   LoadWindowPosition(window, &theApp, &position);
+  int onTop = theApp.ReadSettingInt(Setting::alwaysOnTop);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
-               theApp.ReadSettingInt(Setting::alwaysOnTop) ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
+               onTop ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
   // Placed on a monitor of another DPI: its size there.
   if (WindowDpi(window) != dpi) {
     dpi = WindowDpi(window);
