@@ -53,7 +53,8 @@ static int ReadInterval() {
   return 1;
 }
 
-// Stored when the dialog closes; the timed check waits until then.
+// Keeps the field at 1 or more; the interval is stored when the dialog
+// closes, and the timed check waits until then.
 static void OnIntervalChange() {
   ReadInterval();
   mailMinutes = 0;
