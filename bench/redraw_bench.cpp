@@ -61,10 +61,10 @@ void MeasureRedraws(const std::string& folder) {
   // The pens' rows keep their names, to stand beside builds without the
   // smooth hands.
   for (int smooth = 0; smooth <= 1; smooth++) {
-    if (theClock.hands.smoothHands != smooth) theClock.hands.ToggleHandOption(OPTION_SMOOTH, 0);
+    if (theClock.hands.style.smoothHands != smooth) theClock.hands.ToggleHandOption(OPTION_SMOOTH, 0);
     MeasureDesignsAndLines(smooth ? "smooth " : "");
   }
-  DestroyWindow(theApp.hwnd);
+  DestroyWindow(theClock.hwnd);
 }
 
 }  // namespace

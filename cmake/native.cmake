@@ -66,12 +66,20 @@ else()
   file(GLOB ZT_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
   add_executable(native_tests ${ZT_NATIVE_TESTS})
   target_link_libraries(native_tests zt_pictures GTest::gtest_main)
+  # The sources themselves, for the tests that read them.
+  target_compile_definitions(native_tests PRIVATE ZT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(native_tests TEST_PREFIX native.)
 endif()
 
 # Both Windows builds load on every system the program names: nothing in
 # their import tables is newer than Windows 98 and NT 4.0 both have.
 if(NOT ZT_FUZZ)
+  # Includes run down the layers, and no files call or include each other
+  # in a circle.
+  add_test(NAME layers.IncludesRunDownTheLayers
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/layers/layers.py ${CMAKE_SOURCE_DIR})
+  add_test(NAME layers.NoFilesCallEachOtherInACircle
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/layers/circles.py ${CMAKE_SOURCE_DIR})
   add_test(NAME imports.OnlyCallsOlderWindowsHave
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/imports/check.sh
             ${CMAKE_BINARY_DIR}/../win-i686/Zentick.exe ${CMAKE_BINARY_DIR}/../win-x86_64/Zentick.exe)

@@ -90,7 +90,6 @@ static void FillEventList() {
 
 static void InitEventDialog() {
   EventDialogState* s = dialogState;
-  s->app->openDialog = DIALOG_EVENT;
   HWND list = Control(IDC_EVENT_LIST);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   AddListColumn(list, 0, "日時", 90);
@@ -193,7 +192,6 @@ static void OnCommand(WORD id, WORD code) {
       break;
     case IDOK:
     case IDCANCEL:
-      dialogState->app->openDialog = DIALOG_NONE;
       EndDialog(dialogState->dialog, id);
       break;
   }
@@ -212,12 +210,12 @@ static INT_PTR CALLBACK EventDialogProc(HWND dialog, UINT message, WPARAM wParam
   return FALSE;
 }
 
-void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
+void EventDialog(HWND owner, AppState* app, const SYSTEMTIME* time) {
   if (BringForwardIfOpen(dialogState ? dialogState->dialog : NULL)) return;
   EventDialogState state = {};
   state.app = app;
   state.time = time;
-  if (!EventFilePath(app, state.eventPath)) return;
+  if (!EventFilePath(app, owner, state.eventPath)) return;
   InitListViewControls();
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
                   (LPARAM)&state);

@@ -5,4 +5,4 @@
 struct AppState;
 
 // Modal, owned by owner; the current time preselects the date and time.
-void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time);
+void EventDialog(HWND owner, AppState* app, const SYSTEMTIME* time);

@@ -3,6 +3,7 @@
 #include <stdio.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "platform/dial_up.h"
 #include "events/event_actions.h"
 #include "events/event_plan.h"
@@ -23,12 +24,12 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 
 // A one-shot event that stays in the file would run again next year (or
 // after the clock is set back), so it does not run now.
-static void TellOneShotsKept(const AppState* app, const char* path) {
+static void TellOneShotsKept(HWND clock, const char* path) {
   char text[PATH_SIZE + 128];
   snprintf(text, sizeof text,
            "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
            path);
-  MessageBoxA(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  MessageBoxA(clock, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {
@@ -46,7 +47,8 @@ static void RunPlan(const DuePlan* plan) {
 // The plan of the minute, with its fired one-shot lines already out of
 // the file; oneShotsKept set when they could not leave it, and then not
 // planned. Gives 0 when the file could not be read or memory ran out.
-static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan, int* oneShotsKept) {
+static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan,
+                         int* oneShotsKept) {
   FileBytes text;
   if (!ReadEventText(path, &text)) return 0;
   int planned = PlanDueEvents(text.data, text.size, now, plan);
@@ -61,23 +63,24 @@ static int PlanAndRemove(const char* path, const EventTime* now, DuePlan* plan, 
   return planned;
 }
 
-int RunDueEvents(AppState* app, const SYSTEMTIME* time) {
+int RunDueEvents(AppState* app, HWND clock, const EventTime* now) {
   char path[PATH_SIZE];
   // Read and rewritten under the file's lock: a clock of another session
   // on the same folder finds the fired one-shot lines gone, and runs them
   // no second time.
-  if (!EventFilePath(app, path) || !LockDataFile(path)) return 0;
-  EventTime now = {time->wMonth, time->wDay, time->wHour, time->wMinute};
+  if (!EventFilePath(app, clock, path) || !LockDataFile(path)) return 0;
   DuePlan plan = {};
   int oneShotsKept = 0;
-  int planned = PlanAndRemove(path, &now, &plan, &oneShotsKept);
+  int planned = PlanAndRemove(path, now, &plan, &oneShotsKept);
   UnlockDataFile();
-  if (oneShotsKept) TellOneShotsKept(app, path);
+  if (oneShotsKept) TellOneShotsKept(clock, path);
   if (planned) RunPlan(&plan);
   FreeDuePlan(&plan);
   return planned;
 }
 
-void RunEventsOfMinute(void*, AppState* app, const SYSTEMTIME* time) {
-  if (app->openDialog != DIALOG_EVENT) RunDueEvents(app, time);
+void RunEventsOfMinute(const JobCall* call) {
+  const TickTime* t = call->time;
+  EventTime minute = {t->month, t->day, t->hour, t->minute};
+  if (!call->waiting) RunDueEvents(call->app, call->clock, &minute);
 }

@@ -2,9 +2,13 @@
 #pragma once
 #include <windows.h>
 
-struct AppState;
+#include "events/event_plan.h"
 
-// 1 when the event file was read, 0 when it could not be.
-int RunDueEvents(AppState* app, const SYSTEMTIME* time);
+struct AppState;
+struct JobCall;
+
+// 1 when the event file was read, 0 when it could not be. What it has to
+// say is owned by the clock.
+int RunDueEvents(AppState* app, HWND clock, const EventTime* now);
 // The minute job: the due events, unless the event dialog is open.
-void RunEventsOfMinute(void* unused, AppState* app, const SYSTEMTIME* time);
+void RunEventsOfMinute(const JobCall* call);

@@ -6,13 +6,14 @@
 
 #include "settings/app_state.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
 
-int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
+int EventFilePath(const AppState* app, HWND owner, char path[PATH_SIZE]) {
   static int told;
-  if (RewrittenFilePath(app->dataDir, app->appName, ".evt", path)) return 1;
-  TellDataFileTooDeep(app->hwnd, "イベントファイル", &told);
+  if (RewrittenFilePath(app->dataDir, ZT_APP_NAME, ".evt", path)) return 1;
+  TellDataFileTooDeep(owner, "イベントファイル", &told);
   return 0;
 }
 

@@ -14,7 +14,7 @@ enum { EVENT_FILE_CAP = 4 << 20 };
 
 // The file's path into path; 0 if it does not fit, which the user is told
 // the first time.
-int EventFilePath(const AppState* app, char path[PATH_SIZE]);
+int EventFilePath(const AppState* app, HWND owner, char path[PATH_SIZE]);
 // 0 when the file cannot be opened or read; free text with FreeFileBytes.
 int ReadEventText(const char* path, FileBytes* text);
 // Adds one line at the end, starting a new line first if the last one

@@ -26,9 +26,18 @@ int ClockImage::InitClockImage(HWND window, AppState* state, int windowDpi) {
   ReleaseDC(hwnd, windowDC);
   if (!memoryDC || !picture) return 0;
   oldPicture = (HBITMAP)SelectObject(pictureDC, picture);
-  if (!SetScale(windowDpi)) return 0;
-  hands.InitHands(hwnd, app, dpi);
-  return 1;
+  hands.InitHands(hwnd, app, windowDpi);
+  return SetScale(windowDpi);
+}
+
+// The DPI frames are drawn at; the hands' tools follow it here, never per
+// frame.
+void ClockImage::UseDpi(int newDpi) {
+  dpi = newDpi;
+  if (hands.tools.dpi == newDpi) return;
+  // The old font leaves the context before it is deleted.
+  SelectObject(memoryDC, GetStockObject(SYSTEM_FONT));
+  hands.UseDpi(newDpi);
 }
 
 // Both halves in one 32-bit picture, rows top down, whose pixels the
@@ -48,7 +57,7 @@ int ClockImage::SetScale(int newDpi) {
   if (!memoryDC) return 0;
   int side = ScaleToDpi(FACE_SIZE, newDpi);
   if (backBuffer && side == faceWidth) {
-    dpi = newDpi;
+    UseDpi(newDpi);
     return 1;
   }
   void* pixels = NULL;
@@ -58,10 +67,10 @@ int ClockImage::SetScale(int newDpi) {
   if (backBuffer) DeleteObject(backBuffer);
   else oldBitmap = previous;
   backBuffer = buffer;
-  dpi = newDpi;
+  UseDpi(newDpi);
   faceWidth = faceHeight = side;
   // The smooth hands paint the composition half's pixels themselves.
-  hands.canvas = PixelCanvas{(uint8_t*)pixels, side, side, 2 * side * 4};
+  canvas = PixelCanvas{(uint8_t*)pixels, side, side, 2 * side * 4};
   ScaleFace();
   RequestRedraw();
   return 1;
@@ -82,10 +91,15 @@ void ClockImage::ScaleFace() {
 
 void ClockImage::RedrawClock(const SYSTEMTIME* time) {
   if (!memoryDC) return;
-  shownTime = *time;
   framed = 1;
   BitBlt(memoryDC, 0, 0, faceWidth, faceHeight, memoryDC, faceWidth, 0, SRCCOPY);
-  hands.DrawHands(memoryDC, dpi, time);
+  if (hands.infoMode != INFO_NONE) {
+    InfoValues values;
+    ReadInfoValues(hands.infoMode, &hands.cpu, time, &values);
+    DrawInfoLine(memoryDC, &hands.tools, hands.infoMode, &values);
+  }
+  DrawHands(memoryDC, &canvas, &hands.style, &hands.tools, time, hands.handsVisible,
+            !app->ReadSettingInt(Setting::hideSecondHand));
   // Straight onto the window: a forced paint message costs many times
   // this copy under Wine.
   HDC windowDC = GetDC(hwnd);
@@ -94,7 +108,7 @@ void ClockImage::RedrawClock(const SYSTEMTIME* time) {
 }
 
 void ClockImage::RequestRedraw() {
-  if (framed) RedrawClock(&shownTime);
+  if (framed) SendMessageA(hwnd, WM_CLOCK_REDRAW, 0, 0);
 }
 
 void ClockImage::PaintClock(HDC dc) {
@@ -111,6 +125,17 @@ void ClockImage::ShowBuiltinFace() {
   SelectObject(faceDC, previous);
   DeleteObject(face);
   DeleteDC(faceDC);
+}
+
+void ClockImage::SetFaceImage(const char* fileName) {
+  // A skin that cannot be shown is forgotten: the built-in face stands in.
+  int shown = LoadFaceFile(fileName);
+  if (!shown) ShowBuiltinFace();
+  const char* name = shown ? fileName : "";
+  // Showing the stored face again stores nothing.
+  char stored[PATH_SIZE];
+  app->ReadSettingString(Setting::faceFile, stored);
+  if (strcmp(stored, name) != 0) app->WriteSettingString(Setting::faceFile, name);
 }
 
 int ClockImage::LoadFaceFile(const char* fileName) {
@@ -146,6 +171,6 @@ void ClockImage::ReleaseClockImage() {
   if (picture) DeleteObject(picture);
   if (pictureDC) DeleteDC(pictureDC);
   backBuffer = picture = oldBitmap = oldPicture = NULL;
-  hands.canvas = PixelCanvas{};
+  canvas = PixelCanvas{};
   memoryDC = pictureDC = NULL;
 }

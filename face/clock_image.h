@@ -4,11 +4,14 @@
 #pragma once
 #include <windows.h>
 
-#include "face/hands.h"
+#include "face/face_settings.h"
 
 struct AppState;
 
 enum { FACE_SIZE = 200 };
+// Sent to the window for a frame at once: the window composes one for the
+// time it reads then (RedrawClock).
+enum { WM_CLOCK_REDRAW = WM_APP + 1 };
 
 struct ClockImage {
   HWND hwnd;
@@ -23,8 +26,8 @@ struct ClockImage {
   int dpi;
   AppState* app;
   ClockHands hands;
-  SYSTEMTIME shownTime;  // of the frame last composed
-  int framed;            // a frame has been composed since start-up
+  PixelCanvas canvas;  // the composition half's pixels, when the buffer has them
+  int framed;  // a frame has been composed since start-up
 
   ClockImage();
   ~ClockImage();
@@ -32,12 +35,12 @@ struct ClockImage {
   // caller (SetFaceImage).
   int InitClockImage(HWND window, AppState* state, int dpi);
   // The face for another DPI: a new back buffer, the picture stretched
-  // into it once, and the last frame again.
+  // into it once, the hands' tools made again, and a new frame.
   int SetScale(int newDpi);
   // Composes a frame for time in the back buffer and copies it onto the
   // window; the window's paint message paints the same frame again.
   void RedrawClock(const SYSTEMTIME* time);
-  // The last frame again, over a face that has just changed.
+  // A new frame over a face that has just changed, once there are frames.
   void RequestRedraw();
   // Copies the composed frame into the context it is handed.
   void PaintClock(HDC dc);
@@ -50,4 +53,5 @@ struct ClockImage {
 
  private:
   void ScaleFace();
+  void UseDpi(int newDpi);
 };

@@ -1,44 +1,40 @@
-// The user's choices for the face: the skin file (IMAGE), the hands and
-// the information line (OBJECT). Every settings change of the face goes
+// Every settings change of the hands and the information line goes
 // through here; the drawing code itself writes none.
-#include "face/clock_image.h"
-#include "face/hands.h"
+#include "face/face_settings.h"
 
 #include <commdlg.h>
-#include <string.h>
 
 #include "settings/app_state.h"
 #include "face/hand_geometry.h"
 #include "res/resource.h"
 
-static const COLORREF WHITE = 0xFFFFFF;
-
 struct ColorSetting {
-  COLORREF ClockHands::*field;
-  const char* key;
-  COLORREF initial;
+  COLORREF HandStyle::*field;
+  Setting setting;
 };
 
 // Indexed by slot - 1; also the order in which the reset writes them.
 static const ColorSetting kColors[] = {
-    {&ClockHands::secondColor, "SCOL", 0},  {&ClockHands::secondFill, "SCOLB", WHITE},
-    {&ClockHands::minuteColor, "MCOL", 0},  {&ClockHands::minuteFill, "MCOLB", WHITE},
-    {&ClockHands::hourColor, "HCOL", 0},    {&ClockHands::hourFill, "HCOLB", WHITE},
+    {&HandStyle::secondColor, Setting::secondOutline},
+    {&HandStyle::secondFill, Setting::secondFill},
+    {&HandStyle::minuteColor, Setting::minuteOutline},
+    {&HandStyle::minuteFill, Setting::minuteFill},
+    {&HandStyle::hourColor, Setting::hourOutline},
+    {&HandStyle::hourFill, Setting::hourFill},
 };
 
 // Kept for the program's life, as the colour dialog's custom colours.
 static COLORREF customColors[16];
 
 void ClockHands::LoadSettings() {
-  autoHide = app->ReadSettingInt(SECTION_OBJECT, "NDHIDE", 0);
-  infoMode = app->ReadSettingInt(SECTION_OBJECT, "DIGINFO", INFO_NONE);
+  autoHide = app->ReadSettingInt(Setting::autoHideHands);
+  infoMode = app->ReadSettingInt(Setting::infoMode);
   if (infoMode == INFO_CPU) StartCpuReading(&cpu);
-  design = app->ReadSettingInt(SECTION_OBJECT, "DESIGN", DESIGN_SQUARE);
-  boldLines = app->ReadSettingInt(SECTION_OBJECT, "BOOLD", 0);
-  hollowHands = app->ReadSettingInt(SECTION_OBJECT, "NULLBRS", 0);
-  smoothHands = app->ReadSettingInt(SECTION_OBJECT, "SMOOTH", 1);
-  for (const ColorSetting& c : kColors)
-    this->*c.field = (COLORREF)app->ReadSettingInt(SECTION_OBJECT, c.key, (int)c.initial);
+  style.design = app->ReadSettingInt(Setting::handDesign);
+  style.boldLines = app->ReadSettingInt(Setting::boldLines);
+  style.hollowHands = app->ReadSettingInt(Setting::hollowHands);
+  style.smoothHands = app->ReadSettingInt(Setting::smoothHands);
+  for (const ColorSetting& c : kColors) style.*c.field = (COLORREF)app->ReadSettingInt(c.setting);
 }
 
 void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
@@ -46,23 +42,42 @@ void ClockHands::InitHands(HWND window, AppState* state, int dpi) {
   hwnd = window;
   RevealHands();
   LoadSettings();
-  nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
+  tools.nullBrush = (HBRUSH)GetStockObject(NULL_BRUSH);
   UseDpi(dpi);
   // Applied, not stored: starting writes nothing.
-  ApplyDesign(design);
+  ApplyDesign(style.design);
+}
+
+void ClockHands::ApplyDesign(int number) {
+  style.design = number;
+  CreateHandTools(&tools, &style);
+}
+
+void ClockHands::UseDpi(int dpi) {
+  CreateTextTools(&tools, dpi);
+  if (tools.hourPen) CreateHandTools(&tools, &style);
 }
 
 void ClockHands::SetDesign(int number) {
   ApplyDesign(number);
-  app->WriteSettingInt(SECTION_OBJECT, "DESIGN", number);
+  app->WriteSettingInt(Setting::handDesign, number);
 }
 
-void ClockHands::ReleaseHands() {
-  if (infoFont) DeleteObject(infoFont);
-  if (infoPen) DeleteObject(infoPen);
-  infoFont = NULL;
-  infoPen = NULL;
-  DeleteHandTools();
+void ClockHands::ReleaseHands() { DeleteHandTools(&tools); }
+
+void ClockHands::RevealHands() {
+  autoHideCount = AUTO_HIDE_SECONDS;
+  handsVisible = 1;
+}
+
+// While a settings dialog is open the hands stay, and so does the count.
+void ClockHands::CountDownAutoHide(int dialogOpen) {
+  handsVisible = 1;
+  if (dialogOpen || !autoHide) return;
+  if (--autoHideCount < 1) {
+    handsVisible = 0;
+    autoHideCount = 0;
+  }
 }
 
 int ClockHands::GetHandOption(int code) {
@@ -70,9 +85,9 @@ int ClockHands::GetHandOption(int code) {
     case OPTION_AUTO_HIDE: return autoHide;
     case OPTION_INFO_MODE: return infoMode;
     case OPTION_SHOWN_NOW: return handsVisible;
-    case OPTION_BOLD: return boldLines;
-    case OPTION_HOLLOW: return hollowHands;
-    case OPTION_SMOOTH: return smoothHands;
+    case OPTION_BOLD: return style.boldLines;
+    case OPTION_HOLLOW: return style.hollowHands;
+    case OPTION_SMOOTH: return style.smoothHands;
     default: return -1;
   }
 }
@@ -81,23 +96,27 @@ void ClockHands::ToggleHandOption(int code, int value) {
   switch (code) {
     case OPTION_AUTO_HIDE:
       // The next redraw applies it; the hands are not hidden or shown now.
-      app->ToggleSetting(&autoHide, SECTION_OBJECT, "NDHIDE");
+      autoHide = !autoHide;
+      app->WriteSettingInt(Setting::autoHideHands, autoHide);
       break;
     case OPTION_INFO_MODE:
       if (value == INFO_CPU && infoMode != INFO_CPU) StartCpuReading(&cpu);
       infoMode = value;
-      app->WriteSettingInt(SECTION_OBJECT, "DIGINFO", value);
+      app->WriteSettingInt(Setting::infoMode, value);
       break;
     case OPTION_BOLD:
-      app->ToggleSetting(&boldLines, SECTION_OBJECT, "BOOLD");
-      SetDesign(design);
+      style.boldLines = !style.boldLines;
+      app->WriteSettingInt(Setting::boldLines, style.boldLines);
+      SetDesign(style.design);
       break;
     case OPTION_HOLLOW:
-      app->ToggleSetting(&hollowHands, SECTION_OBJECT, "NULLBRS");
-      SetDesign(design);
+      style.hollowHands = !style.hollowHands;
+      app->WriteSettingInt(Setting::hollowHands, style.hollowHands);
+      SetDesign(style.design);
       break;
     case OPTION_SMOOTH:
-      app->ToggleSetting(&smoothHands, SECTION_OBJECT, "SMOOTH");
+      style.smoothHands = !style.smoothHands;
+      app->WriteSettingInt(Setting::smoothHands, style.smoothHands);
       break;
     default: break;
   }
@@ -105,17 +124,17 @@ void ClockHands::ToggleHandOption(int code, int value) {
 
 void ClockHands::StoreColor(int slot, COLORREF color) {
   const ColorSetting& c = kColors[slot - 1];
-  this->*c.field = color;
-  app->WriteSettingInt(SECTION_OBJECT, c.key, (int)color);
+  style.*c.field = color;
+  app->WriteSettingInt(c.setting, (int)color);
 }
 
 void ClockHands::ChooseHandColor(int which) {
   if (which == SLOT_RESET) {
     for (int slot = SLOT_SECOND_OUTLINE; slot <= SLOT_HOUR_FILL; slot++)
-      StoreColor(slot, kColors[slot - 1].initial);
-    hollowHands = 0;
-    app->WriteSettingInt(SECTION_OBJECT, "NULLBRS", 0);
-    SetDesign(design);
+      StoreColor(slot, (COLORREF)SettingRowOf(kColors[slot - 1].setting)->initial);
+    style.hollowHands = 0;
+    app->WriteSettingInt(Setting::hollowHands, 0);
+    SetDesign(style.design);
     return;
   }
   if (which < SLOT_SECOND_OUTLINE || which > SLOT_HOUR_FILL) return;
@@ -128,17 +147,6 @@ void ClockHands::ChooseHandColor(int which) {
   request.Flags = CC_RGBINIT;
   if (!ChooseColorA(&request)) return;
   StoreColor(which, request.rgbResult);
-  SetDesign(design);
+  SetDesign(style.design);
 }
 
-
-void ClockImage::SetFaceImage(const char* fileName) {
-  // A skin that cannot be shown is forgotten: the built-in face stands in.
-  int shown = LoadFaceFile(fileName);
-  if (!shown) ShowBuiltinFace();
-  const char* name = shown ? fileName : "";
-  // Showing the stored face again stores nothing.
-  char stored[PATH_SIZE];
-  app->ReadSettingString(SECTION_IMAGE, "FILE", stored, "");
-  if (strcmp(stored, name) != 0) app->WriteSettingString(SECTION_IMAGE, "FILE", name);
-}

@@ -1,85 +1,47 @@
-// The hands, their drawing tools and settings, and the information line.
+// Drawing the hands and the information line: each frame from a style, the
+// tools made for it, the time and what is shown, and nothing else.
 #pragma once
 #include <windows.h>
 
 #include "face/hand_paint.h"
 #include "face/info_line.h"
-#include "face/info_stats.h"
 
-struct AppState;
-struct HandShape;
+enum { INFO_FONT_HEIGHT = 14 };
 
-// Codes of ToggleHandOption and GetHandOption.
-enum HandOptionCode {
-  OPTION_AUTO_HIDE = 1,
-  OPTION_INFO_MODE = 2,
-  OPTION_SHOWN_NOW = 3,
-  OPTION_BOLD = 5,
-  OPTION_HOLLOW = 6,
-  OPTION_SMOOTH = 7
-};
-
-// Slots of ChooseHandColor, in the order the reset writes them.
-enum HandColorSlot {
-  SLOT_RESET = -1,
-  SLOT_SECOND_OUTLINE = 1,
-  SLOT_SECOND_FILL,
-  SLOT_MINUTE_OUTLINE,
-  SLOT_MINUTE_FILL,
-  SLOT_HOUR_OUTLINE,
-  SLOT_HOUR_FILL
-};
-
-enum { AUTO_HIDE_REDRAWS = 10, INFO_FONT_HEIGHT = 14 };
-
-// The hands' style (the user's choices, loaded and stored by the settings
-// code) and the painter that draws them into a context at a DPI.
-struct ClockHands {
-  HWND hwnd;
-  int toolDpi;  // the DPI the pens, brushes and font below were made for
-  int hourLength, minuteLength, secondLength;
-  HFONT infoFont;
-  HPEN infoPen;  // the box's outline where one pixel would be too thin
-  HPEN hourPen, minutePen, secondPen;
-  HBRUSH hourBrush, minuteBrush, secondBrush;
-  HBRUSH nullBrush;
-  COLORREF hourColor, minuteColor, secondColor;
-  COLORREF hourFill, minuteFill, secondFill;
-  AppState* app;
-  int autoHideCount;
-  int handsVisible;
-  int infoMode;
-  int autoHide;
+// The user's choices the hands are drawn in.
+struct HandStyle {
   int design;
   int boldLines;
   int hollowHands;
-  int smoothHands;     // painted anti-aliased into canvas
-  PixelCanvas canvas;  // the composition area's pixels, when the buffer has them
-  int penWidth;        // of the outlines, in pixels at toolDpi
-  CpuReading cpu;
-
-  // Reads the style; stores nothing.
-  void InitHands(HWND window, AppState* state, int dpi);
-  void ReleaseHands();
-  // Draws the information line and the hands for time into dc at dpi.
-  void DrawHands(HDC dc, int dpi, const SYSTEMTIME* time);
-  void SetDesign(int number);    // applies and stores the design
-  void ApplyDesign(int number);  // lengths and drawing tools only
-  void UseDpi(int dpi);          // font and tools for another DPI
-  void CreateHandTools(int hourWidth, int minuteWidth, int secondWidth);
-  void DeleteHandTools();
-  void RevealHands();
-  int GetHandOption(int code);
-  // Auto-hide, bold, transparent and smooth toggle; the information mode
-  // is set to value. Each change is stored at once.
-  void ToggleHandOption(int code, int value);
-  void ChooseHandColor(int which);
-  void DrawInfoLine(HDC dc, const SYSTEMTIME* time);
-
- private:
-  void LoadSettings();
-  void CountDownAutoHide();
-  void DrawShape(HDC dc, const HandShape* shape, const char* label, COLORREF outline,
-                 COLORREF inside, int filled);
-  void StoreColor(int slot, COLORREF color);
+  int smoothHands;  // painted anti-aliased where the frame's pixels are at hand
+  COLORREF hourColor, minuteColor, secondColor;  // outlines
+  COLORREF hourFill, minuteFill, secondFill;
 };
+
+// Pens, brushes and the font made for a style at a DPI: made again when
+// either changes, never per frame.
+struct HandTools {
+  int dpi;
+  int hourLength, minuteLength, secondLength;  // of the last design with hands
+  int penWidth;                                // of the outlines, in pixels at dpi
+  HPEN hourPen, minutePen, secondPen;
+  HBRUSH hourBrush, minuteBrush, secondBrush;
+  HBRUSH nullBrush;
+  HFONT infoFont;
+  HPEN infoPen;  // the box's outline where one pixel would be too thin
+};
+
+// The font and the box's pen for dpi, which the hands' tools follow.
+void CreateTextTools(HandTools* tools, int dpi);
+// The lengths, pens and brushes of the style's design at the tools' DPI; a
+// design without hands keeps the last ones.
+void CreateHandTools(HandTools* tools, const HandStyle* style);
+void DeleteHandTools(HandTools* tools);  // all of them
+
+// The information line's box and text (mode INFO_NONE draws nothing).
+void DrawInfoLine(HDC dc, const HandTools* tools, int mode, const InfoValues* values);
+// The hands for time, when they are shown; the second hand only with them.
+// Smooth hands are painted straight into canvas, the pixels behind dc,
+// when there is one (NULL or empty: drawn by GDI).
+void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, const HandTools* tools,
+               const SYSTEMTIME* time, int handsShown, int secondShown);

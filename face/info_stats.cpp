@@ -77,3 +77,15 @@ void ReadMemoryFigures(MemoryFigures* figures) {
   GlobalMemoryStatus(&old);
   *figures = MemoryFigures{old.dwTotalPhys, old.dwAvailPhys, old.dwMemoryLoad};
 }
+
+void ReadInfoValues(int mode, CpuReading* cpu, const SYSTEMTIME* time, InfoValues* values) {
+  *values =
+      InfoValues{time->wMonth, time->wDay, time->wHour, time->wMinute, time->wSecond, 0, 0, 0};
+  if (mode == INFO_CPU) values->cpuPercent = ReadCpuPercent(cpu);
+  if (mode == INFO_FREE_MEMORY || mode == INFO_MEMORY_LOAD) {
+    MemoryFigures memory;
+    ReadMemoryFigures(&memory);
+    values->availableBytes = memory.availableBytes;
+    values->memoryLoad = memory.load;
+  }
+}

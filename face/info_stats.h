@@ -35,3 +35,7 @@ struct MemoryFigures {
   uint32_t load;  // percent in use
 };
 void ReadMemoryFigures(MemoryFigures* figures);
+
+// What the information line of mode shows at time: the figures it needs
+// read now, the others zero.
+void ReadInfoValues(int mode, CpuReading* cpu, const SYSTEMTIME* time, InfoValues* values);

@@ -94,14 +94,14 @@ static INT_PTR CALLBACK AccountEditProc(HWND dialog, UINT message, WPARAM wParam
   return TRUE;
 }
 
-int AccountEditDialog(HWND owner, AppState* app, int index, int mode) {
+int AccountEditDialog(HWND owner, HWND clock, AppState* app, int index, int mode) {
   char path[PATH_SIZE];
-  if (!BuildAccountPath(app, path)) return END_NOTHING;
+  if (!BuildAccountPath(app, owner, path)) return END_NOTHING;
   if (mode == ACCOUNT_MODE_DELETE) {
     DeleteAccount(path, index);
     return END_STORED;
   }
-  AccountEditor state = {NULL, index, mode, 0, path, app};
+  AccountEditor state = {NULL, index, mode, 0, path, clock, app};
   INT_PTR end = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_ACCOUNT_EDIT), owner,
                                 AccountEditProc, (LPARAM)&state);
   editor = nullptr;

@@ -4,14 +4,15 @@
 
 #include "base/cp932.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "platform/dialog_controls.h"
 #include "platform/file_replace.h"
 #include "res/resource.h"
 
-int BuildAccountPath(const AppState* app, char path[PATH_SIZE]) {
+int BuildAccountPath(const AppState* app, HWND owner, char path[PATH_SIZE]) {
   static int told;
-  if (RewrittenFilePath(app->dataDir, app->appName, ".mld", path)) return 1;
-  TellDataFileTooDeep(app->hwnd, "アカウントファイル", &told);
+  if (RewrittenFilePath(app->dataDir, ZT_APP_NAME, ".mld", path)) return 1;
+  TellDataFileTooDeep(owner, "アカウントファイル", &told);
   return 0;
 }
 
@@ -54,9 +55,9 @@ static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
   WipeSecret(text, sizeof text);
 }
 
-int CheckNoComma(AppState* app, const char* text) {
+int CheckNoComma(HWND clock, const char* text) {
   if (IsStorableField(text)) return 1;
-  TellUnusableCharacter(app->hwnd);
+  TellUnusableCharacter(clock);
   return 0;
 }
 
@@ -78,7 +79,7 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry) {
   }
   const char* fields[] = {entry->name, entry->server, entry->user, entry->password};
   for (const char* f : fields)
-    if (!CheckNoComma(editor->app, f)) return 0;
+    if (!CheckNoComma(editor->clock, f)) return 0;
   return 1;
 }
 

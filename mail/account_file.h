@@ -14,6 +14,7 @@ struct AccountEditor {
   int mode;         // ACCOUNT_MODE_*
   int changeCount;  // edit notifications since the fields were filled
   const char* accountPath;
+  HWND clock;  // owner of the validation messages
   AppState* app;
 };
 
@@ -21,7 +22,7 @@ enum { ACCOUNT_MODE_DELETE = -1, ACCOUNT_MODE_EDIT = 0, ACCOUNT_MODE_NEW = 1 };
 
 // The file's path into path; 0 if it does not fit, which the user is told
 // the first time.
-int BuildAccountPath(const AppState* app, char path[PATH_SIZE]);
+int BuildAccountPath(const AppState* app, HWND owner, char path[PATH_SIZE]);
 
 // A hand-made file larger than this is not read.
 enum { ACCOUNT_FILE_CAP = 1 << 20 };
@@ -41,7 +42,7 @@ int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry);
 // 1 when text can be stored: no comma, and no byte the scrambling would
 // turn into a separator. Otherwise it shows the message, owned by the
 // clock, and gives 0.
-int CheckNoComma(AppState* app, const char* text);
+int CheckNoComma(HWND clock, const char* text);
 
 // Both give 1 when the account was stored; when the fields are valid but
 // the file cannot be written they say so and give 0. The file's lock is

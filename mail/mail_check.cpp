@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
 #include "settings/sound.h"
@@ -145,12 +146,12 @@ int MailCheckBusy() { return checkBusy != 0; }
 static MailJob theJob;
 
 // 0 when there is no account file to read.
-static int TakeJob(AppState* app, MailJob* job) {
-  job->owner = app->hwnd;
-  job->tlsRequired = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0) != 0;
-  job->playSound = app->useSound;
-  app->ReadSettingString(SECTION_MAIL, "SOUNDFILE", job->soundFile, "");
-  if (!BuildAccountPath(app, job->accountPath)) return 0;
+static int TakeJob(AppState* app, HWND clock, MailJob* job) {
+  job->owner = clock;
+  job->tlsRequired = app->ReadSettingInt(Setting::mailTlsRequired) != 0;
+  job->playSound = app->ReadSettingInt(Setting::mailSound);
+  app->ReadSettingString(Setting::mailSoundFile, job->soundFile);
+  if (!BuildAccountPath(app, clock, job->accountPath)) return 0;
   BuildTlsMemoryPath(app, job->tlsMemoryPath);
   ReadTlsMemory(job->tlsMemoryPath, job->tlsMemory);
   return 1;
@@ -180,12 +181,14 @@ static DWORD WINAPI MailCheckThread(void* parameter) {
   return 1;
 }
 
-MailCheckStart StartMailCheck(AppState* app) {
-  app->mailMinutes = 0;
+int mailMinutes;
+
+MailCheckStart StartMailCheck(AppState* app, HWND clock) {
+  mailMinutes = 0;
   if (checkBusy) return MAIL_CHECK_BUSY;
-  if (!app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0) && !IsDialUpConnected())
+  if (!app->ReadSettingInt(Setting::mailOverLan) && !IsDialUpConnected())
     return MAIL_CHECK_OFFLINE;
-  if (!TakeJob(app, &theJob)) return MAIL_CHECK_NO_FILE;
+  if (!TakeJob(app, clock, &theJob)) return MAIL_CHECK_NO_FILE;
   InterlockedExchange(&checkBusy, 1);
   HANDLE thread = CreateThread(NULL, 0, MailCheckThread, &theJob, 0, NULL);
   if (thread) CloseHandle(thread);
@@ -193,11 +196,11 @@ MailCheckStart StartMailCheck(AppState* app) {
   return MAIL_CHECK_STARTED;
 }
 
-void CheckMailNow(AppState* app) {
+void CheckMailNow(AppState* app, HWND clock) {
   if (BringForwardIfOpen(OpenMailNotice())) return;
   // Asked for by hand, a check that cannot start must say why.
-  if (StartMailCheck(app) == MAIL_CHECK_OFFLINE)
-    MessageBoxA(app->hwnd,
+  if (StartMailCheck(app, clock) == MAIL_CHECK_OFFLINE)
+    MessageBoxA(clock,
                 "「LAN接続（常にチェックする）」がオフで、ダイヤルアップ接続もないため、"
                 "メールをチェックできません。\n"
                 "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"
@@ -205,9 +208,11 @@ void CheckMailNow(AppState* app) {
                 "メールチェック", MB_OK | MB_ICONINFORMATION);
 }
 
-void CountMailMinute(void*, AppState* app, const SYSTEMTIME*) {
-  app->mailMinutes += 1;
+void CountMailMinute(const JobCall* call) {
+  AppState* app = call->app;
+  mailMinutes += 1;
   // The count must pass the interval, so a check comes every interval + 1 minutes.
-  if (app->allowCheck && app->mailMinutes > app->checkTime && app->openDialog != DIALOG_MAIL)
-    StartMailCheck(app);
+  if (app->ReadSettingInt(Setting::mailAutoCheck) &&
+      mailMinutes > app->ReadSettingInt(Setting::mailIntervalMinutes) && !call->waiting)
+    StartMailCheck(app, call->clock);
 }

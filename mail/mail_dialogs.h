@@ -7,8 +7,9 @@ struct AppState;
 struct MailReport;
 
 void MailSettingsDialog(HWND owner, AppState* app);
-// 1 when an account was stored (or deleted, mode -1), 2 when nothing was.
-int AccountEditDialog(HWND owner, AppState* app, int index, int mode);
+// 1 when an account was stored (or deleted, mode -1), 2 when nothing was;
+// its messages are owned by the clock.
+int AccountEditDialog(HWND owner, HWND clock, AppState* app, int index, int mode);
 // Modal on the calling thread; returns when the user closes it.
 void MailArrivalDialog(HWND owner, const MailReport* report);
 // The arrival notice while it is open, else NULL.

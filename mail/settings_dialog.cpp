@@ -5,11 +5,13 @@
 #include "platform/newer_calls.h"
 #include "settings/sound.h"
 #include "mail/account_file.h"
+#include "mail/mail_check.h"
 #include "platform/dialog_controls.h"
 #include "res/resource.h"
 
 struct MailSettings {
   AppState* app;
+  HWND clock;
   char accountPath[PATH_SIZE];
   HWND dialog;
 };
@@ -53,46 +55,48 @@ static int ReadInterval() {
   return 1;
 }
 
+// Keeps the field at 1 or more; the interval is stored when the dialog
+// closes, and the timed check waits until then.
 static void OnIntervalChange() {
-  settings->app->checkTime = ReadInterval();
-  settings->app->mailMinutes = 0;
+  ReadInterval();
+  mailMinutes = 0;
 }
 
 static void InitMailSettings(HWND dialog) {
   AppState* app = settings->app;
-  app->openDialog = DIALOG_MAIL;
   InitListViewControls();
   PrepareTwoColumnList(GetDlgItem(dialog, IDC_MAIL_LIST), "アカウント", 70, "サーバアドレス", 146);
   FillAccountList();
-  CheckDlgButton(dialog, IDC_MAIL_AUTO, app->allowCheck ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog, IDC_MAIL_AUTO,
+                 app->ReadSettingInt(Setting::mailAutoCheck) ? BST_CHECKED : BST_UNCHECKED);
   ShowIntervalEditable();
-  SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->checkTime, FALSE);
+  SetDlgItemInt(dialog, IDC_MAIL_INTERVAL, (UINT)app->ReadSettingInt(Setting::mailIntervalMinutes),
+                FALSE);
   SendDlgItemMessageA(dialog, IDC_MAIL_INTERVAL, EM_LIMITTEXT, 3, 0);
-  CheckDlgButton(dialog, IDC_MAIL_SOUND, app->useSound ? BST_CHECKED : BST_UNCHECKED);
-  int lan = app->ReadSettingInt(SECTION_MAIL, "CHECK_LAN", 0);
+  CheckDlgButton(dialog, IDC_MAIL_SOUND,
+                 app->ReadSettingInt(Setting::mailSound) ? BST_CHECKED : BST_UNCHECKED);
+  int lan = app->ReadSettingInt(Setting::mailOverLan);
   CheckDlgButton(dialog, IDC_MAIL_LAN, lan ? BST_CHECKED : BST_UNCHECKED);
-  int tls = app->ReadSettingInt(SECTION_MAIL, "TLS_REQUIRED", 0);
+  int tls = app->ReadSettingInt(Setting::mailTlsRequired);
   CheckDlgButton(dialog, IDC_MAIL_TLS_REQUIRED, tls ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // OK and Cancel alike: the settings on screen are kept.
 static void CloseMailSettings(int endCode) {
   AppState* app = settings->app;
-  app->openDialog = DIALOG_NONE;
-  app->allowCheck = IsChecked(settings->dialog, IDC_MAIL_AUTO);
-  app->WriteSettingInt(SECTION_MAIL, "ALLOW_CHECK", app->allowCheck);
-  app->WriteSettingInt(SECTION_MAIL, "CHECK_LAN", IsChecked(settings->dialog, IDC_MAIL_LAN));
-  app->WriteSettingInt(SECTION_MAIL, "TLS_REQUIRED", IsChecked(settings->dialog, IDC_MAIL_TLS_REQUIRED));
-  app->useSound = IsChecked(settings->dialog, IDC_MAIL_SOUND);
-  app->WriteSettingInt(SECTION_MAIL, "USE_SOUND", app->useSound);
-  app->checkTime = ReadInterval();
-  app->WriteSettingInt(SECTION_MAIL, "CHECK_TIME", app->checkTime);
-  app->mailMinutes = 0;
+  HWND dialog = settings->dialog;
+  app->WriteSettingInt(Setting::mailAutoCheck, IsChecked(dialog, IDC_MAIL_AUTO));
+  app->WriteSettingInt(Setting::mailOverLan, IsChecked(dialog, IDC_MAIL_LAN));
+  app->WriteSettingInt(Setting::mailTlsRequired, IsChecked(dialog, IDC_MAIL_TLS_REQUIRED));
+  app->WriteSettingInt(Setting::mailSound, IsChecked(dialog, IDC_MAIL_SOUND));
+  app->WriteSettingInt(Setting::mailIntervalMinutes, ReadInterval());
+  mailMinutes = 0;
   EndDialog(settings->dialog, endCode);
 }
 
 static void EditAccount(int index, int mode) {
-  if (AccountEditDialog(settings->dialog, settings->app, index, mode) == 1) FillAccountList();
+  if (AccountEditDialog(settings->dialog, settings->clock, settings->app, index, mode) == 1)
+    FillAccountList();
 }
 
 static void OnMailSettingsCommand(int id, int code) {
@@ -114,7 +118,7 @@ static void OnMailSettingsCommand(int id, int code) {
       if (selected >= 0) EditAccount(selected, ACCOUNT_MODE_DELETE);
       break;
     case IDC_MAIL_SOUNDFILE:
-      ChooseWaveFile(settings->app, settings->dialog, SECTION_MAIL, "SOUNDFILE");
+      ChooseWaveFile(settings->app, settings->dialog, Setting::mailSoundFile);
       break;
     case IDOK:
     case IDCANCEL:
@@ -137,8 +141,8 @@ static INT_PTR CALLBACK MailSettingsProc(HWND dialog, UINT message, WPARAM wPara
 
 void MailSettingsDialog(HWND owner, AppState* app) {
   if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
-  MailSettings state = {app, "", NULL};
-  if (!BuildAccountPath(app, state.accountPath)) return;
+  MailSettings state = {app, owner, "", NULL};
+  if (!BuildAccountPath(app, owner, state.accountPath)) return;
   DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
                   MailSettingsProc, (LPARAM)&state);
   settings = nullptr;

@@ -3,12 +3,13 @@
 #include <string.h>
 
 #include "base/paths.h"
+#include "base/product.h"
 #include "mail/pop3_dialogue.h"
 #include "platform/file_replace.h"
 
 void BuildTlsMemoryPath(const AppState* app, char path[PATH_SIZE]) {
   // Too deep a folder leaves the path empty: nothing is remembered there.
-  if (!RewrittenFilePath(app->dataDir, app->appName, ".tls", path)) path[0] = 0;
+  if (!RewrittenFilePath(app->dataDir, ZT_APP_NAME, ".tls", path)) path[0] = 0;
 }
 
 // FILE_READ_OK or FILE_MISSING with the text in memory; otherwise empty.

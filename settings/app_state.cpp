@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/product.h"
 
 AppState LoadStartUpState() {
   AppState app = {};
@@ -16,16 +17,16 @@ AppState LoadStartUpState() {
 
 int AppState::Load(const char* exePath) {
   memset(this, 0, sizeof *this);
-  appName = "ZENTICK";
   if (strlen(exePath) > LONGEST_EXE_PATH) return 0;
   const char* slash = FindLastBackslash(exePath);
   if (!slash) return 0;
+  char exeDir[PATH_SIZE];
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
-  DataFilePath(dataDir, "Zentick", ".ini", iniPath);
+  DataFilePath(dataDir, ZT_SETTINGS_FILE, "", iniPath);
   StartNewDataFolder();
-  LoadMirrors();
+  LoadHeld();
   return 1;
 }
 
@@ -35,80 +36,47 @@ int AppState::Load(const char* exePath) {
 void AppState::StartNewDataFolder() {
   if (GetFileAttributesA(iniPath) == INVALID_FILE_ATTRIBUTES &&
       GetLastError() == ERROR_FILE_NOT_FOUND)
-    WriteSettingInt(SECTION_MAIL, "TLS_REQUIRED", 1);
+    WriteSettingInt(Setting::mailTlsRequired, 1);
 }
 
-// Every mirrored setting: where it lives in the file, and its default.
-static const struct {
-  int AppState::*mirror;
-  const char* section;
-  const char* key;
-  int def;
-} kMirrors[] = {
-    {&AppState::posLock, SECTION_WINDOW, "POSLOCK", 0},
-    {&AppState::fvMove, SECTION_WINDOW, "FVMOVE", 0},
-    {&AppState::top, SECTION_WINDOW, "TOP", 0},
-    {&AppState::bottom, SECTION_WINDOW, "BOTTOM", 0},
-    {&AppState::wndHide, SECTION_WINDOW, "WNDHIDE", 0},
-    {&AppState::sizePercent, SECTION_WINDOW, "SIZE", 100},
-    {&AppState::opacityPercent, SECTION_WINDOW, "OPACITY", 100},
-    {&AppState::nonSec, SECTION_OBJECT, "NONSEC", 0},
-    {&AppState::sound, SECTION_EXT, "SOUND", 0},
-    {&AppState::tray, SECTION_EXT, "TRAY", 0},
-    {&AppState::bootChange, SECTION_IMAGE, "BOOT_CHANGE", 0},
-    {&AppState::timeChange, SECTION_IMAGE, "TIME_CHANGE", 0},
-    {&AppState::changeMin, SECTION_IMAGE, "CHANGE_MIN", 60},
-    {&AppState::imageLastNum, SECTION_IMAGE, "LAST_NUM", -1},
-    {&AppState::changeRnd, SECTION_IMAGE, "CHANGE_RND", 0},
-    {&AppState::allowCheck, SECTION_MAIL, "ALLOW_CHECK", 0},
-    {&AppState::checkTime, SECTION_MAIL, "CHECK_TIME", 30},
-    {&AppState::useSound, SECTION_MAIL, "USE_SOUND", 0},
-    {&AppState::wallpaperAutoChange, SECTION_WALLPAPER, "AUTO_CHANGE", 0},
-    {&AppState::wallpaperChangeTime, SECTION_WALLPAPER, "CHANGE_TIME", 60},
-    {&AppState::wallpaperLastNum, SECTION_WALLPAPER, "LAST_NUM", -1},
-};
-
-void AppState::LoadMirrors() {
-  for (const auto& m : kMirrors) this->*m.mirror = ReadSettingInt(m.section, m.key, m.def);
-  skinMinutes = 0;
-  mailMinutes = 0;
-  wallpaperMinutes = 0;
-  openDialog = DIALOG_NONE;
+static int ReadFileInt(const char* iniPath, const SettingRow* row, int absent) {
+  return (int)GetPrivateProfileIntA(row->section, row->key, absent, iniPath);
 }
 
-int AppState::ReadSettingInt(const char* section, const char* key, int def) {
-  return (int)GetPrivateProfileIntA(section, key, def, iniPath);
+void AppState::LoadHeld() {
+  for (int i = 0; i < SETTING_COUNT; i++) {
+    const SettingRow* row = SettingRowOf((Setting)i);
+    if (row->held) held[i] = ReadFileInt(iniPath, row, row->initial);
+  }
 }
 
-void AppState::WriteSettingInt(const char* section, const char* key, int value) {
+int AppState::ReadSettingInt(Setting setting) {
+  return ReadSettingInt(setting, SettingRowOf(setting)->initial);
+}
+
+int AppState::ReadSettingInt(Setting setting, int absent) {
+  const SettingRow* row = SettingRowOf(setting);
+  return row->held ? held[(int)setting] : ReadFileInt(iniPath, row, absent);
+}
+
+void AppState::WriteSettingInt(Setting setting, int value) {
+  const SettingRow* row = SettingRowOf(setting);
+  if (row->held) held[(int)setting] = value;
   char text[32];
   itoa(value, text, 10);
-  WritePrivateProfileStringA(section, key, text, iniPath);
+  WritePrivateProfileStringA(row->section, row->key, text, iniPath);
 }
 
-int AppState::ReadSettingString(const char* section, const char* key, char* buffer,
-                                const char* def) {
-  return (int)GetPrivateProfileStringA(section, key, def, buffer, PATH_SIZE, iniPath);
+void AppState::ToggleSetting(Setting setting) {
+  WriteSettingInt(setting, ReadSettingInt(setting) == 0 ? 1 : 0);
 }
 
-void AppState::WriteSettingString(const char* section, const char* key, const char* value) {
-  WritePrivateProfileStringA(section, key, value, iniPath);
+int AppState::ReadSettingString(Setting setting, char* buffer) {
+  const SettingRow* row = SettingRowOf(setting);
+  return (int)GetPrivateProfileStringA(row->section, row->key, "", buffer, PATH_SIZE, iniPath);
 }
 
-void AppState::ToggleSetting(int* mirror, const char* section, const char* key) {
-  *mirror = *mirror == 0 ? 1 : 0;
-  WriteSettingInt(section, key, *mirror);
-}
-
-void AppState::ToggleMirror(int AppState::*mirror) {
-  for (const auto& m : kMirrors)
-    if (m.mirror == mirror) ToggleSetting(&(this->*mirror), m.section, m.key);
-}
-
-void AppState::SetMirror(int AppState::*mirror, int value) {
-  for (const auto& m : kMirrors)
-    if (m.mirror == mirror) {
-      this->*mirror = value;
-      WriteSettingInt(m.section, m.key, value);
-    }
+void AppState::WriteSettingString(Setting setting, const char* value) {
+  const SettingRow* row = SettingRowOf(setting);
+  WritePrivateProfileStringA(row->section, row->key, value, iniPath);
 }

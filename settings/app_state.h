@@ -1,88 +1,38 @@
-// The one global application state: paths, mirrored settings, interval
-// counters and the open-dialog code, with the four setting operations.
+// The application's settings: the data folder and its settings file, the
+// held settings, and the accessors every setting is read and written with.
 #pragma once
 #include <windows.h>
 
 #include "base/paths.h"
-
-// The sections of the settings file.
-constexpr char SECTION_WINDOW[] = "WINDOW";
-constexpr char SECTION_EXT[] = "EXT";
-constexpr char SECTION_OBJECT[] = "OBJECT";
-constexpr char SECTION_IMAGE[] = "IMAGE";
-constexpr char SECTION_MAIL[] = "MAIL";
-constexpr char SECTION_WALLPAPER[] = "WALLPAPER";
-
-enum OpenDialogCode {
-  DIALOG_NONE = 0,
-  DIALOG_BACKGROUND = 1,
-  DIALOG_MAIL = 2,
-  DIALOG_EVENT = 3,
-  DIALOG_WALLPAPER = 4
-};
+#include "settings/setting_list.h"
 
 struct AppState {
-  int centerX;
-  int centerY;
-  HWND hwnd;
-  int top;
-  int bottom;
-  int fvMove;
-  int posLock;
-  int wndHide;
-  int sizePercent;     // of the clock's own size
-  int opacityPercent;  // 100 is opaque
-  int sound;
-  int tray;
-  int nonSec;
-  int bootChange;
-  int timeChange;
-  int changeMin;
-  int skinMinutes;
-  int imageLastNum;
-  int changeRnd;
-  int allowCheck;
-  int checkTime;
-  int mailMinutes;
-  int useSound;
-  int wallpaperAutoChange;
-  int wallpaperMinutes;
-  int wallpaperChangeTime;
-  int wallpaperLastNum;
-  int openDialog;
   char dataDir[PATH_SIZE];
-  const char* appName;
-  char exeDir[PATH_SIZE];
   char iniPath[PATH_SIZE];
 
-  // Derives the paths from an executable's full path and loads the
-  // mirrors; returns 0 when the paths could not be derived (too long, or
-  // no folder in it), leaving paths and mirrors zero.
+  int held[SETTING_COUNT];  // the held rows' values
+
+  // Derives the paths from an executable's full path and loads the held
+  // settings; returns 0 when the paths could not be derived (too long, or
+  // no folder in it), leaving paths and settings zero.
   int Load(const char* exePath);
 
-  int ReadSettingInt(const char* section, const char* key, int def);
-  void WriteSettingInt(const char* section, const char* key, int value);
-  int ReadSettingString(const char* section, const char* key, char* buffer, const char* def);
-  void WriteSettingString(const char* section, const char* key, const char* value);
-
-  // new = 1 if old was 0, else 0; mirror first, then the file.
-  void ToggleSetting(int* mirror, const char* section, const char* key);
-  // The same for a mirrored flag, under its own section and key.
-  void ToggleMirror(int AppState::*mirror);
-  // A mirrored setting set to value, mirror first, then the file.
-  void SetMirror(int AppState::*mirror, int value);
+  // A setting's value: its held copy, else the file's, else the row's.
+  int ReadSettingInt(Setting setting);
+  // The same for a row whose default the caller works out.
+  int ReadSettingInt(Setting setting, int absent);
+  // The held copy and the file, at once.
+  void WriteSettingInt(Setting setting, int value);
+  // A flag: 1 if it was 0, else 0.
+  void ToggleSetting(Setting setting);
+  // Text into buffer (PATH_SIZE bytes), empty when absent; gives its length.
+  int ReadSettingString(Setting setting, char* buffer);
+  void WriteSettingString(Setting setting, const char* value);
   int HasPaths() const { return dataDir[0] != 0; }
 
  private:
   void StartNewDataFolder();
-  void LoadMirrors();
-};
-
-// A job of the clock's minute (or half-minute) boundary: each counts its
-// own interval, runs when it is due and waits while its own dialog is open.
-struct MinuteJob {
-  void (*run)(void* context, AppState* app, const SYSTEMTIME* time);
-  void* context;
+  void LoadHeld();
 };
 
 // The state of the running program, from its executable's folder; says

@@ -7,16 +7,16 @@
 
 BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySoundA;
 
-void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key) {
+void ChooseWaveFile(AppState* app, HWND owner, Setting file) {
   char fileName[PATH_SIZE];
   if (ChooseExistingFile(owner, "WAVE files(*.wav)\0*.wav\0", "WAVEファイルの選択…", "wav",
                          fileName))
-    app->WriteSettingString(section, key, fileName);
+    app->WriteSettingString(file, fileName);
 }
 
-void PlaySettingSound(AppState* app, const char* section, const char* key) {
+void PlaySettingSound(AppState* app, Setting file) {
   char fileName[PATH_SIZE];
-  app->ReadSettingString(section, key, fileName, "");
+  app->ReadSettingString(file, fileName);
   PlayWave(fileName);
 }
 

@@ -2,10 +2,13 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/setting_list.h"
+
 struct AppState;
 
-void ChooseWaveFile(AppState* app, HWND owner, const char* section, const char* key);
-void PlaySettingSound(AppState* app, const char* section, const char* key);
+// The WAV file a text setting names: chosen, and played.
+void ChooseWaveFile(AppState* app, HWND owner, Setting file);
+void PlaySettingSound(AppState* app, Setting file);
 // Starts a WAV file and returns; a name that cannot be played gives the
 // system sound.
 void PlayWave(const char* fileName);

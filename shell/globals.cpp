@@ -5,5 +5,5 @@
 ClockImage theClock;
 AppState theApp;
 TrayIcon theTray;
-SYSTEMTIME clockTime;
 ClockOutline theOutline;
+int openDialog;

@@ -1,14 +1,15 @@
 // Entry point: one clock per desktop.
 #include <windows.h>
 
+#include "base/product.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   theApp = LoadStartUpState();
-  CreateMutexA(NULL, TRUE, theApp.appName);
+  CreateMutexA(NULL, TRUE, ZT_APP_NAME);
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    HWND running = FindWindowA("ZENTICK", "ZENTICK");
+    HWND running = FindWindowA(ZT_APP_NAME, ZT_APP_NAME);
     SetForegroundWindow(running);
     ShowWindow(running, SW_SHOW);
     return 0;

@@ -26,7 +26,7 @@ void ApplyOpacity(HWND window, int percent) {
   Newer()->setLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
-void SetClockOpacity(AppState* app, int percent) {
-  app->SetMirror(&AppState::opacityPercent, percent);
-  ApplyOpacity(app->hwnd, percent);
+void SetClockOpacity(HWND window, AppState* app, int percent) {
+  app->WriteSettingInt(Setting::opacityPercent, percent);
+  ApplyOpacity(window, percent);
 }

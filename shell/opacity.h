@@ -16,4 +16,4 @@ int OpacityInEffect(int percent);
 // Shows the window at the opacity in effect.
 void ApplyOpacity(HWND window, int percent);
 // The opacity the user chose, stored and shown.
-void SetClockOpacity(AppState* app, int percent);
+void SetClockOpacity(HWND window, AppState* app, int percent);

@@ -32,14 +32,20 @@ static int ClockHalf(HWND window) {
   return (r.right - r.left) / 2;
 }
 
-static void NoteCentre(AppState* app, POINT p) {
-  int half = ClockHalf(app->hwnd);
-  app->centerX = p.x + half;
-  app->centerY = p.y + half;
+// The face's centre on the screen, kept as the clock moves: the cursor is
+// avoided around it.
+static POINT centre;
+
+static void NoteCentre(HWND window, POINT p) {
+  int half = ClockHalf(window);
+  centre = POINT{p.x + half, p.y + half};
 }
 
+// While set, every move of the clock among windows is a move to the bottom.
+static int forcingBottom;
+
 // The placement rule for a corner the clock stands or stood at.
-static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
+static POINT PlaceOnAMonitor(HWND window, ScreenPoint wanted) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
@@ -49,60 +55,61 @@ static POINT PlaceOnAMonitor(AppState* app, ScreenPoint wanted) {
     Newer()->enumDisplayMonitors(NULL, NULL, AddMonitorWorkArea, (LPARAM)&monitors);
   if (monitors.count == 0) monitors.areas[monitors.count++] = primary;
   ScreenPoint p =
-      ChooseWindowPosition(wanted, &primary, monitors.areas, monitors.count, ClockHalf(app->hwnd));
+      ChooseWindowPosition(wanted, &primary, monitors.areas, monitors.count, ClockHalf(window));
   return POINT{p.x, p.y};
 }
 
-void LoadWindowPosition(AppState* app, POINT* position) {
+void LoadWindowPosition(HWND window, AppState* app, POINT* position) {
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   ScreenArea primary = AreaOf(&work);
-  ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(app->hwnd));
-  ScreenPoint stored = {app->ReadSettingInt(SECTION_WINDOW, "POSX", fallback.x),
-                        app->ReadSettingInt(SECTION_WINDOW, "POSY", fallback.y)};
-  *position = PlaceOnAMonitor(app, stored);
-  NoteCentre(app, *position);
+  ScreenPoint fallback = DefaultWindowPosition(&primary, ClockHalf(window));
+  ScreenPoint stored = {app->ReadSettingInt(Setting::windowLeft, fallback.x),
+                        app->ReadSettingInt(Setting::windowTop, fallback.y)};
+  *position = PlaceOnAMonitor(window, stored);
+  NoteCentre(window, *position);
+  forcingBottom = app->ReadSettingInt(Setting::alwaysAtBottom);
 }
 
-void KeepOnScreen(AppState* app) {
+void KeepOnScreen(HWND window) {
   RECT r;
-  GetWindowRect(app->hwnd, &r);
-  POINT p = PlaceOnAMonitor(app, ScreenPoint{r.left, r.top});
+  GetWindowRect(window, &r);
+  POINT p = PlaceOnAMonitor(window, ScreenPoint{r.left, r.top});
   // Moved, not stored: the stored place is where the user left it.
   if (p.x != r.left || p.y != r.top)
-    SetWindowPos(app->hwnd, NULL, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  NoteCentre(app, p);
+    SetWindowPos(window, NULL, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  NoteCentre(window, p);
 }
 
 // The clock at another scale, a new DPI or a new size, standing at corner.
-static void ApplyScale(AppState* app, ClockImage* face, const ClockOutline* outline, int scale,
+static void ApplyScale(HWND window, ClockImage* face, const ClockOutline* outline, int scale,
                        POINT corner) {
-  SetWindowPos(app->hwnd, NULL, corner.x, corner.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyOutline(app->hwnd, outline, scale);
+  SetWindowPos(window, NULL, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyOutline(window, outline, scale);
   face->SetScale(scale);
-  NoteCentre(app, corner);
+  NoteCentre(window, corner);
 }
 
-void ApplyDpi(AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
+void ApplyDpi(HWND window, AppState* app, ClockImage* face, const ClockOutline* outline, int dpi,
               const RECT* suggested) {
-  ApplyScale(app, face, outline, ClockDpi(dpi, app->sizePercent),
+  ApplyScale(window, face, outline, ClockDpi(dpi, app->ReadSettingInt(Setting::sizePercent)),
              POINT{suggested->left, suggested->top});
 }
 
-void SetClockSize(AppState* app, ClockImage* face, const ClockOutline* outline, int percent) {
-  app->SetMirror(&AppState::sizePercent, percent);
-  int scale = ClockDpi(WindowDpi(app->hwnd), percent);
+void SetClockSize(HWND window, AppState* app, ClockImage* face, const ClockOutline* outline,
+                  int percent) {
+  app->WriteSettingInt(Setting::sizePercent, percent);
+  int scale = ClockDpi(WindowDpi(window), percent);
   WindowShape size = OutlineSize(outline, scale);
   RECT r, work;
-  GetWindowRect(app->hwnd, &r);
-  WindowWorkArea(app->hwnd, &work);
+  GetWindowRect(window, &r);
+  WindowWorkArea(window, &work);
   ScreenArea before = AreaOf(&r), area = AreaOf(&work);
   ScreenPoint p = ResizeAboutCentre(&before, size.width, size.height, &area);
-  ApplyScale(app, face, outline, scale, POINT{p.x, p.y});
+  ApplyScale(window, face, outline, scale, POINT{p.x, p.y});
   // Stored, so that the next start finds the clock about the same centre.
-  app->WriteSettingInt(SECTION_WINDOW, "POSX", p.x);
-  app->WriteSettingInt(SECTION_WINDOW, "POSY", p.y);
+  app->WriteSettingInt(Setting::windowLeft, p.x);
+  app->WriteSettingInt(Setting::windowTop, p.y);
 }
 
 // The window's top-left corner on the screen when the grab point sits at
@@ -113,11 +120,11 @@ static POINT CornerUnderCursor(HWND window, LPARAM lParam, int grabX, int grabY)
   return p;
 }
 
-void SaveWindowPosition(AppState* app, LPARAM lParam, int grabX, int grabY) {
-  POINT p = CornerUnderCursor(app->hwnd, lParam, grabX, grabY);
-  app->WriteSettingInt(SECTION_WINDOW, "POSX", p.x);
-  app->WriteSettingInt(SECTION_WINDOW, "POSY", p.y);
-  NoteCentre(app, p);
+void SaveWindowPosition(HWND window, AppState* app, LPARAM lParam, int grabX, int grabY) {
+  POINT p = CornerUnderCursor(window, lParam, grabX, grabY);
+  app->WriteSettingInt(Setting::windowLeft, p.x);
+  app->WriteSettingInt(Setting::windowTop, p.y);
+  NoteCentre(window, p);
 }
 
 // A z-order change only: activating the clock would raise it again.
@@ -125,33 +132,37 @@ static void SetZOrder(HWND window, HWND insertAfter) {
   SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SetZOrderMode(AppState* app, int mode) {
-  static const HWND kPlaces[] = {HWND_NOTOPMOST, HWND_TOPMOST, HWND_TOP, HWND_BOTTOM};
-  ZOrderPlan plan = PlanZOrder(mode, app->top, app->bottom);
-  app->top = plan.top;
-  if (!plan.bottom) app->bottom = 0;
-  for (int i = 0; i < plan.moveCount; i++) {
-    if (i == plan.moveCount - 1) app->bottom = plan.bottom;
-    SetZOrder(app->hwnd, kPlaces[plan.moves[i]]);
-  }
-  app->bottom = plan.bottom;
-  if (plan.writeTop) app->WriteSettingInt(SECTION_WINDOW, "TOP", plan.top);
-  if (plan.writeBottom) app->WriteSettingInt(SECTION_WINDOW, "BOTTOM", plan.bottom);
+void KeepAtBottom(WINDOWPOS* move) {
+  if (forcingBottom) move->hwndInsertAfter = HWND_BOTTOM;
 }
 
-int IsCursorNear(AppState* app) {
+void SetZOrderMode(HWND window, AppState* app, int mode) {
+  static const HWND kPlaces[] = {HWND_NOTOPMOST, HWND_TOPMOST, HWND_TOP, HWND_BOTTOM};
+  ZOrderPlan plan = PlanZOrder(mode, app->ReadSettingInt(Setting::alwaysOnTop),
+                               app->ReadSettingInt(Setting::alwaysAtBottom));
+  forcingBottom = 0;
+  for (int i = 0; i < plan.moveCount; i++) {
+    if (i == plan.moveCount - 1) forcingBottom = plan.bottom;
+    SetZOrder(window, kPlaces[plan.moves[i]]);
+  }
+  forcingBottom = plan.bottom;
+  // What the plan leaves unwritten it leaves as it was.
+  if (plan.writeTop) app->WriteSettingInt(Setting::alwaysOnTop, plan.top);
+  if (plan.writeBottom) app->WriteSettingInt(Setting::alwaysAtBottom, plan.bottom);
+}
+
+int IsCursorNear(HWND window) {
   POINT cursor;
   if (!GetCursorPos(&cursor)) return 0;
-  int radius = AVOID_RADIUS * ClockHalf(app->hwnd) / FACE_HALF;
-  return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y},
-                            ScreenPoint{app->centerX, app->centerY}, radius);
+  int radius = AVOID_RADIUS * ClockHalf(window) / FACE_HALF;
+  return CursorWithinCircle(ScreenPoint{cursor.x, cursor.y}, ScreenPoint{centre.x, centre.y},
+                            radius);
 }
 
 static AvoidState avoidState = AVOID_SHOWN;
 
-void AvoidCursor(AppState* app, int step) {
-  HWND w = app->hwnd;
-  int actions = NextAvoidStep(&avoidState, step, IsCursorNear(app));
+void AvoidCursor(HWND w, int step) {
+  int actions = NextAvoidStep(&avoidState, step, IsCursorNear(w));
   if (actions & AVOID_STOP_POLL) KillTimer(w, TIMER_AVOID_POLL);
   if (actions & AVOID_STOP_RESHOW) KillTimer(w, TIMER_AVOID_RESHOW);
   if (actions & AVOID_START_POLL) SetTimer(w, TIMER_AVOID_POLL, AVOID_POLL_MS, NULL);
@@ -170,47 +181,45 @@ static void MoveWithCursor(HWND window, LPARAM lParam) {
   MoveWindow(window, p.x, p.y, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-static void OnButtonDown(AppState* app, LPARAM lParam) {
-  HWND w = app->hwnd;
+static void OnButtonDown(HWND w, AppState* app, LPARAM lParam) {
   // The face as it stands, before the move loop holds the thread.
   UpdateWindow(w);
   grabX = GET_X_LPARAM(lParam);
   grabY = GET_Y_LPARAM(lParam);
-  if (app->fvMove) {
+  if (app->ReadSettingInt(Setting::moveWhileShown)) {
     SetCapture(w);
     return;
   }
   // The system's own move loop, as if the user had grabbed a caption.
   SendMessageA(w, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  SaveWindowPosition(app, lParam, grabX, grabY);
+  SaveWindowPosition(w, app, lParam, grabX, grabY);
 }
 
 // A move-while-shown drag is in progress exactly while the clock holds
 // the capture: a button released over the clock after a press elsewhere,
 // or a move with the button held from elsewhere, is no drag and must
 // neither move the clock nor store a position it does not stand at.
-static void OnButtonUp(AppState* app, LPARAM lParam) {
-  HWND w = app->hwnd;
+static void OnButtonUp(HWND w, AppState* app, LPARAM lParam) {
   if (GetCapture() != w) return;
   ReleaseCapture();
   MoveWithCursor(w, lParam);
-  SaveWindowPosition(app, lParam, grabX, grabY);
+  SaveWindowPosition(w, app, lParam, grabX, grabY);
 }
 
-int HandleDragMessage(AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
+int HandleDragMessage(HWND window, AppState* app, UINT message, WPARAM wParam, LPARAM lParam,
                       LRESULT* result) {
-  if (app->posLock) return 0;
+  if (app->ReadSettingInt(Setting::lockPosition)) return 0;
   *result = 0;
   switch (message) {
     case WM_LBUTTONDOWN:
-      OnButtonDown(app, lParam);
+      OnButtonDown(window, app, lParam);
       return 1;
     case WM_MOUSEMOVE:
-      if (!app->fvMove) return 0;
-      if ((wParam & MK_LBUTTON) && GetCapture() == app->hwnd) MoveWithCursor(app->hwnd, lParam);
+      if (!app->ReadSettingInt(Setting::moveWhileShown)) return 0;
+      if ((wParam & MK_LBUTTON) && GetCapture() == window) MoveWithCursor(window, lParam);
       return 1;
     case WM_LBUTTONUP:
-      OnButtonUp(app, lParam);
+      OnButtonUp(window, app, lParam);
       return 1;
   }
   return 0;

@@ -10,6 +10,7 @@
 #include "shell/window_proc.h"
 #include "base/dpi_scale.h"
 #include "base/paths.h"
+#include "base/product.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
 #include "skins/image_changer.h"
@@ -21,23 +22,25 @@ static int RegisterClockClass(HINSTANCE instance) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
   wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
-  wc.lpszClassName = theApp.appName;
+  wc.lpszClassName = ZT_APP_NAME;
   return RegisterClassA(&wc) != 0;
 }
 
 static void ChangeSkinAtStart() {
   int mode = 0;
-  if (theApp.imageLastNum == -1) mode = PICK_RANDOM;
-  else if (theApp.bootChange) mode = theApp.changeRnd ? PICK_RANDOM : PICK_NEXT;
+  int current = theApp.ReadSettingInt(Setting::skinIndex);
+  if (current == -1) mode = PICK_RANDOM;
+  else if (theApp.ReadSettingInt(Setting::skinChangeAtStart))
+    mode = theApp.ReadSettingInt(Setting::skinRandom) ? PICK_RANDOM : PICK_NEXT;
   if (!mode) return;
   ImageChanger changer = {&theClock, &theApp};
-  changer.ChangeImage(mode, KIND_SKIN, theApp.imageLastNum);
+  changer.ChangeImage(mode, KIND_SKIN, current);
 }
 
 // Said once, at start-up; later writes that fail stay quiet.
 static void WarnIfDataFolderReadOnly(HWND window) {
   char probe[PATH_SIZE + 16];
-  wsprintfA(probe, "%s%s.probe", theApp.dataDir, theApp.appName);
+  wsprintfA(probe, "%s%s.probe", theApp.dataDir, ZT_APP_NAME);
   HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY,
                             NULL);
   if (file != INVALID_HANDLE_VALUE) {
@@ -51,15 +54,15 @@ static void WarnIfDataFolderReadOnly(HWND window) {
   char text[PATH_SIZE + 256];
   wsprintfA(text,
             "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
-            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
-            "を置いてください。",
+            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に "
+            ZT_PRODUCT_NAME " を置いてください。",
             folder);
   MessageBoxA(window, text, "エラー", MB_OK | MB_ICONWARNING);
 }
 
 static void ShowStoredFace() {
   char fileName[PATH_SIZE];
-  theApp.ReadSettingString(SECTION_IMAGE, "FILE", fileName, "");
+  theApp.ReadSettingString(Setting::faceFile, fileName);
   theClock.SetFaceImage(fileName);
 }
 
@@ -68,39 +71,41 @@ int InitInstance() {
   // Without a data folder path (the "long path" case) there is nothing to run.
   if (!theApp.HasPaths() || !RegisterClockClass(instance)) return 0;
   MakeDpiAware();
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, theApp.appName, theApp.appName, WS_POPUP,
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, ZT_APP_NAME, ZT_APP_NAME, WS_POPUP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);
   if (!window) return 0;
   srand((unsigned)time(NULL));
-  theApp.hwnd = window;
   char regionPath[PATH_SIZE];
-  DataFilePath(theApp.dataDir, theApp.appName, ".rgn", regionPath);
+  DataFilePath(theApp.dataDir, ZT_APP_NAME, ".rgn", regionPath);
   if (!LoadClockOutline(regionPath, &theOutline)) return 0;
   int dpi = WindowDpi(window);
-  if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, theApp.sizePercent))) return 0;
+  int sizePercent = theApp.ReadSettingInt(Setting::sizePercent);
+  if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, sizePercent))) return 0;
   POINT position;
-  LoadWindowPosition(&theApp, &position);
+  LoadWindowPosition(window, &theApp, &position);
+  int onTop = theApp.ReadSettingInt(Setting::alwaysOnTop);
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
-               theApp.top ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
+               onTop ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
   // Placed on a monitor of another DPI: its size there.
   if (WindowDpi(window) != dpi) {
     dpi = WindowDpi(window);
-    if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, theApp.sizePercent))) return 0;
+    if (!ApplyOutline(window, &theOutline, ClockDpi(dpi, sizePercent))) return 0;
   }
-  ApplyOpacity(window, theApp.opacityPercent);
-  ReadClockTime(&clockTime);
-  if (!theClock.InitClockImage(window, &theApp, ClockDpi(dpi, theApp.sizePercent))) {
+  ApplyOpacity(window, theApp.ReadSettingInt(Setting::opacityPercent));
+  SYSTEMTIME now;
+  ReadClockTime(&now);
+  if (!theClock.InitClockImage(window, &theApp, ClockDpi(dpi, sizePercent))) {
     MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
   }
   ShowStoredFace();
   ChangeSkinAtStart();
-  if (theApp.tray) theTray.Toggle(window);
-  if (theApp.ReadSettingInt(SECTION_WALLPAPER, "TRANSLATE", 0)) MakeIconTextTransparent();
-  theClock.RedrawClock(&clockTime);  // the first frame, painted on showing
+  if (theApp.ReadSettingInt(Setting::resident)) theTray.Add(window);
+  if (theApp.ReadSettingInt(Setting::iconTextTransparent)) MakeIconTextTransparent();
+  theClock.RedrawClock(&now);  // the first frame, painted on showing
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
-  SetTimer(window, TIMER_CLOCK, 200, NULL);
+  StartTicking(window, &now);
   WarnIfDataFolderReadOnly(window);
   return 1;
 }

@@ -14,7 +14,8 @@ static long long MinuteNumber(const TickTime* t) {
   return DaysFromCivil(t->year, t->month, t->day) * 1440 + t->hour * 60 + t->minute;
 }
 
-void MinuteTime(long long minute, TickTime* out) {
+void RunTime(const TickRuns* runs, int run, TickTime* out) {
+  long long minute = runs->firstMinute + run;
   long long days = minute >= 0 ? minute / 1440 : (minute - 1439) / 1440;
   long long inDay = minute - days * 1440;
   long long z = days + 719468;
@@ -29,8 +30,7 @@ void MinuteTime(long long minute, TickTime* out) {
   out->day = (int)(doy - (153 * mp + 2) / 5 + 1);
   out->hour = (int)(inDay / 60);
   out->minute = (int)(inDay % 60);
-  out->second = 0;
-  out->dayOfWeek = (int)(((days + 4) % 7 + 7) % 7);
+  out->second = runs->second;
 }
 
 // Runs owed for boundaries after *mark up to due, and *mark moved on. A
@@ -56,12 +56,12 @@ void StartTickMarks(const TickTime* now, TickMarks* marks) {
 }
 
 void PlanTick(const TickTime* now, TickMarks* marks, TickPlan* plan) {
-  long long minute = MinuteNumber(now), second = minute * 60 + now->second, firstHalf = 0;
+  long long minute = MinuteNumber(now), second = minute * 60 + now->second;
   plan->redraw = second != marks->second;
-  plan->firstMinute = minute;
-  plan->minuteRuns = plan->halfRuns = 0;
+  plan->minutes = TickRuns{minute, 0, 0};
+  plan->halves = TickRuns{minute, 0, 30};
   if (!plan->redraw) return;
   marks->second = second;
-  plan->minuteRuns = Owed(minute, &marks->minute, &plan->firstMinute);
-  plan->halfRuns = Owed(HalfDue(now, minute), &marks->halfMinute, &firstHalf);
+  plan->minutes.count = Owed(minute, &marks->minute, &plan->minutes.firstMinute);
+  plan->halves.count = Owed(HalfDue(now, minute), &marks->halfMinute, &plan->halves.firstMinute);
 }

@@ -2,11 +2,7 @@
 // half-minute jobs of every boundary passed since the last tick, each
 // once, however late the tick comes or wherever the clock is set.
 #pragma once
-
-struct TickTime {
-  int year, month, day, hour, minute, second;
-  int dayOfWeek;  // 0 Sunday; filled by MinuteTime, not read
-};
+#include "base/tick_time.h"
 
 // Boundaries missed by a tick this late are each caught up; after a longer
 // jump either way (sleep, a clock set forward or back) only the present
@@ -20,15 +16,21 @@ struct TickMarks {
   long long halfMinute;  // last minute whose half-minute jobs ran
 };
 
+// The runs a job list owes: one for each boundary from the first on.
+struct TickRuns {
+  long long firstMinute;  // minute number of the first boundary
+  int count;
+  int second;  // of the boundary within its minute: 0, or 30
+};
+
 struct TickPlan {
   int redraw;
-  long long firstMinute;  // minute number of the first minute job
-  int minuteRuns;         // minute jobs, for firstMinute onwards
-  int halfRuns;           // half-minute jobs
+  TickRuns minutes;  // the minute jobs
+  TickRuns halves;   // the half-minute jobs
 };
 
 // Marks for the time the program started: boundaries up to it count as done.
 void StartTickMarks(const TickTime* now, TickMarks* marks);
 void PlanTick(const TickTime* now, TickMarks* marks, TickPlan* plan);
-// The time at second 0 of a minute number, for that minute's jobs.
-void MinuteTime(long long minute, TickTime* out);
+// The time of a run's boundary, for the jobs of that run.
+void RunTime(const TickRuns* runs, int run, TickTime* out);

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/product.h"
 #include "shell/menus.h"
 #include "res/resource.h"
 
@@ -17,11 +18,8 @@ static NOTIFYICONDATAA IconRecord(HWND window, int id) {
   return nid;
 }
 
-void TrayIcon::Toggle(HWND window) {
-  if (added) {
-    Remove(window);
-    return;
-  }
+void TrayIcon::Add(HWND window) {
+  if (added) return;
   added = 1;
   NOTIFYICONDATAA nid = IconRecord(window, 0);
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
@@ -30,7 +28,7 @@ void TrayIcon::Toggle(HWND window) {
   nid.hIcon =
       (HICON)LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON,
                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
-  lstrcpynA(nid.szTip, "Zentick", sizeof nid.szTip);
+  lstrcpynA(nid.szTip, ZT_PRODUCT_NAME, sizeof nid.szTip);
   Shell_NotifyIconA(NIM_ADD, &nid);
   iconId = nid.uID;
 }
@@ -45,7 +43,7 @@ void TrayIcon::Remove(HWND window) {
 void TrayIcon::AddAgain(HWND window) {
   if (!added) return;
   added = 0;
-  Toggle(window);
+  Add(window);
 }
 
 static void ShowTrayMenu(HWND window) {

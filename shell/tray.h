@@ -9,7 +9,8 @@ struct TrayIcon {
   int iconId;
 
   TrayIcon() : added(0), iconId(0) {}
-  void Toggle(HWND window);
+  // Each does nothing when the icon is already there (not there).
+  void Add(HWND window);
   void Remove(HWND window);
   // After the shell restarted: the icon it lost, when there was one.
   void AddAgain(HWND window);

@@ -11,6 +11,7 @@
 #include "base/dpi_scale.h"
 #include "base/product.h"
 #include "shell/tick_rule.h"
+#include "settings/minute_job.h"
 #include "settings/sound.h"
 #include "events/event_dialog.h"
 #include "events/event_runner.h"
@@ -22,76 +23,84 @@
 #include "skins/wallpaper_dialog.h"
 #include "res/resource.h"
 
-static int tickStarted;
 static TickMarks tickMarks;
 static int keyLatch;
+
+// A frame at once, for the time now: the face changed, the time jumped
+// (clock set, machine woken), or the hands were revealed.
+static void RedrawNow() {
+  SYSTEMTIME now;
+  ReadClockTime(&now);
+  theClock.RedrawClock(&now);
+}
 
 static void ChangeImageNow(int mode, int kind, int current) {
   ImageChanger changer = {&theClock, &theApp};
   changer.ChangeImage(mode, kind, current);
 }
 
-static void SoundChimeOnTheHour(void*, AppState* app, const SYSTEMTIME* time) {
-  if (app->sound && time->wMinute == 0) PlaySettingSound(app, SECTION_EXT, "SOUNDFILE");
+static void SoundChimeOnTheHour(const JobCall* call) {
+  if (call->app->ReadSettingInt(Setting::hourlyChime) && call->time->minute == 0)
+    PlaySettingSound(call->app, Setting::chimeSoundFile);
 }
 
-// In the order they run at each boundary.
-static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock},
-                                        {SoundChimeOnTheHour, NULL},
-                                        {CountMailMinute, NULL},
-                                        {RunEventsOfMinute, NULL}};
-static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL}};
+// In the order they run at each boundary, each with the dialog it waits for.
+static const MinuteJob kMinuteJobs[] = {{CountSkinMinute, &theClock, DIALOG_BACKGROUND},
+                                        {SoundChimeOnTheHour, NULL, DIALOG_NONE},
+                                        {CountMailMinute, NULL, DIALOG_MAIL},
+                                        {RunEventsOfMinute, NULL, DIALOG_EVENT}};
+static const MinuteJob kHalfMinuteJobs[] = {{CountWallpaperHalfMinute, NULL, DIALOG_WALLPAPER}};
 
-// Jobs of a minute the tick found late run with that minute's time.
-static void RunJobs(const MinuteJob* jobs, int count, const SYSTEMTIME* time) {
-  for (int i = 0; i < count; i++) jobs[i].run(jobs[i].context, &theApp, time);
+// Each run owed goes through the whole list, with its boundary's time.
+static void RunJobs(const MinuteJob* jobs, int count, const TickRuns* runs, HWND window) {
+  for (int run = 0; run < runs->count; run++) {
+    TickTime boundary;
+    RunTime(runs, run, &boundary);
+    for (int i = 0; i < count; i++) {
+      int waiting = jobs[i].waitsFor != DIALOG_NONE && jobs[i].waitsFor == openDialog;
+      JobCall call = {jobs[i].context, &theApp, window, &boundary, waiting};
+      jobs[i].run(&call);
+    }
+  }
 }
 
 static TickTime TickTimeOf(const SYSTEMTIME* t) {
-  return TickTime{t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond, t->wDayOfWeek};
+  return TickTime{t->wYear, t->wMonth, t->wDay, t->wHour, t->wMinute, t->wSecond};
 }
 
-static SYSTEMTIME ClockTimeOfMinute(long long minute) {
-  TickTime t;
-  MinuteTime(minute, &t);
-  SYSTEMTIME s = {(WORD)t.year, (WORD)t.month, (WORD)t.dayOfWeek, (WORD)t.day,
-                  (WORD)t.hour, (WORD)t.minute, 0, 0};
-  return s;
+void StartTicking(HWND window, const SYSTEMTIME* start) {
+  TickTime t = TickTimeOf(start);
+  StartTickMarks(&t, &tickMarks);
+  SetTimer(window, TIMER_CLOCK, 200, NULL);
 }
 
-static void OnClockTick() {
-  if (!tickStarted) {
-    TickTime start = TickTimeOf(&clockTime);
-    StartTickMarks(&start, &tickMarks);
-    tickStarted = 1;
-  }
-  ReadClockTime(&clockTime);
-  TickTime now = TickTimeOf(&clockTime);
+// The time is read once a tick and handed down.
+static void OnClockTick(HWND window) {
+  SYSTEMTIME now;
+  ReadClockTime(&now);
+  TickTime tickNow = TickTimeOf(&now);
   TickPlan plan;
-  PlanTick(&now, &tickMarks, &plan);
+  PlanTick(&tickNow, &tickMarks, &plan);
   if (!plan.redraw) return;
-  theClock.RedrawClock(&clockTime);
-  for (int i = 0; i < plan.minuteRuns; i++) {
-    SYSTEMTIME minute = ClockTimeOfMinute(plan.firstMinute + i);
-    RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &minute);
-  }
-  for (int i = 0; i < plan.halfRuns; i++)
-    RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &clockTime);
+  theClock.hands.CountDownAutoHide(openDialog != DIALOG_NONE);
+  theClock.RedrawClock(&now);
+  RunJobs(kMinuteJobs, sizeof kMinuteJobs / sizeof *kMinuteJobs, &plan.minutes, window);
+  RunJobs(kHalfMinuteJobs, sizeof kHalfMinuteJobs / sizeof *kHalfMinuteJobs, &plan.halves, window);
 }
 
-static void OnTimer(WPARAM id) {
-  if (id == TIMER_AVOID_POLL) AvoidCursor(&theApp, AVOID_POLL_TICK);
-  else if (id == TIMER_AVOID_RESHOW) AvoidCursor(&theApp, AVOID_RESHOW_TICK);
-  else OnClockTick();
+static void OnTimer(HWND window, WPARAM id) {
+  if (id == TIMER_AVOID_POLL) AvoidCursor(window, AVOID_POLL_TICK);
+  else if (id == TIMER_AVOID_RESHOW) AvoidCursor(window, AVOID_RESHOW_TICK);
+  else OnClockTick(window);
 }
 
-static void OnSetCursor(LPARAM lParam) {
+static void OnSetCursor(HWND window, LPARAM lParam) {
   if (LOWORD(lParam) != HTCLIENT) return;
-  if (theApp.wndHide) AvoidCursor(&theApp, AVOID_OVER_CLOCK);
+  if (theApp.ReadSettingInt(Setting::avoidCursor)) AvoidCursor(window, AVOID_OVER_CLOCK);
   ClockHands* hands = &theClock.hands;
   if (hands->GetHandOption(OPTION_AUTO_HIDE) && !hands->GetHandOption(OPTION_SHOWN_NOW)) {
     hands->RevealHands();
-    theClock.RedrawClock(&clockTime);
+    RedrawNow();
   }
 }
 
@@ -107,42 +116,54 @@ static void OnKeyDown(HWND window, WPARAM key) {
       {VK_END, PICK_LAST},   {VK_INSERT, PICK_RANDOM}};
   for (const auto& k : skinKeys)
     if (k.key == key) {
-      ChangeImageNow(k.mode, KIND_SKIN, theApp.imageLastNum);
+      ChangeImageNow(k.mode, KIND_SKIN, theApp.ReadSettingInt(Setting::skinIndex));
       keyLatch = 1;
       return;
     }
-  if (key == VK_ESCAPE && theApp.tray) ShowWindow(window, SW_HIDE);
+  if (key == VK_ESCAPE && theApp.ReadSettingInt(Setting::resident)) ShowWindow(window, SW_HIDE);
   else if (key == VK_F1) ShowAbout(window);
 }
 
-// The on/off settings the menu toggles, by the command's argument.
-enum { FLAG_MOVE_SHOWN, FLAG_LOCK, FLAG_AVOID, FLAG_CHIME, FLAG_NO_SECONDS, FLAG_RESIDENT };
-static int AppState::*const kFlags[] = {&AppState::fvMove, &AppState::posLock, &AppState::wndHide,
-                                        &AppState::sound,  &AppState::nonSec,  &AppState::tray};
-
-static void ToggleFlag(HWND, int flag) { theApp.ToggleMirror(kFlags[flag]); }
+// The on/off settings the menu toggles: the command's argument names one.
+static void ToggleFlag(HWND, int flag) { theApp.ToggleSetting((Setting)flag); }
 static void Close(HWND w, int) { DestroyWindow(w); }
-static void Background(HWND w, int) {
-  theClock.RequestRedraw();
-  OpenBackgroundDialog(w, &theClock, &theApp);
-}
 static void Design(HWND, int d) { theClock.hands.SetDesign(d); }
 static void HandOption(HWND, int code) { theClock.hands.ToggleHandOption(code, 0); }
 static void InfoMode(HWND, int mode) { theClock.hands.ToggleHandOption(OPTION_INFO_MODE, mode); }
 static void HandColor(HWND, int which) { theClock.hands.ChooseHandColor(which); }
 static void ChooseChime(HWND w, int) {
   theClock.RequestRedraw();
-  ChooseWaveFile(&theApp, w, SECTION_EXT, "SOUNDFILE");
+  ChooseWaveFile(&theApp, w, Setting::chimeSoundFile);
 }
-static void CheckMail(HWND, int) { CheckMailNow(&theApp); }
-static void MailSettings(HWND w, int) {
-  // From the tray menu while any settings dialog is open: ignored.
-  if (theApp.openDialog == DIALOG_NONE) MailSettingsDialog(w, &theApp);
+static void CheckMail(HWND w, int) { CheckMailNow(&theApp, w); }
+// A settings dialog runs modal under its code: set before it opens, back
+// as it was once it has closed (asked again, an open one only comes forward).
+static void SettingsDialog(HWND w, int code) {
+  // The mail settings from the tray menu while any dialog is open: ignored.
+  if (code == DIALOG_MAIL && openDialog != DIALOG_NONE) return;
+  int previous = openDialog;
+  openDialog = code;
+  if (code == DIALOG_BACKGROUND) {
+    theClock.RequestRedraw();
+    OpenBackgroundDialog(w, &theClock, &theApp);
+  } else if (code == DIALOG_MAIL) {
+    MailSettingsDialog(w, &theApp);
+  } else if (code == DIALOG_EVENT) {
+    SYSTEMTIME now;
+    ReadClockTime(&now);
+    EventDialog(w, &theApp, &now);
+  } else if (code == DIALOG_WALLPAPER) {
+    WallpaperDialogArgs args = {&theApp, w};
+    OpenWallpaperDialog(&args);
+  }
+  openDialog = previous;
 }
 static void Hide(HWND w, int) { ShowWindow(w, SW_HIDE); }
+// The icon follows the setting.
 static void Resident(HWND w, int) {
-  ToggleFlag(w, FLAG_RESIDENT);
-  theTray.Toggle(w);
+  ToggleFlag(w, (int)Setting::resident);
+  if (theApp.ReadSettingInt(Setting::resident)) theTray.Add(w);
+  else theTray.Remove(w);
 }
 static void Show(HWND w, int) {
   ShowWindow(w, SW_SHOW);
@@ -151,56 +172,55 @@ static void Show(HWND w, int) {
 static void EndResidency(HWND w, int) {
   theTray.Remove(w);
   Show(w, 0);
-  ToggleFlag(w, FLAG_RESIDENT);
+  ToggleFlag(w, (int)Setting::resident);
 }
-static void Events(HWND w, int) { EventDialog(w, &theApp, &clockTime); }
-static void Wallpaper(HWND w, int) {
-  WallpaperDialogArgs args = {&theApp, w};
-  OpenWallpaperDialog(&args);
-}
-static void ZOrder(HWND, int mode) { SetZOrderMode(&theApp, mode); }
-static void Size(HWND, int percent) { SetClockSize(&theApp, &theClock, &theOutline, percent); }
-static void Opacity(HWND, int percent) { SetClockOpacity(&theApp, percent); }
+static void ZOrder(HWND w, int mode) { SetZOrderMode(w, &theApp, mode); }
+static void Size(HWND w, int percent) { SetClockSize(w, &theApp, &theClock, &theOutline, percent); }
+static void Opacity(HWND w, int percent) { SetClockOpacity(w, &theApp, percent); }
 
 // How an item's mark is read when the menu opens: MARK_ON, MARK_GRAYED.
-static int FlagOn(int flag) { return theApp.*kFlags[flag] ? MARK_ON : 0; }
+static int FlagOn(int flag) { return theApp.ReadSettingInt((Setting)flag) ? MARK_ON : 0; }
 static int ZOrderIs(int mode) {
-  // Both top and bottom set (a hand-edited file) lies outside the group: no mark.
-  int current = theApp.top && theApp.bottom ? -1
-                : theApp.top                ? ZORDER_IN_FRONT
-                : theApp.bottom             ? ZORDER_BEHIND
-                                            : ZORDER_NORMAL;
+  int top = theApp.ReadSettingInt(Setting::alwaysOnTop);
+  int bottom = theApp.ReadSettingInt(Setting::alwaysAtBottom);
+  // Both set (a hand-edited file) lies outside the group: no mark.
+  int current = top && bottom ? -1
+                : top         ? ZORDER_IN_FRONT
+                : bottom      ? ZORDER_BEHIND
+                              : ZORDER_NORMAL;
   return current == mode ? MARK_ON : 0;
 }
 static int HandOptionOn(int code) {
   int mark = theClock.hands.GetHandOption(code) ? MARK_ON : 0;
-  if (code == OPTION_HOLLOW && theClock.hands.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
+  if (code == OPTION_HOLLOW && theClock.hands.style.design == DESIGN_BALLOON) mark |= MARK_GRAYED;
   return mark;
 }
 static int SizeIs(int percent) {
-  return ClockSizeInEffect(theApp.sizePercent) == percent ? MARK_ON : 0;
+  return ClockSizeInEffect(theApp.ReadSettingInt(Setting::sizePercent)) == percent ? MARK_ON : 0;
 }
 static int OpacityIs(int percent) {
-  return OpacityInEffect(theApp.opacityPercent) == percent ? MARK_ON : 0;
+  return OpacityInEffect(theApp.ReadSettingInt(Setting::opacityPercent)) == percent ? MARK_ON : 0;
 }
-static int DesignIs(int d) { return theClock.hands.design == d ? MARK_ON : 0; }
+static int DesignIs(int d) { return theClock.hands.style.design == d ? MARK_ON : 0; }
 static int InfoModeIs(int mode) { return theClock.hands.infoMode == mode ? MARK_ON : 0; }
-static int GrayedUnlessResident(int) { return theApp.tray ? 0 : MARK_GRAYED; }
+static int GrayedUnlessResident(int) {
+  return theApp.ReadSettingInt(Setting::resident) ? 0 : MARK_GRAYED;
+}
 
 // One row a command: its handler with the argument, and how its menu mark
 // is read (none, a check or a radio mark of a group).
 static constexpr MenuCommand kCommands[] = {
     {IDM_CLOSE, Close, 0}, {IDM_TRAY_CLOSE, Close, 0},
     {IDM_HIDE, Hide, 0, MARK_CHECK, GrayedUnlessResident}, {IDM_SHOW, Show, 0},
-    {IDM_RESIDENT, Resident, FLAG_RESIDENT, MARK_CHECK, FlagOn},
+    {IDM_RESIDENT, Resident, (int)Setting::resident, MARK_CHECK, FlagOn},
     {IDM_END_RESIDENT, EndResidency, 0},
     {IDM_ZORDER_NORMAL, ZOrder, ZORDER_NORMAL, MARK_RADIO, ZOrderIs},
     {IDM_ZORDER_TOP, ZOrder, ZORDER_IN_FRONT, MARK_RADIO, ZOrderIs},
     {IDM_ZORDER_BOTTOM, ZOrder, ZORDER_BEHIND, MARK_RADIO, ZOrderIs},
-    {IDM_MOVE_SHOWN, ToggleFlag, FLAG_MOVE_SHOWN, MARK_CHECK, FlagOn},
-    {IDM_LOCK_POSITION, ToggleFlag, FLAG_LOCK, MARK_CHECK, FlagOn},
-    {IDM_AVOID_CURSOR, ToggleFlag, FLAG_AVOID, MARK_CHECK, FlagOn},
-    {IDM_NO_SECOND_HAND, ToggleFlag, FLAG_NO_SECONDS, MARK_CHECK, FlagOn},
+    {IDM_MOVE_SHOWN, ToggleFlag, (int)Setting::moveWhileShown, MARK_CHECK, FlagOn},
+    {IDM_LOCK_POSITION, ToggleFlag, (int)Setting::lockPosition, MARK_CHECK, FlagOn},
+    {IDM_AVOID_CURSOR, ToggleFlag, (int)Setting::avoidCursor, MARK_CHECK, FlagOn},
+    {IDM_NO_SECOND_HAND, ToggleFlag, (int)Setting::hideSecondHand, MARK_CHECK, FlagOn},
     {IDM_SIZE_50, Size, 50, MARK_RADIO, SizeIs}, {IDM_SIZE_75, Size, 75, MARK_RADIO, SizeIs},
     {IDM_SIZE_100, Size, 100, MARK_RADIO, SizeIs}, {IDM_SIZE_125, Size, 125, MARK_RADIO, SizeIs},
     {IDM_SIZE_150, Size, 150, MARK_RADIO, SizeIs}, {IDM_SIZE_200, Size, 200, MARK_RADIO, SizeIs},
@@ -233,9 +253,12 @@ static constexpr MenuCommand kCommands[] = {
     {IDM_HOUR_OUTLINE, HandColor, SLOT_HOUR_OUTLINE}, {IDM_HOUR_FILL, HandColor, SLOT_HOUR_FILL},
     {IDM_COLOR_RESET, HandColor, SLOT_RESET},
     // The utilities.
-    {IDM_BACKGROUND, Background, 0}, {IDM_WALLPAPER, Wallpaper, 0},
-    {IDM_CHIME, ToggleFlag, FLAG_CHIME, MARK_CHECK, FlagOn}, {IDM_CHIME_SOUND, ChooseChime, 0},
-    {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, MailSettings, 0}, {IDM_EVENTS, Events, 0},
+    {IDM_BACKGROUND, SettingsDialog, DIALOG_BACKGROUND},
+    {IDM_WALLPAPER, SettingsDialog, DIALOG_WALLPAPER},
+    {IDM_CHIME, ToggleFlag, (int)Setting::hourlyChime, MARK_CHECK, FlagOn},
+    {IDM_CHIME_SOUND, ChooseChime, 0},
+    {IDM_CHECK_MAIL, CheckMail, 0}, {IDM_MAIL_SETTINGS, SettingsDialog, DIALOG_MAIL},
+    {IDM_EVENTS, SettingsDialog, DIALOG_EVENT},
 };
 
 // Each run of ids stands in the order of its enum, so an id and its
@@ -265,11 +288,6 @@ void MarkMenu(HMENU menu) {
 // Registered by the shell; broadcast when it starts again.
 static UINT taskbarCreated;
 
-// The face at once for a time that jumped (clock set, machine woken).
-static void RedrawNow() {
-  ReadClockTime(&clockTime);
-  theClock.RedrawClock(&clockTime);
-}
 
 static void OnPowerBroadcast(WPARAM event) {
   if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return;
@@ -289,17 +307,20 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
       return 0;
     case WM_DPICHANGED:
-      ApplyDpi(&theApp, &theClock, &theOutline, LOWORD(wParam), (const RECT*)lParam);
+      ApplyDpi(window, &theApp, &theClock, &theOutline, LOWORD(wParam), (const RECT*)lParam);
       return 0;
     case WM_DISPLAYCHANGE:
-      KeepOnScreen(&theApp);
+      KeepOnScreen(window);
       break;
     case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETWORKAREA) KeepOnScreen(&theApp);
+      if (wParam == SPI_SETWORKAREA) KeepOnScreen(window);
       break;
     case WM_TIMECHANGE:
       RedrawNow();
       break;
+    case WM_CLOCK_REDRAW:
+      RedrawNow();
+      return 0;
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam);
       return TRUE;
@@ -315,10 +336,10 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     }
     case WM_SETCURSOR:
-      OnSetCursor(lParam);
+      OnSetCursor(window, lParam);
       break;
     case WM_WINDOWPOSCHANGING:
-      if (theApp.bottom) ((WINDOWPOS*)lParam)->hwndInsertAfter = HWND_BOTTOM;
+      KeepAtBottom((WINDOWPOS*)lParam);
       break;
     case WM_CONTEXTMENU:
       ShowMainMenu(window, MarkMenu);
@@ -335,12 +356,12 @@ LRESULT CALLBACK ClockWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       OnCommand(window, wParam);
       return 0;
     case WM_TIMER:
-      OnTimer(wParam);
+      OnTimer(window, wParam);
       break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      if (HandleDragMessage(&theApp, message, wParam, lParam, &result)) return result;
+      if (HandleDragMessage(window, &theApp, message, wParam, lParam, &result)) return result;
       break;
     case WM_TRAYNOTIFY:
       theTray.Callback(window, wParam, lParam);

@@ -14,6 +14,7 @@
 #include "platform/dialog_controls.h"
 #include "skins/minutes_field.h"
 #include "skins/file_search.h"
+#include "skins/image_changer.h"
 #include "skins/skin_format.h"
 
 struct BackgroundDialog {
@@ -79,7 +80,6 @@ static void FillSkinList(BackgroundDialog* d) {
 
 static void InitBackgroundDialog(BackgroundDialog* d) {
   AppState* app = d->app;
-  app->openDialog = DIALOG_BACKGROUND;
   d->folderPicture = ScalePictureToDpi(d->dialog, IDC_SKIN_FOLDER);
   PlaceBesideClock(d->dialog, d->owner);
   InitListViewControls();
@@ -89,11 +89,11 @@ static void InitBackgroundDialog(BackgroundDialog* d) {
   AddListColumn(list, 1, "著作情報", 60);
   AddListColumn(list, 2, "ファイル名", 80);
   FillSkinList(d);
-  InitMinutesField(d->dialog, app->changeMin);
-  SetChecked(d->dialog, IDC_BOOT_CHANGE, app->bootChange);
-  SetChecked(d->dialog, IDC_RANDOM, app->changeRnd);
-  SetChecked(d->dialog, IDC_TIMED_CHANGE, app->timeChange);
-  if (!app->timeChange) SetMinutesEditable(d->dialog, 0);
+  InitMinutesField(d->dialog, app->ReadSettingInt(Setting::skinIntervalMinutes));
+  SetChecked(d->dialog, IDC_BOOT_CHANGE, app->ReadSettingInt(Setting::skinChangeAtStart));
+  SetChecked(d->dialog, IDC_RANDOM, app->ReadSettingInt(Setting::skinRandom));
+  SetChecked(d->dialog, IDC_TIMED_CHANGE, app->ReadSettingInt(Setting::skinChangeTimed));
+  if (!app->ReadSettingInt(Setting::skinChangeTimed)) SetMinutesEditable(d->dialog, 0);
 }
 
 static void ApplySelectedSkin(BackgroundDialog* d) {
@@ -103,28 +103,25 @@ static void ApplySelectedSkin(BackgroundDialog* d) {
   char name[PATH_SIZE] = "";
   ListView_GetItemText(list, selected, 2, name, sizeof name);
   d->image->SetFaceImage(name);
-  d->app->skinMinutes = 0;
+  skinMinutes = 0;
 }
 
 static void OpenDataFolder(BackgroundDialog* d) {
   ShellExecuteA(d->dialog, NULL, d->app->dataDir, NULL, NULL, SW_SHOWNORMAL);
 }
 
-static void SaveChecked(BackgroundDialog* d, int id, int* mirror, const char* key) {
-  *mirror = IsChecked(d->dialog, id);
-  d->app->WriteSettingInt(SECTION_IMAGE, key, *mirror);
+static void SaveChecked(BackgroundDialog* d, int id, Setting setting) {
+  d->app->WriteSettingInt(setting, IsChecked(d->dialog, id));
 }
 
 static void CloseBackgroundDialog(BackgroundDialog* d, int result) {
   AppState* app = d->app;
-  app->openDialog = DIALOG_NONE;
   d->image->hands.RevealHands();
-  SaveChecked(d, IDC_BOOT_CHANGE, &app->bootChange, "BOOT_CHANGE");
-  SaveChecked(d, IDC_TIMED_CHANGE, &app->timeChange, "TIME_CHANGE");
-  SaveChecked(d, IDC_RANDOM, &app->changeRnd, "CHANGE_RND");
-  app->changeMin = ReadMinutes(d->dialog);
-  app->WriteSettingInt(SECTION_IMAGE, "CHANGE_MIN", app->changeMin);
-  app->skinMinutes = 0;
+  SaveChecked(d, IDC_BOOT_CHANGE, Setting::skinChangeAtStart);
+  SaveChecked(d, IDC_TIMED_CHANGE, Setting::skinChangeTimed);
+  SaveChecked(d, IDC_RANDOM, Setting::skinRandom);
+  app->WriteSettingInt(Setting::skinIntervalMinutes, ReadMinutes(d->dialog));
+  skinMinutes = 0;
   current = nullptr;
   EndDialog(d->dialog, result);
 }
@@ -138,7 +135,8 @@ static void OnCommand(BackgroundDialog* d, int id, int code) {
       SetMinutesEditable(d->dialog, IsChecked(d->dialog, IDC_TIMED_CHANGE));
       break;
     case IDC_MINUTES:
-      if (code != 0) d->app->changeMin = KeepMinutesAtLeastOne(d->dialog);
+      // Stored when the dialog closes; the timed change waits until then.
+      if (code != 0) KeepMinutesAtLeastOne(d->dialog);
       break;
   }
 }

@@ -3,9 +3,13 @@
 #include <stdlib.h>
 
 #include "settings/app_state.h"
+#include "settings/minute_job.h"
 #include "face/clock_image.h"
 #include "skins/file_search.h"
 #include "skins/wallpaper.h"
+
+int skinMinutes;
+int wallpaperMinutes;
 
 static int RuntimeRandom(void*) { return rand(); }
 
@@ -15,7 +19,7 @@ static int ChangeFolder(AppState* app, int kind, char* folder) {
   if (kind == KIND_SKIN) return JoinText(folder, PATH_SIZE, app->dataDir, "", "");
   if (kind != KIND_WALLPAPER) return 0;
   char chosen[PATH_SIZE];
-  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", chosen, "");
+  app->ReadSettingString(Setting::wallpaperFolder, chosen);
   return JoinText(folder, PATH_SIZE, chosen, "\\", "");
 }
 
@@ -26,33 +30,36 @@ int ImageChanger::ChangeImage(int mode, int kind, int current) {
   int p = PickPosition(mode, CountFiles(folder, extension), current, RuntimeRandom, nullptr);
   if (!NthFileName(p, folder, extension, name)) return 0;
   if (kind == KIND_SKIN) {
-    app->skinMinutes = 0;
-    app->imageLastNum = p;
+    skinMinutes = 0;
     image->SetFaceImage(name);
-    app->WriteSettingInt(SECTION_IMAGE, "LAST_NUM", p);
+    app->WriteSettingInt(Setting::skinIndex, p);
     return 1;
   }
   char path[PATH_SIZE];
   JoinText(path, sizeof path, folder, name, "");  // the search kept only names that fit
-  app->wallpaperMinutes = 0;
-  app->wallpaperLastNum = p;
+  wallpaperMinutes = 0;
   SetWallpaper(app, path);
-  app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
+  app->WriteSettingInt(Setting::wallpaperIndex, p);
   return 1;
 }
 
-void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME*) {
-  app->skinMinutes += 1;
-  if (!app->timeChange || app->skinMinutes != app->changeMin) return;
-  if (app->openDialog == DIALOG_BACKGROUND) return;
-  ImageChanger changer = {(ClockImage*)image, app};
-  changer.ChangeImage(app->changeRnd ? PICK_RANDOM : PICK_NEXT, KIND_SKIN, app->imageLastNum);
+void CountSkinMinute(const JobCall* call) {
+  AppState* app = call->app;
+  skinMinutes += 1;
+  if (!app->ReadSettingInt(Setting::skinChangeTimed) ||
+      skinMinutes != app->ReadSettingInt(Setting::skinIntervalMinutes) || call->waiting)
+    return;
+  ImageChanger changer = {(ClockImage*)call->context, app};
+  int mode = app->ReadSettingInt(Setting::skinRandom) ? PICK_RANDOM : PICK_NEXT;
+  changer.ChangeImage(mode, KIND_SKIN, app->ReadSettingInt(Setting::skinIndex));
 }
 
-void CountWallpaperHalfMinute(void*, AppState* app, const SYSTEMTIME*) {
-  app->wallpaperMinutes += 1;
-  if (!app->wallpaperAutoChange || app->wallpaperMinutes != app->wallpaperChangeTime) return;
-  if (app->openDialog == DIALOG_WALLPAPER) return;
+void CountWallpaperHalfMinute(const JobCall* call) {
+  AppState* app = call->app;
+  wallpaperMinutes += 1;
+  if (!app->ReadSettingInt(Setting::wallpaperChangeTimed) ||
+      wallpaperMinutes != app->ReadSettingInt(Setting::wallpaperIntervalMinutes) || call->waiting)
+    return;
   ImageChanger changer = {NULL, app};
-  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->wallpaperLastNum);
+  changer.ChangeImage(PICK_NEXT, KIND_WALLPAPER, app->ReadSettingInt(Setting::wallpaperIndex));
 }

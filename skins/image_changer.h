@@ -6,6 +6,7 @@
 
 struct AppState;
 struct ClockImage;
+struct JobCall;
 
 struct ImageChanger {
   ClockImage* image;
@@ -14,7 +15,12 @@ struct ImageChanger {
   int ChangeImage(int mode, int kind, int current);
 };
 
-// The minute jobs of the timed skin change (context: the ClockImage) and
-// of the half minute's wallpaper change (context: none).
-void CountSkinMinute(void* image, AppState* app, const SYSTEMTIME* time);
-void CountWallpaperHalfMinute(void* unused, AppState* app, const SYSTEMTIME* time);
+// Boundaries counted since the skin (the wallpaper) last changed: the jobs
+// below count them, every change and the change's dialog start them anew.
+extern int skinMinutes;
+extern int wallpaperMinutes;
+
+// The minute job of the timed skin change (context: the ClockImage) and the
+// half-minute job of the wallpaper change (context: none).
+void CountSkinMinute(const JobCall* call);
+void CountWallpaperHalfMinute(const JobCall* call);

@@ -14,7 +14,7 @@ void ApplyDesktopWallpaper(const char* path) {
 
 void SetWallpaper(AppState* app, const char* path) {
   ApplyDesktopWallpaper(path);
-  app->WriteSettingString(SECTION_WALLPAPER, "LAST_FILE", path);
+  app->WriteSettingString(Setting::wallpaperLastFile, path);
 }
 
 static int ReadStyleValue(HKEY key, const char* name) {

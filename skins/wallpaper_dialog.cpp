@@ -8,6 +8,7 @@
 #include "platform/file_chooser.h"
 #include "skins/minutes_field.h"
 #include "skins/file_search.h"
+#include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 #include "skins/wallpaper_preview.h"
 #include "platform/newer_calls.h"
@@ -90,8 +91,7 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
     d->appliedStyleIndex = d->styleIndex;
     WriteStyleEntry(d, d->styleIndex);
   }
-  d->app->wallpaperLastNum = p;
-  d->app->WriteSettingInt(SECTION_WALLPAPER, "LAST_NUM", p);
+  d->app->WriteSettingInt(Setting::wallpaperIndex, p);
   SetWallpaper(d->app, path);
   if (IsChecked(d->dialog, IDC_AUTO_CLOSE)) CloseWallpaperDialog(d, IDOK);
 }
@@ -103,7 +103,7 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
   const char* slash = FindLastBackslash(chosen);
   if (slash && slash[1] == 0) chosen[slash - chosen] = 0;
   lstrcpynA(d->folderPath, chosen, PATH_SIZE);
-  d->app->WriteSettingString(SECTION_WALLPAPER, "FOLDER_PATH", d->folderPath);
+  d->app->WriteSettingString(Setting::wallpaperFolder, d->folderPath);
   FillWallpaperList(d);
 }
 
@@ -130,39 +130,36 @@ static void FillStyleBox(WallpaperDialog* d) {
 static void InitWallpaperDialog(WallpaperDialog* d) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
-  app->openDialog = DIALOG_WALLPAPER;
-  app->ReadSettingString(SECTION_WALLPAPER, "FOLDER_PATH", d->folderPath, "");
-  d->autoClose = app->ReadSettingInt(SECTION_WALLPAPER, "AUTO_CLOSE", 0);
+  app->ReadSettingString(Setting::wallpaperFolder, d->folderPath);
+  d->autoClose = app->ReadSettingInt(Setting::wallpaperAutoClose);
   SetChecked(dialog, IDC_AUTO_CLOSE, d->autoClose);
-  SetChecked(dialog, IDC_TRANSPARENT_TEXT, app->ReadSettingInt(SECTION_WALLPAPER, "TRANSLATE", 0));
-  SetChecked(dialog, IDC_TIMED_CHANGE, app->wallpaperAutoChange);
-  if (!app->wallpaperAutoChange) SetMinutesEditable(dialog, 0);
-  InitMinutesField(dialog, app->wallpaperChangeTime);
+  SetChecked(dialog, IDC_TRANSPARENT_TEXT, app->ReadSettingInt(Setting::iconTextTransparent));
+  int timed = app->ReadSettingInt(Setting::wallpaperChangeTimed);
+  SetChecked(dialog, IDC_TIMED_CHANGE, timed);
+  if (!timed) SetMinutesEditable(dialog, 0);
+  InitMinutesField(dialog, app->ReadSettingInt(Setting::wallpaperIntervalMinutes));
   FillStyleBox(d);
-  app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", d->previewPath, "");
+  app->ReadSettingString(Setting::wallpaperLastFile, d->previewPath);
   FillWallpaperList(d);
 }
 
 static void CloseWallpaperDialog(WallpaperDialog* d, int result) {
   AppState* app = d->app;
   HWND dialog = d->dialog;
-  app->openDialog = DIALOG_NONE;
   d->autoClose = IsChecked(dialog, IDC_AUTO_CLOSE);
-  app->WriteSettingInt(SECTION_WALLPAPER, "AUTO_CLOSE", d->autoClose);
-  app->wallpaperAutoChange = IsChecked(dialog, IDC_TIMED_CHANGE);
-  app->WriteSettingInt(SECTION_WALLPAPER, "AUTO_CHANGE", app->wallpaperAutoChange);
+  app->WriteSettingInt(Setting::wallpaperAutoClose, d->autoClose);
+  app->WriteSettingInt(Setting::wallpaperChangeTimed, IsChecked(dialog, IDC_TIMED_CHANGE));
   int transparent = IsChecked(dialog, IDC_TRANSPARENT_TEXT);
   if (transparent) MakeIconTextTransparent();
-  app->WriteSettingInt(SECTION_WALLPAPER, "TRANSLATE", transparent);
+  app->WriteSettingInt(Setting::iconTextTransparent, transparent);
   if (d->styleIndex != d->appliedStyleIndex) {
     WriteStyleEntry(d, d->styleIndex);
     char last[PATH_SIZE];
-    app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", last, "");
+    app->ReadSettingString(Setting::wallpaperLastFile, last);
     ApplyDesktopWallpaper(last);  // the new style on the wallpaper in place
   }
-  app->wallpaperChangeTime = ReadMinutes(dialog);
-  app->WriteSettingInt(SECTION_WALLPAPER, "CHANGE_TIME", app->wallpaperChangeTime);
-  app->wallpaperMinutes = 0;
+  app->WriteSettingInt(Setting::wallpaperIntervalMinutes, ReadMinutes(dialog));
+  wallpaperMinutes = 0;
   current = nullptr;
   EndDialog(dialog, result);
 }
@@ -174,12 +171,13 @@ static void OnCommand(WallpaperDialog* d, int id, int code) {
       break;
     case IDC_TIMED_CHANGE:
       SetMinutesEditable(d->dialog, IsChecked(d->dialog, IDC_TIMED_CHANGE));
-      d->app->wallpaperMinutes = 0;
+      wallpaperMinutes = 0;
       break;
     case IDC_MINUTES:
       if (code == 0) break;
-      d->app->wallpaperChangeTime = KeepMinutesAtLeastOne(d->dialog);
-      d->app->wallpaperMinutes = 0;
+      // Stored when the dialog closes; the timed change waits until then.
+      KeepMinutesAtLeastOne(d->dialog);
+      wallpaperMinutes = 0;
       break;
     case IDC_CHOOSE_FOLDER:
       ChooseWallpaperFolder(d);

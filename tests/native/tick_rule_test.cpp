@@ -17,67 +17,82 @@ struct Clock {
   }
 };
 
-TickTime T(int h, int m, int s, int day = 15) { return TickTime{2024, 2, day, h, m, s, 0}; }
+TickTime T(int h, int m, int s, int day = 15) { return TickTime{2024, 2, day, h, m, s}; }
 
 TEST(TickRule, ALateTickRunsTheMinuteItMissedOnce) {
   Clock c(T(9, 59, 58));
   TickPlan p = c.At(T(10, 0, 2));  // second 0 never seen
   EXPECT_TRUE(p.redraw);
-  ASSERT_EQ(1, p.minuteRuns);
+  ASSERT_EQ(1, p.minutes.count);
   TickTime due;
-  MinuteTime(p.firstMinute, &due);
+  RunTime(&p.minutes, 0, &due);
   EXPECT_EQ(10, due.hour);
   EXPECT_EQ(0, due.minute);
+  EXPECT_EQ(0, due.second);
   EXPECT_EQ(15, due.day);
   EXPECT_EQ(0, c.At(T(10, 0, 2)).redraw);  // the same second again
-  EXPECT_EQ(0, c.At(T(10, 0, 3)).minuteRuns);
-  EXPECT_EQ(0, c.At(T(10, 0, 29)).halfRuns);
-  EXPECT_EQ(1, c.At(T(10, 0, 31)).halfRuns);
-  EXPECT_EQ(0, c.At(T(10, 0, 59)).halfRuns);
+  EXPECT_EQ(0, c.At(T(10, 0, 3)).minutes.count);
+  EXPECT_EQ(0, c.At(T(10, 0, 29)).halves.count);
+  EXPECT_EQ(1, c.At(T(10, 0, 31)).halves.count);
+  EXPECT_EQ(0, c.At(T(10, 0, 59)).halves.count);
+  // Late for a half minute too: its jobs get its own time, not the tick's.
+  p = c.At(T(10, 1, 33));
+  ASSERT_EQ(1, p.halves.count);
+  RunTime(&p.halves, 0, &due);
+  EXPECT_EQ(1, due.minute);
+  EXPECT_EQ(30, due.second);
 }
 
 TEST(TickRule, AFewMissedMinutesAreCaughtUpAndALongSleepIsNot) {
   Clock c(T(10, 0, 40));
   TickPlan p = c.At(T(10, 3, 45));
-  EXPECT_EQ(3, p.minuteRuns);  // 10:01, 10:02, 10:03
-  EXPECT_EQ(3, p.halfRuns);    // 10:01:30 to 10:03:30
+  EXPECT_EQ(3, p.minutes.count);  // 10:01, 10:02, 10:03
+  EXPECT_EQ(3, p.halves.count);   // 10:01:30 to 10:03:30
   TickTime first;
-  MinuteTime(p.firstMinute, &first);
+  RunTime(&p.minutes, 0, &first);
   EXPECT_EQ(1, first.minute);
+  RunTime(&p.halves, 2, &first);
+  EXPECT_EQ(3, first.minute);
   p = c.At(T(13, 20, 10));  // resumed hours later: only the present minute
-  EXPECT_EQ(1, p.minuteRuns);
-  EXPECT_EQ(1, p.halfRuns);
-  MinuteTime(p.firstMinute, &first);
+  EXPECT_EQ(1, p.minutes.count);
+  EXPECT_EQ(1, p.halves.count);
+  RunTime(&p.minutes, 0, &first);
   EXPECT_EQ(13, first.hour);
   EXPECT_EQ(20, first.minute);
+  RunTime(&p.halves, 0, &first);  // the last half minute passed: 13:19:30
+  EXPECT_EQ(19, first.minute);
 }
 
 TEST(TickRule, AClockSetBackRunsNoMinuteTwiceAndFarBackRunsThePresentOne) {
   Clock c(T(11, 59, 59));
-  EXPECT_EQ(1, c.At(T(12, 0, 0)).minuteRuns);
-  EXPECT_EQ(0, c.At(T(11, 59, 57)).minuteRuns);  // a small correction back
-  EXPECT_EQ(0, c.At(T(12, 0, 1)).minuteRuns);    // 12:00 has run already
-  EXPECT_EQ(1, c.At(T(12, 1, 0)).minuteRuns);
-  EXPECT_EQ(1, c.At(T(9, 30, 10)).minuteRuns);   // set back hours: the present minute
-  EXPECT_EQ(0, c.At(T(9, 30, 40)).minuteRuns);
-  EXPECT_EQ(1, c.At(T(9, 31, 0)).minuteRuns);    // the minutes come again, one by one
+  EXPECT_EQ(1, c.At(T(12, 0, 0)).minutes.count);
+  EXPECT_EQ(0, c.At(T(11, 59, 57)).minutes.count);  // a small correction back
+  EXPECT_EQ(0, c.At(T(12, 0, 1)).minutes.count);    // 12:00 has run already
+  EXPECT_EQ(1, c.At(T(12, 1, 0)).minutes.count);
+  EXPECT_EQ(1, c.At(T(9, 30, 10)).minutes.count);   // set back hours: the present minute
+  EXPECT_EQ(0, c.At(T(9, 30, 40)).minutes.count);
+  EXPECT_EQ(1, c.At(T(9, 31, 0)).minutes.count);    // the minutes come again, one by one
 }
 
 TEST(TickRule, MinutesAcrossDaysMonthsAndYears) {
-  Clock c(TickTime{2023, 12, 31, 23, 59, 58, 0});
-  TickPlan p = c.At(TickTime{2024, 1, 1, 0, 1, 1, 0});
-  ASSERT_EQ(2, p.minuteRuns);
+  Clock c(TickTime{2023, 12, 31, 23, 58, 58});
+  TickPlan p = c.At(TickTime{2024, 1, 1, 0, 0, 1});
+  ASSERT_EQ(2, p.minutes.count);
   TickTime t;
-  MinuteTime(p.firstMinute, &t);
+  RunTime(&p.minutes, 0, &t);
+  EXPECT_EQ(2023, t.year);
+  EXPECT_EQ(12, t.month);
+  EXPECT_EQ(31, t.day);
+  EXPECT_EQ(23, t.hour);
+  EXPECT_EQ(59, t.minute);
+  RunTime(&p.minutes, 1, &t);
   EXPECT_EQ(2024, t.year);
   EXPECT_EQ(1, t.month);
   EXPECT_EQ(1, t.day);
-  EXPECT_EQ(1, t.dayOfWeek);  // a Monday
-  MinuteTime(p.firstMinute - 1, &t);
-  EXPECT_EQ(2023, t.year);
-  EXPECT_EQ(31, t.day);
-  Clock leap(TickTime{2024, 2, 28, 23, 59, 59, 0});
-  MinuteTime(leap.At(TickTime{2024, 2, 29, 0, 0, 1, 0}).firstMinute, &t);
+  EXPECT_EQ(0, t.hour);
+  Clock leap(TickTime{2024, 2, 28, 23, 59, 59});
+  p = leap.At(TickTime{2024, 2, 29, 0, 0, 1});
+  RunTime(&p.minutes, 0, &t);
   EXPECT_EQ(29, t.day);
 }
 

@@ -128,16 +128,17 @@ TEST(DataFiles, AFolderTooDeepForTheFilesIsSaidOnceAndNothingIsWritten) {
   ASSERT_TRUE(CreateDirectoryA(exeDir.c_str(), NULL));
   ASSERT_TRUE(CreateDirectoryA((exeDir + "data").c_str(), NULL));
   ASSERT_TRUE(theApp.Load((exeDir + "z.exe").c_str()));
-  theApp.WriteSettingInt("MAIL", "CHECK_LAN", 1);
+  theApp.WriteSettingInt(Setting::mailOverLan, 1);
   char cwd[MAX_PATH];
   GetCurrentDirectoryA(sizeof cwd, cwd);
   std::vector<std::string> cwdBefore = FolderNames(std::string(cwd) + "\\");
 
   SYSTEMTIME now = {2026, 1, 4, 1, 0, 0, 0, 0};
+  EventTime minute = {1, 1, 0, 0};
   MessageBoxCatcher boxes;
   for (int i = 0; i < 2; i++) {
-    EXPECT_EQ(MAIL_CHECK_NO_FILE, StartMailCheck(&theApp));
-    EXPECT_EQ(0, RunDueEvents(&theApp, &now));
+    EXPECT_EQ(MAIL_CHECK_NO_FILE, StartMailCheck(&theApp, NULL));
+    EXPECT_EQ(0, RunDueEvents(&theApp, NULL, &minute));
     MailSettingsDialog(NULL, &theApp);
     EventDialog(NULL, &theApp, &now);
   }

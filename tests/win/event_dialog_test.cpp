@@ -78,7 +78,7 @@ TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
   clock.Tick();
   BoxCloser closer;
   RunEventDialog(clock, [](HWND d) {
-    EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+    EXPECT_EQ(DIALOG_EVENT, openDialog);
     EXPECT_TRUE(GetWindowLongA(d, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(1, Selected(d, IDC_EVENT_MONTH));
     EXPECT_EQ(31, Selected(d, IDC_EVENT_DAY));
@@ -116,13 +116,13 @@ TEST(EventDialog, PreselectsTheClockTimeAndTheDayFollowsTheMonth) {
     int dialogs = 0;
     EnumThreadWindows(GetCurrentThreadId(), CountEventDialogs, (LPARAM)&dialogs);
     EXPECT_EQ(1, dialogs);
-    EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+    EXPECT_EQ(DIALOG_EVENT, openDialog);
 
     // The next minute's events are skipped while the dialog is open.
     clockUnderTest->TickAt(0, 0, 0);
     PumpFor(300);
   });
-  EXPECT_EQ(DIALOG_NONE, theApp.openDialog);
+  EXPECT_EQ(DIALOG_NONE, openDialog);
   EXPECT_TRUE(seenBoxes.empty());
   EXPECT_EQ("0,0,0,0,1,skipped while the dialog is open,\n", folder.ReadDataFile("ZENTICK.evt"));
 }

@@ -65,7 +65,7 @@ struct RecordedActions {
   }
 };
 
-const SYSTEMTIME kNow = {2026, 12, 2, 1, 9, 0, 0, 0};  // 1 December, 9:00
+const EventTime kNow = {12, 1, 9, 0};  // 1 December, 9:00
 
 struct Line {
   const char* text;
@@ -122,7 +122,7 @@ TEST(FaultEvents, FileCutAtEveryLengthRunsWholeFieldsAndKeepsTheRest) {
       }
     }
     RecordedActions actions;
-    EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+    EXPECT_EQ(1, RunDueEvents(&theApp, NULL, &kNow));
     EXPECT_EQ(messages, actions.Messages());
     EXPECT_EQ(hangUpLines ? 1 : 0, hangUps);
     EXPECT_EQ(0, shutdowns);
@@ -156,20 +156,20 @@ TEST(FaultEvents, ThousandLinesRunInFileOrderAndOnlyFiredOneShotsLeave) {
   }
   folder.WriteDataFile("ZENTICK.evt", file);
   RecordedActions actions;
-  EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+  EXPECT_EQ(1, RunDueEvents(&theApp, NULL, &kNow));
   EXPECT_EQ(expected, actions.Messages());
   EXPECT_EQ(kept, folder.ReadDataFile("ZENTICK.evt"));
 
   // Run again at the same minute: only the repeating ones.
   actions.boxes.boxes.clear();
-  RunDueEvents(&theApp, &kNow);
+  RunDueEvents(&theApp, NULL, &kNow);
   EXPECT_EQ(repeating, actions.Messages());
   EXPECT_EQ(kept, folder.ReadDataFile("ZENTICK.evt"));
 
   // A minute with nothing due.
-  SYSTEMTIME later = kNow;
-  later.wMinute = 1;
-  RunDueEvents(&theApp, &later);
+  EventTime later = kNow;
+  later.minute = 1;
+  RunDueEvents(&theApp, NULL, &later);
   EXPECT_EQ(repeating.size(), actions.boxes.boxes.size());
 }
 
@@ -182,7 +182,7 @@ TEST(FaultEvents, ReadOnlyDataFolderRunsOnlyTheRepeatingEventsAndSaysWhy) {
   ASSERT_TRUE(WriteFileBytes(stage + "ZENTICK.evt", file));
   theApp.Load((root + "Zentick.exe").c_str());
   RecordedActions actions;
-  EXPECT_EQ(1, RunDueEvents(&theApp, &kNow));
+  EXPECT_EQ(1, RunDueEvents(&theApp, NULL, &kNow));
   std::vector<std::string> expected = {
       "イベントファイル「" + root + "data\\ZENTICK.evt」を書き換えられないため、"
       "一度だけのイベントを実行しませんでした。",

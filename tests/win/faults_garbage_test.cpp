@@ -24,7 +24,7 @@ TEST(FaultGarbage, LargeFlagValuesDrawOrdinaryBoldHandsAndPickARandomSkin) {
   theClock.hands.ToggleHandOption(5, 0);
   theClock.hands.ToggleHandOption(5, 0);
   EXPECT_EQ("1", folder.IniValue("OBJECT", "BOOLD"));
-  theClock.RedrawClock(&clockTime);
+  theClock.RequestRedraw();
   BackBuffer bold;
   EXPECT_GT(bold.ChangedPixels(), 300);
   EXPECT_EQ(0, garbage.DifferentFrom(bold, 0, 0, 200, 200));

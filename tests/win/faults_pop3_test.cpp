@@ -57,7 +57,7 @@ TEST(FaultPop3, ResetAtEachStepGivesEachAccountItsFailureAndTheClockTicksOn) {
     clock.TickAt(12, 10 + round, 59);
     SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
     clock.TickAt(12, 11 + round, 0);
-    EXPECT_EQ(1, theApp.mailMinutes);  // counted while the check runs
+    EXPECT_EQ(1, mailMinutes);  // counted while the check runs
     HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, 60000);
     ASSERT_NE(nullptr, notice);
     std::vector<std::vector<std::string>> rows = ListViewRows(GetDlgItem(notice, IDC_MAIL_LIST), 2);

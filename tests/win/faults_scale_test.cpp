@@ -79,13 +79,13 @@ TEST(FaultScale, ThousandSkinsAreListedAndEachChangeFindsItsFile) {
                  {"Page Down", VK_NEXT, -1}, {"Home", VK_HOME, 0}};
   for (const auto& c : changes) {
     SCOPED_TRACE(c.name);
-    int previous = theApp.imageLastNum;
+    int previous = theApp.ReadSettingInt(Setting::skinIndex);
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     SendMessageA(clock.Window(), WM_KEYDOWN, c.key, 0);
     double ms = Milliseconds(start);
     SendMessageA(clock.Window(), WM_KEYUP, c.key, 0);
-    int index = theApp.imageLastNum;
+    int index = theApp.ReadSettingInt(Setting::skinIndex);
     printf("%-9s skin %d -> %d among %d: %.1f ms\n", c.name, previous, index, kSkins, ms);
     int expected = c.key == VK_NEXT ? (previous + kSkins - 1) % kSkins : c.expectIndex;
     if (expected >= 0) {

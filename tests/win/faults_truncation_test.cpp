@@ -152,7 +152,7 @@ TEST(FaultTruncation, MailCheckOfACutSecondAccountChecksItOnlyWithAPassword) {
   for (size_t length = 0; length <= second.size(); length++) {
     SCOPED_TRACE(length);
     folder.WriteDataFile("ZENTICK.mld", first + second.substr(0, length));
-    StartMailCheck(&theApp);
+    StartMailCheck(&theApp, clock.Window());
     Rows rows = TakeNotice(30000);
     Rows expected = {{"first", "1通（1KB）（暗号化なし）"}};
     if (length > passwordStart) expected.push_back({"second", "1通（1KB）（暗号化なし）"});

@@ -19,7 +19,7 @@ void Command(const InProcessClock& clock, WORD id) {
 // What a restart reads: a second record loaded from the same file.
 ClockHands ReloadedHands() {
   ClockHands fresh = {};
-  fresh.InitHands(theApp.hwnd, &theApp, BASE_DPI);
+  fresh.InitHands(theClock.hwnd, &theApp, BASE_DPI);
   fresh.ReleaseHands();
   return fresh;
 }
@@ -35,12 +35,12 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   ClockHands& h = theClock.hands;
-  EXPECT_EQ(1, h.design);
-  EXPECT_EQ(0u, h.hourColor | h.minuteColor | h.secondColor);
-  EXPECT_EQ(0xFFFFFFu, h.hourFill & h.minuteFill & h.secondFill);
-  EXPECT_EQ(0, h.boldLines | h.hollowHands | h.autoHide | h.infoMode);
-  EXPECT_EQ(1, h.smoothHands);
-  EXPECT_EQ(1, PenWidth(h.hourPen));
+  EXPECT_EQ(1, h.style.design);
+  EXPECT_EQ(0u, h.style.hourColor | h.style.minuteColor | h.style.secondColor);
+  EXPECT_EQ(0xFFFFFFu, h.style.hourFill & h.style.minuteFill & h.style.secondFill);
+  EXPECT_EQ(0, h.style.boldLines | h.style.hollowHands | h.autoHide | h.infoMode);
+  EXPECT_EQ(1, h.style.smoothHands);
+  EXPECT_EQ(1, PenWidth(h.tools.hourPen));
   EXPECT_EQ("<absent>", folder.IniValue("OBJECT", "DESIGN"));  // starting stores nothing
 
   for (WORD id : {IDM_DESIGN_TRIANGLE2, IDM_BOLD, IDM_HOLLOW, IDM_AUTO_HIDE, IDM_INFO_FREE_MEMORY,
@@ -50,15 +50,15 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
   const char* stored[] = {"4", "1", "1", "1", "4", "0"};
   for (int i = 0; i < 6; i++) EXPECT_EQ(stored[i], folder.IniValue("OBJECT", keys[i])) << keys[i];
   ClockHands again = ReloadedHands();
-  EXPECT_EQ(4, again.design);
-  EXPECT_EQ(72, again.secondLength);
-  EXPECT_EQ(1, again.boldLines & again.hollowHands & again.autoHide);
+  EXPECT_EQ(4, again.style.design);
+  EXPECT_EQ(72, again.tools.secondLength);
+  EXPECT_EQ(1, again.style.boldLines & again.style.hollowHands & again.autoHide);
   EXPECT_EQ(4, again.infoMode);
-  EXPECT_EQ(0, again.smoothHands);
-  EXPECT_EQ(2, PenWidth(h.secondPen));
+  EXPECT_EQ(0, again.style.smoothHands);
+  EXPECT_EQ(2, PenWidth(h.tools.secondPen));
 
   // The reset: black on white, not hollow; design, bold and the rest stay.
-  h.hourColor = h.secondFill = 255;
+  h.style.hourColor = h.style.secondFill = 255;
   Command(clock, IDM_DESIGN_NONE);
   Command(clock, IDM_COLOR_RESET);
   for (const char* key : {"HCOL", "MCOL", "SCOL"}) EXPECT_EQ("0", folder.IniValue("OBJECT", key));
@@ -66,7 +66,7 @@ TEST(HandSettings, DefaultsThenEveryCommandStoredAndReadBackAndTheReset) {
     EXPECT_EQ("16777215", folder.IniValue("OBJECT", key));
   EXPECT_EQ("0", folder.IniValue("OBJECT", "NULLBRS"));
   EXPECT_EQ("1", folder.IniValue("OBJECT", "BOOLD"));
-  EXPECT_EQ(7, ReloadedHands().design);
+  EXPECT_EQ(7, ReloadedHands().style.design);
   EXPECT_EQ(-1, h.GetHandOption(4));
 }
 
@@ -144,7 +144,7 @@ TEST(HandSettings, ColourDialogOpensOnBlackAndCancelChangesNothing) {
   DialogAnswer cancel = {false, ""};
   ChooseWithAnswer(SLOT_HOUR_OUTLINE, &cancel);
   EXPECT_EQ("0,0,0", cancel.openedOn);
-  EXPECT_EQ(0xFF00u, theClock.hands.hourColor);
+  EXPECT_EQ(0xFF00u, theClock.hands.style.hourColor);
   EXPECT_EQ("65280", folder.IniValue("OBJECT", "HCOL"));
 
   DialogAnswer ok = {true, ""};
@@ -152,7 +152,7 @@ TEST(HandSettings, ColourDialogOpensOnBlackAndCancelChangesNothing) {
   EXPECT_EQ("0,0,0", ok.openedOn);
   EXPECT_EQ("200", folder.IniValue("OBJECT", "MCOLB"));
   LOGBRUSH brush;
-  GetObjectA(theClock.hands.minuteBrush, sizeof brush, &brush);
+  GetObjectA(theClock.hands.tools.minuteBrush, sizeof brush, &brush);
   EXPECT_EQ(RGB(200, 0, 0), brush.lbColor);
 }
 

@@ -118,7 +118,7 @@ TEST(Hands, HollowHandsAreOutlinesButBalloonsFillAndTheSecondOneFollowsTheSwitch
   EXPECT_GT(balloons.Count(YELLOW, 88, 24, 112, 56), 100);
   EXPECT_GT(balloons.Count(ORANGE, 38, 117, 62, 141), 100);
 
-  theApp.nonSec = 1;
+  theApp.WriteSettingInt(Setting::hideSecondHand, 1);
   for (WORD design = IDM_DESIGN_SQUARE; design <= IDM_DESIGN_BALLOON; design++) {
     Command(clock, design);
     clock.TickAt(3, 0, 50 + design - IDM_DESIGN_SQUARE);
@@ -133,7 +133,7 @@ TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
   folder.WriteIni(ColouredHands("DESIGN=7\r\n"));
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  EXPECT_EQ(nullptr, theClock.hands.hourPen);
+  EXPECT_EQ(nullptr, theClock.hands.tools.hourPen);
   clock.TickAt(3, 0, 40);
   EXPECT_EQ(0, BackBuffer().ChangedPixels());
   for (int design : {6, 42}) {
@@ -143,29 +143,32 @@ TEST(Hands, NoHandsForDesignsSixSevenOrUnknownAndNoToolsUntilOneIsChosen) {
   }
   Command(clock, IDM_DESIGN_NONE);
   clock.TickAt(3, 0, 43);
-  EXPECT_EQ(40, theClock.hands.hourLength);  // "none" keeps the last lengths
+  EXPECT_EQ(40, theClock.hands.tools.hourLength);  // "none" keeps the last lengths
   Command(clock, IDM_DESIGN_SQUARE);
   clock.TickAt(3, 0, 44);
   EXPECT_GT(BackBuffer().ChangedPixels(), 500);
 }
 
-int RedrawsUntilHidden(InProcessClock* clock, WORD* second) {
-  for (int redraw = 1; redraw <= 20; redraw++) {
+int SecondsUntilHidden(InProcessClock* clock, WORD* second) {
+  for (int seconds = 1; seconds <= 20; seconds++) {
     clock->TickAt(3, 0, ++*second % 60);
-    if (!theClock.hands.GetHandOption(3)) return redraw;
+    if (!theClock.hands.GetHandOption(3)) return seconds;
   }
   return 0;
 }
 
-TEST(Hands, AutoHideHidesOnTheTenthRedrawAndTheCursorBringsThemBack) {
+TEST(Hands, AutoHideHidesAtTheNinthSecondAndTheCursorBringsThemBack) {
   TempDataFolder folder;
   folder.WriteIni("[OBJECT]\r\nNDHIDE=1\r\nDIGINFO=2\r\n");
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   WORD second = 0;
   theClock.hands.RevealHands();
-  theClock.RedrawClock(&clockTime);  // the reveal's own redraw is the first
-  EXPECT_EQ(9, RedrawsUntilHidden(&clock, &second));
+  EXPECT_EQ(9, SecondsUntilHidden(&clock, &second));
+  // Frames between the seconds (a face changed, the time set) leave the count.
+  theClock.hands.RevealHands();
+  for (int i = 0; i < 20; i++) theClock.RequestRedraw();
+  EXPECT_EQ(9, SecondsUntilHidden(&clock, &second));
   BackBuffer hidden;  // only the information line is left
   EXPECT_EQ(hidden.ChangedPixels(), hidden.ChangedPixels(65, 145, 136, 164));
   EXPECT_GT(hidden.ChangedPixels(), 200);
@@ -174,14 +177,15 @@ TEST(Hands, AutoHideHidesOnTheTenthRedrawAndTheCursorBringsThemBack) {
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(1, theClock.hands.GetHandOption(3));
   EXPECT_GT(BackBuffer().Count(WHITE, 100, 0, 200, 100), 100);  // redrawn at once
-  EXPECT_EQ(9, RedrawsUntilHidden(&clock, &second));
+  EXPECT_EQ(9, SecondsUntilHidden(&clock, &second));
 
   // While a settings dialog is open the hands stay and the count waits.
   theClock.hands.RevealHands();
-  theApp.openDialog = 1;
-  EXPECT_EQ(0, RedrawsUntilHidden(&clock, &second));
-  EXPECT_EQ(10, theClock.hands.autoHideCount);
-  theApp.openDialog = 0;
+  int full = theClock.hands.autoHideCount;
+  openDialog = DIALOG_BACKGROUND;
+  EXPECT_EQ(0, SecondsUntilHidden(&clock, &second));
+  EXPECT_EQ(full, theClock.hands.autoHideCount);
+  openDialog = DIALOG_NONE;
 }
 
 TEST(InfoLine, AWhiteBoxWithBlackTextUnderTheHandsWhateverTheirColours) {

@@ -94,7 +94,7 @@ TEST(MailCheck, EachServerBehaviourGivesItsRowInFileOrder) {
   EXPECT_EQ(expected, rows);
   EXPECT_EQ("CAPA\r\nUSER taro\r\nPASS pw\r\nSTAT\r\nQUIT\r\n", three.Received());
   EXPECT_EQ("CAPA\r\nUSER taro\r\n", badUser.Received());
-  EXPECT_EQ(0, theApp.mailMinutes);
+  EXPECT_EQ(0, mailMinutes);
 }
 
 bool BothChecked(void* server) { return ((ScriptedPop3Server*)server)->Finished() >= 2; }
@@ -106,7 +106,7 @@ TEST(MailCheck, EmptyMailboxesShowNothing) {
   m.Prepare(Account("a", empty.Address()) + "\n" + Account("b", empty.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  StartMailCheck(&theApp);
+  StartMailCheck(&theApp, clock.Window());
   ASSERT_TRUE(PumpUntil(BothChecked, &empty, 30000));  // the blank line is skipped
   EXPECT_EQ(NULL, WaitForCaption(GetCurrentProcessId(), kNotice, 1500));
 }
@@ -138,10 +138,10 @@ TEST(MailCheck, WithoutLanOrDialUpOnlyTheMenuSaysWhy) {
   ASSERT_TRUE(clock.Started());
   MessageBoxCatcher catcher;
   // The timed check stays quiet; only the count starts again.
-  theApp.mailMinutes = 7;
+  mailMinutes = 7;
   clock.TickAt(12, 0, 59);
   clock.TickAt(12, 1, 0);
-  EXPECT_EQ(0, theApp.mailMinutes);
+  EXPECT_EQ(0, mailMinutes);
   EXPECT_TRUE(catcher.boxes.empty());
   // The menu's check says which box to tick.
   SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
@@ -168,10 +168,10 @@ TEST(MailCheck, SilentServerIsGivenUpAndTheClockKeepsRunning) {
   m.Prepare(Account("silent", silent.Address()) + Account("trickle", trickle.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  StartMailCheck(&theApp);
+  StartMailCheck(&theApp, clock.Window());
   // The check waits on its own thread: the tick still runs here.
   clock.TickAt(12, 1, 0);
-  EXPECT_EQ(1, theApp.mailMinutes);
+  EXPECT_EQ(1, mailMinutes);
   Rows rows = TakeNotice(MAIL_CONNECT_TIMEOUT_MS + 2 * MAIL_REPLY_TIMEOUT_MS + 20000);
   Rows expected = {{"silent", silent.Address() + "に接続失敗"}, {"trickle", "認証エラー"}};
   EXPECT_EQ(expected, rows);
@@ -184,7 +184,7 @@ TEST(MailCheck, TlsRequiredSendsNoUserToAServerWithoutStls) {
   m.Prepare(Account("plain", plain.Address()), "[MAIL]\r\nCHECK_LAN=1\r\nTLS_REQUIRED=1\r\n");
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  StartMailCheck(&theApp);
+  StartMailCheck(&theApp, clock.Window());
   Rows expected = {{"plain", "サーバーがTLSに対応していません"}};
   EXPECT_EQ(expected, TakeNotice(30000));
   EXPECT_EQ("CAPA\r\n", plain.Received());
@@ -197,13 +197,13 @@ TEST(MailCheck, NoticeLeavesTheOpenDialogCodeAlone) {
   m.Prepare(Account("one", one.Address()));
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  StartMailCheck(&theApp);
+  StartMailCheck(&theApp, clock.Window());
   HWND notice = WaitForCaption(GetCurrentProcessId(), kNotice, 30000);
   ASSERT_NE(nullptr, notice);
-  theApp.openDialog = DIALOG_EVENT;
+  openDialog = DIALOG_EVENT;
   PostMessageA(notice, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(PumpUntil(WindowGone, notice, 10000));
-  EXPECT_EQ(DIALOG_EVENT, theApp.openDialog);
+  EXPECT_EQ(DIALOG_EVENT, openDialog);
 }
 
 // The tick acts on a change of second, so each boundary needs one before it.
@@ -231,11 +231,11 @@ TEST(MailCheck, OneCheckAndOneNoticeAtATimeAndQuitDoesNotHoldTheNotice) {
 
   // Due while the notice is open: skipped, and the count starts again.
   clock.TickAt(12, 29, 59);
-  theApp.allowCheck = 1;
-  theApp.checkTime = 1;
-  theApp.mailMinutes = 5;
+  theApp.WriteSettingInt(Setting::mailAutoCheck, 1);
+  theApp.WriteSettingInt(Setting::mailIntervalMinutes, 1);
+  mailMinutes = 5;
   clock.TickAt(12, 30, 0);
-  EXPECT_EQ(0, theApp.mailMinutes);
+  EXPECT_EQ(0, mailMinutes);
   // The menu brings the open notice forward instead.
   SetForegroundWindow(clock.Window());
   SendMessageA(clock.Window(), WM_COMMAND, IDM_CHECK_MAIL, 0);
@@ -258,18 +258,18 @@ TEST(MailCheck, TimedCheckAfterTheIntervalButNotUnderTheSettingsDialog) {
             "[MAIL]\r\nCHECK_LAN=1\r\nALLOW_CHECK=1\r\nCHECK_TIME=2\r\n");
   InProcessClock clock(m.folder);
   ASSERT_TRUE(clock.Started());
-  theApp.openDialog = DIALOG_MAIL;
+  openDialog = DIALOG_MAIL;
   for (WORD minute = 1; minute <= 4; minute++) TickMinute(&clock, minute);
-  EXPECT_EQ(4, theApp.mailMinutes);
+  EXPECT_EQ(4, mailMinutes);
   PumpFor(1000);
   EXPECT_EQ("", empty.Received());
-  theApp.openDialog = DIALOG_NONE;
-  theApp.mailMinutes = 0;
+  openDialog = DIALOG_NONE;
+  mailMinutes = 0;
   TickMinute(&clock, 5);
   TickMinute(&clock, 6);
-  EXPECT_EQ(2, theApp.mailMinutes);  // not above the interval yet
+  EXPECT_EQ(2, mailMinutes);  // not above the interval yet
   TickMinute(&clock, 7);
-  EXPECT_EQ(0, theApp.mailMinutes);  // the check started and reset the count
+  EXPECT_EQ(0, mailMinutes);  // the check started and reset the count
   EXPECT_TRUE(PumpUntil(Connected, &empty, 30000));
 }
 

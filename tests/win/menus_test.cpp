@@ -126,8 +126,8 @@ TEST(Menus, ZOrderRadioFollowsTopAndBottom) {
       {0, 0, IDM_ZORDER_NORMAL}, {1, 0, IDM_ZORDER_TOP}, {0, 1, IDM_ZORDER_BOTTOM}, {1, 1, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "top " << c.top << " bottom " << c.bottom);
-    theApp.top = c.top;
-    theApp.bottom = c.bottom;
+    theApp.WriteSettingInt(Setting::alwaysOnTop, c.top);
+    theApp.WriteSettingInt(Setting::alwaysAtBottom, c.bottom);
     OpenMenu m = OpenMainMenu(clock.Window());
     for (UINT id = IDM_ZORDER_NORMAL; id <= IDM_ZORDER_BOTTOM; id++) {
       EXPECT_EQ(id == c.marked, Checked(m, id)) << id;
@@ -140,17 +140,17 @@ TEST(Menus, ChecksAndHideGreyFollowTheSettings) {
   TempDataFolder folder;
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
-  int* flags[] = {&theApp.fvMove, &theApp.posLock, &theApp.wndHide, &theApp.sound,
-                  &theApp.nonSec, &theApp.tray};
+  const Setting flags[] = {Setting::moveWhileShown, Setting::lockPosition, Setting::avoidCursor,
+                           Setting::hourlyChime,    Setting::hideSecondHand, Setting::resident};
   const UINT ids[] = {IDM_MOVE_SHOWN, IDM_LOCK_POSITION,  IDM_AVOID_CURSOR,
                       IDM_CHIME,      IDM_NO_SECOND_HAND, IDM_RESIDENT};
   for (int on = 0; on < 6; on++) {
     SCOPED_TRACE(ids[on]);
-    for (int i = 0; i < 6; i++) *flags[i] = i == on;
+    for (int i = 0; i < 6; i++) theApp.WriteSettingInt(flags[i], i == on);
     OpenMenu m = OpenMainMenu(clock.Window());
     for (int i = 0; i < 6; i++) EXPECT_EQ(i == on, Checked(m, ids[i])) << ids[i];
     // Hide is offered only to a resident clock.
-    EXPECT_EQ(!theApp.tray, Grey(m, IDM_HIDE));
+    EXPECT_EQ(!theApp.ReadSettingInt(Setting::resident), Grey(m, IDM_HIDE));
     EXPECT_FALSE(Grey(m, IDM_CLOSE));
   }
 }

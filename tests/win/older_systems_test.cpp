@@ -54,11 +54,11 @@ TEST(OlderSystems, WithoutTheMonitorCallsThePrimaryWorkAreaDecides) {
   ASSERT_TRUE(clock.Started());
   OlderSystem older;
   POINT p;
-  LoadWindowPosition(&theApp, &p);
+  LoadWindowPosition(clock.Window(), &theApp, &p);
   EXPECT_EQ(100, p.x);
   EXPECT_EQ(120, p.y);
-  theApp.WriteSettingInt("WINDOW", "POSX", 5000);
-  LoadWindowPosition(&theApp, &p);
+  theApp.WriteSettingInt(Setting::windowLeft, 5000);
+  LoadWindowPosition(clock.Window(), &theApp, &p);
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(work.right / 2 - 100, p.x);  // the default

@@ -33,7 +33,7 @@ TEST(Placement, ReleaseOrMoveWithoutAPressOnTheClockIsNoDrag) {
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   HWND w = clock.Window();
-  theApp.fvMove = 1;
+  theApp.WriteSettingInt(Setting::moveWhileShown, 1);
   RECT start = WindowRect(w);
   // Button held from elsewhere, then released over the clock.
   SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 20));
@@ -55,7 +55,7 @@ TEST(Placement, ZOrderModesAndTheirToggles) {
   SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
   EXPECT_FALSE(Topmost(w));
   EXPECT_EQ("0", folder.IniValue("WINDOW", "TOP"));
-  EXPECT_EQ(0, theApp.top);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::alwaysOnTop));
   // Behind while in front: leaves the topmost band for the bottom.
   HWND other = OtherWindow();
   SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
@@ -68,7 +68,7 @@ TEST(Placement, ZOrderModesAndTheirToggles) {
   // Behind again only clears the mode.
   SendMessageA(w, WM_COMMAND, IDM_ZORDER_BOTTOM, 0);
   EXPECT_EQ("0", folder.IniValue("WINDOW", "BOTTOM"));
-  EXPECT_EQ(0, theApp.bottom);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::alwaysAtBottom));
   // Normal while in front takes it out of the band at once.
   SendMessageA(w, WM_COMMAND, IDM_ZORDER_TOP, 0);
   SendMessageA(w, WM_COMMAND, IDM_ZORDER_NORMAL, 0);

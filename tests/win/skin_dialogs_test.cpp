@@ -7,6 +7,7 @@
 
 #include "shell/globals.h"
 #include "app_harness.h"
+#include "skins/image_changer.h"
 #include "skin_support.h"
 #include "res/resource.h"
 #include "skins/wallpaper_preview.h"
@@ -40,7 +41,7 @@ struct BackgroundVisit {
 
 void UseBackgroundDialog(HWND dialog, void* context) {
   BackgroundVisit* v = (BackgroundVisit*)context;
-  v->openCode = theApp.openDialog;
+  v->openCode = openDialog;
   GetWindowRect(dialog, &v->where);
   HWND list = GetDlgItem(dialog, IDC_SKIN_LIST);
   for (const auto& row : ListViewRows(list, 3)) v->rows.push_back(row[0] + "|" + row[1] + "|" + row[2]);
@@ -68,10 +69,10 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
   std::vector<std::string> order = SearchOrder(folder.DataDir(), "qkb");
   ASSERT_EQ(3u, order.size());
   SetWindowPos(clock.Window(), NULL, 350, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  theApp.timeChange = 1;
-  theApp.changeMin = 5;
-  theApp.skinMinutes = 4;
-  theApp.imageLastNum = 0;
+  theApp.WriteSettingInt(Setting::skinChangeTimed, 1);
+  theApp.WriteSettingInt(Setting::skinIntervalMinutes, 5);
+  skinMinutes = 4;
+  theApp.WriteSettingInt(Setting::skinIndex, 0);
 
   BackgroundVisit v = {};
   v.pick = 1;
@@ -89,15 +90,15 @@ TEST(BackgroundDialog, ListsSkinsInSearchOrderAndSavesLikeOkWhenClosed) {
   EXPECT_EQ("1", v.minutesAfterClearing);
   EXPECT_EQ("25", v.minutesTyped);
 
-  EXPECT_EQ(0, theApp.openDialog);
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(0, openDialog);
+  EXPECT_EQ(0, skinMinutes);
   EXPECT_EQ("1", folder.IniValue("IMAGE", "BOOT_CHANGE"));
   EXPECT_EQ("1", folder.IniValue("IMAGE", "TIME_CHANGE"));
   EXPECT_EQ("1", folder.IniValue("IMAGE", "CHANGE_RND"));
   EXPECT_EQ("25", folder.IniValue("IMAGE", "CHANGE_MIN"));
-  EXPECT_EQ(25, theApp.changeMin);
+  EXPECT_EQ(25, theApp.ReadSettingInt(Setting::skinIntervalMinutes));
   // A choice in the list leaves the change index alone.
-  EXPECT_EQ(0, theApp.imageLastNum);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::skinIndex));
 
   // Further left than 350, the dialog opens at the clock's left less 350.
   SetWindowPos(clock.Window(), NULL, 351, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -126,17 +127,17 @@ TEST(BackgroundDialog, PickingShowsTheSkinAndPageUpStepsFromTheStoredIndex) {
   folder.WriteDataFile("c.qkb", SkinFile("C", ""));
   std::vector<std::string> order = SearchOrder(folder.DataDir(), "qkb");
   ASSERT_EQ(3u, order.size());
-  theApp.imageLastNum = 0;
-  theApp.skinMinutes = 7;
+  theApp.WriteSettingInt(Setting::skinIndex, 0);
+  skinMinutes = 7;
   BackgroundVisit v = {};
   v.pick = 2;
   ASSERT_TRUE(RunDialog(clock.Window(), kBackgroundCommand, kBackgroundCaption, UseBackgroundDialog, &v));
-  EXPECT_EQ(0, theApp.imageLastNum);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::skinIndex));
   EXPECT_EQ(order[2], folder.IniValue("IMAGE", "FILE"));
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(0, skinMinutes);
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_PRIOR, 0);
   SendMessageA(clock.Window(), WM_KEYUP, VK_PRIOR, 0);
-  EXPECT_EQ(1, theApp.imageLastNum);
+  EXPECT_EQ(1, theApp.ReadSettingInt(Setting::skinIndex));
   EXPECT_EQ(order[1], folder.IniValue("IMAGE", "FILE"));
 }
 
@@ -183,7 +184,7 @@ void ChooseEntry(HWND dialog, int index, int code) {
 
 void UseWallpaperDialog(HWND dialog, void* context) {
   WallpaperVisit* v = (WallpaperVisit*)context;
-  v->openCode = theApp.openDialog;
+  v->openCode = openDialog;
   HWND list = GetDlgItem(dialog, IDC_WALLPAPER_LIST);
   int n = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
   for (int i = 0; i < n; i++) {
@@ -235,13 +236,13 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
   ASSERT_GE(names.size(), 3u);
   names.resize(3);
   for (const std::string& name : names) WriteFileBytes(dir + "\\" + name + ".bmp", QuarterBitmap(40, 30));
-  theApp.WriteSettingString("WALLPAPER", "FOLDER_PATH", dir.c_str());
+  theApp.WriteSettingString(Setting::wallpaperFolder, dir.c_str());
   HKEY key;
   RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, NULL, 0, KEY_WRITE, NULL, &key, NULL);
   RegSetValueExA(key, "TileWallpaper", 0, REG_SZ, (const BYTE*)"0", 2);
   RegSetValueExA(key, "WallpaperStyle", 0, REG_SZ, (const BYTE*)"0", 2);
   RegCloseKey(key);
-  theApp.wallpaperMinutes = 3;
+  wallpaperMinutes = 3;
 
   WallpaperVisit v = {};
   ASSERT_TRUE(RunDialog(clock.Window(), kWallpaperCommand, kWallpaperCaption, UseWallpaperDialog, &v));
@@ -259,9 +260,9 @@ TEST(WallpaperDialog, SetsAndRemovesTheWallpaperAndSavesItsOptions) {
   EXPECT_EQ("", v.wallpaperAfterNone);
   EXPECT_EQ("", v.lastFileAfterNone);
   EXPECT_EQ("3", v.lastNumAfterNone);
-  EXPECT_EQ(3, theApp.wallpaperLastNum);
-  EXPECT_EQ(0, theApp.openDialog);
-  EXPECT_EQ(0, theApp.wallpaperMinutes);
+  EXPECT_EQ(3, theApp.ReadSettingInt(Setting::wallpaperIndex));
+  EXPECT_EQ(0, openDialog);
+  EXPECT_EQ(0, wallpaperMinutes);
   EXPECT_EQ("1", folder.IniValue("WALLPAPER", "AUTO_CLOSE"));
   EXPECT_EQ("1", folder.IniValue("WALLPAPER", "TRANSLATE"));
   EXPECT_EQ("60", folder.IniValue("WALLPAPER", "CHANGE_TIME"));

@@ -23,8 +23,8 @@ std::vector<std::string> InstallThreeSkins(const TempDataFolder& folder) {
 }
 
 void PressKey(int key) {
-  SendMessageA(theApp.hwnd, WM_KEYDOWN, key, 0);
-  SendMessageA(theApp.hwnd, WM_KEYUP, key, 0);
+  SendMessageA(theClock.hwnd, WM_KEYDOWN, key, 0);
+  SendMessageA(theClock.hwnd, WM_KEYUP, key, 0);
 }
 
 TEST(SkinChange, KeysStepThroughTheSearchOrderAndStoreTheIndex) {
@@ -37,18 +37,18 @@ TEST(SkinChange, KeysStepThroughTheSearchOrderAndStoreTheIndex) {
     int key, expect;
   } steps[] = {{VK_PRIOR, 0}, {VK_PRIOR, 1}, {VK_NEXT, 0}, {VK_NEXT, 2}, {VK_PRIOR, 0},
                {VK_END, 2},   {VK_HOME, 0},  {VK_INSERT, -1}};
-  theApp.imageLastNum = -1;
+  theApp.WriteSettingInt(Setting::skinIndex, -1);
   for (const Step& s : steps) {
-    theApp.skinMinutes = 9;
-    int before = theApp.imageLastNum;
+    skinMinutes = 9;
+    int before = theApp.ReadSettingInt(Setting::skinIndex);
     PressKey(s.key);
-    int now = theApp.imageLastNum;
+    int now = theApp.ReadSettingInt(Setting::skinIndex);
     if (s.expect >= 0) {
       EXPECT_EQ(s.expect, now) << "key " << s.key;
     } else {
       EXPECT_NE(before, now);
     }
-    EXPECT_EQ(0, theApp.skinMinutes);
+    EXPECT_EQ(0, skinMinutes);
     EXPECT_EQ(std::to_string(now), folder.IniValue("IMAGE", "LAST_NUM"));
     EXPECT_EQ(order[now], folder.IniValue("IMAGE", "FILE"));
   }
@@ -59,13 +59,13 @@ TEST(SkinChange, NothingChangesWhenNoFileAnswers) {
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   // No skins at all: the timed change finds nothing and the counter runs on.
-  theApp.timeChange = 1;
-  theApp.changeMin = 1;
+  theApp.WriteSettingInt(Setting::skinChangeTimed, 1);
+  theApp.WriteSettingInt(Setting::skinIntervalMinutes, 1);
   clock.TickAt(12, 1, 0);
-  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(1, skinMinutes);
   clock.TickAt(12, 1, 1);
   clock.TickAt(12, 2, 0);
-  EXPECT_EQ(2, theApp.skinMinutes);
+  EXPECT_EQ(2, skinMinutes);
   EXPECT_EQ("<absent>", folder.IniValue("IMAGE", "LAST_NUM"));
   // One skin: a random pick has nothing else to go to.
   folder.WriteDataFile("only.qkb", SkinFile("一つ", ""));
@@ -73,17 +73,17 @@ TEST(SkinChange, NothingChangesWhenNoFileAnswers) {
   EXPECT_EQ("<absent>", folder.IniValue("IMAGE", "LAST_NUM"));
   // An index left from a fuller folder: previous asks for a missing file.
   InstallThreeSkins(folder);
-  theApp.imageLastNum = 7;
+  theApp.WriteSettingInt(Setting::skinIndex, 7);
   PressKey(VK_NEXT);
-  EXPECT_EQ(7, theApp.imageLastNum);
+  EXPECT_EQ(7, theApp.ReadSettingInt(Setting::skinIndex));
   PressKey(VK_PRIOR);
-  EXPECT_EQ(0, theApp.imageLastNum);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::skinIndex));
   // The timed change, once due again, goes through and restarts the count.
-  theApp.skinMinutes = 0;
+  skinMinutes = 0;
   clock.TickAt(12, 2, 59);
   clock.TickAt(12, 3, 0);
-  EXPECT_EQ(1, theApp.imageLastNum);
-  EXPECT_EQ(0, theApp.skinMinutes);
+  EXPECT_EQ(1, theApp.ReadSettingInt(Setting::skinIndex));
+  EXPECT_EQ(0, skinMinutes);
 }
 
 std::string MakeWallpaperFolder(const TempDataFolder& folder) {
@@ -101,14 +101,14 @@ TEST(WallpaperChange, TimedChangeSetsTheNextBitmapAndSkipsPathsTooLong) {
   std::string dir = MakeWallpaperFolder(folder);
   std::vector<std::string> order = SearchOrder(dir + "\\", "bmp");
   ASSERT_EQ(2u, order.size());
-  theApp.WriteSettingString("WALLPAPER", "FOLDER_PATH", dir.c_str());
-  theApp.wallpaperAutoChange = 1;
-  theApp.wallpaperChangeTime = 1;
-  theApp.wallpaperLastNum = -1;
+  theApp.WriteSettingString(Setting::wallpaperFolder, dir.c_str());
+  theApp.WriteSettingInt(Setting::wallpaperChangeTimed, 1);
+  theApp.WriteSettingInt(Setting::wallpaperIntervalMinutes, 1);
+  theApp.WriteSettingInt(Setting::wallpaperIndex, -1);
   clock.TickAt(12, 0, 30);
   std::string first = dir + "\\" + order[0];
-  EXPECT_EQ(0, theApp.wallpaperLastNum);
-  EXPECT_EQ(0, theApp.wallpaperMinutes);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::wallpaperIndex));
+  EXPECT_EQ(0, wallpaperMinutes);
   EXPECT_EQ("0", folder.IniValue("WALLPAPER", "LAST_NUM"));
   EXPECT_EQ(first, folder.IniValue("WALLPAPER", "LAST_FILE"));
   EXPECT_STRCASEEQ(first.c_str(), WallpaperNow().c_str());
@@ -129,11 +129,11 @@ TEST(WallpaperChange, TimedChangeSetsTheNextBitmapAndSkipsPathsTooLong) {
   std::string longName = deep + "\\" + std::string(262 - deep.size(), 'w') + ".bmp";
   ASSERT_TRUE(WriteFileBytes(longName, QuarterBitmap(8, 8)));
   ASSERT_EQ(2u, SearchOrder(deep + "\\", "bmp").size());
-  theApp.WriteSettingString("WALLPAPER", "FOLDER_PATH", deep.c_str());
+  theApp.WriteSettingString(Setting::wallpaperFolder, deep.c_str());
   ImageChanger changer = {&theClock, &theApp};
   EXPECT_EQ(1, changer.ChangeImage(PICK_LAST, KIND_WALLPAPER, 0));
   EXPECT_EQ(deep + "\\s.bmp", folder.IniValue("WALLPAPER", "LAST_FILE"));
-  EXPECT_EQ(0, theApp.wallpaperLastNum);
+  EXPECT_EQ(0, theApp.ReadSettingInt(Setting::wallpaperIndex));
 }
 
 TEST(WallpaperSettings, StyleValuesAndTheEmptyWallpaper) {

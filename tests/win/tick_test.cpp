@@ -4,6 +4,8 @@
 
 #include "shell/globals.h"
 #include "app_harness.h"
+#include "mail/mail_check.h"
+#include "skins/image_changer.h"
 #include "zt_version.h"
 
 namespace {
@@ -14,17 +16,17 @@ TEST(Tick, CountersMoveOnlyAtTheirBoundariesAndOncePerSecond) {
   ASSERT_TRUE(clock.Started());
   clock.TickAt(12, 0, 59);
   clock.TickAt(12, 1, 0);
-  EXPECT_EQ(1, theApp.skinMinutes);
-  EXPECT_EQ(1, theApp.mailMinutes);
+  EXPECT_EQ(1, skinMinutes);
+  EXPECT_EQ(1, mailMinutes);
   clock.Tick();  // same second again: nothing more
   clock.Tick();
-  EXPECT_EQ(1, theApp.skinMinutes);
-  EXPECT_EQ(1, theApp.wallpaperMinutes);  // 12:00:30 was passed on the way
+  EXPECT_EQ(1, skinMinutes);
+  EXPECT_EQ(1, wallpaperMinutes);  // 12:00:30 was passed on the way
   clock.TickAt(12, 1, 30);
-  EXPECT_EQ(2, theApp.wallpaperMinutes);
+  EXPECT_EQ(2, wallpaperMinutes);
   clock.TickAt(12, 1, 30);
-  EXPECT_EQ(2, theApp.wallpaperMinutes);
-  EXPECT_EQ(0, theApp.openDialog);
+  EXPECT_EQ(2, wallpaperMinutes);
+  EXPECT_EQ(DIALOG_NONE, openDialog);
 }
 
 // A busy machine: the tick after 12:00:58 comes at 12:01:02. The minute's
@@ -42,7 +44,7 @@ TEST(Tick, ALateTickRunsTheMinutesEventOnce) {
   clock.TickAt(12, 1, 4);
   ASSERT_EQ(1u, catcher.boxes.size());
   EXPECT_EQ("late but there", catcher.boxes[0].text);
-  EXPECT_EQ(1, theApp.skinMinutes);
+  EXPECT_EQ(1, skinMinutes);
 }
 
 TEST(Tick, EscapeHidesOnlyAResidentClock) {
@@ -52,7 +54,7 @@ TEST(Tick, EscapeHidesOnlyAResidentClock) {
   // Escape hides only a resident clock.
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(IsWindowVisible(clock.Window()));
-  theApp.tray = 1;
+  theApp.WriteSettingInt(Setting::resident, 1);
   SendMessageA(clock.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_FALSE(IsWindowVisible(clock.Window()));
 }
