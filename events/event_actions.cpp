@@ -3,10 +3,11 @@
 #include <shellapi.h>
 
 #include "events/event_platform.h"
+#include "platform/system_text.h"
 
 void OpenEventFile(const char* path) { ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW); }
 
-void ShowEventMessage(const char* text) { MessageBoxA(NULL, text, "Message", MB_SETFOREGROUND); }
+void ShowEventMessage(const char* text) { ShowMessage(NULL, text, "Message", MB_SETFOREGROUND); }
 
 static void EnableShutdownPrivilege(HANDLE token) {
   TOKEN_PRIVILEGES privilege = {};

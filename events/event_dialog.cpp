@@ -14,6 +14,7 @@
 #include "platform/dialog_controls.h"
 #include "platform/file_chooser.h"
 #include "platform/file_replace.h"
+#include "platform/system_text.h"
 #include "events/event_text.h"
 
 struct EventDialogState {
@@ -45,7 +46,7 @@ static void Select(int combo, int index) {
 }
 
 static void AddEntry(int combo, const char* text) {
-  SendMessageA(Control(combo), CB_ADDSTRING, 0, (LPARAM)text);
+  AddComboText(Control(combo), text);
 }
 
 static void AddNumbers(int combo, int first, int last) {
@@ -111,7 +112,7 @@ static void InitEventDialog() {
 
 static void OnActionChanged() {
   int action = Selection(IDC_EVENT_ACTION);
-  SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, "");
+  SetControlText(dialogState->dialog, IDC_EVENT_PARAMETER, "");
   SendMessageA(Control(IDC_EVENT_PARAMETER), EM_SETREADONLY, action >= EVENT_HANG_UP, 0);
 }
 
@@ -134,14 +135,14 @@ static size_t MakeEventLine(char* line, size_t size) {
   entry.hour = Selection(IDC_EVENT_HOUR);
   entry.minute = Selection(IDC_EVENT_MINUTE);
   if (entry.action <= EVENT_MESSAGE) {
-    char typed[1024] = "";  // the edit counts characters, not bytes
-    GetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, typed, sizeof typed);
-    CopyTextCut(entry.parameter, sizeof entry.parameter, typed);
+    if (!ReadTypedText(dialogState->dialog, IDC_EVENT_PARAMETER, entry.parameter,
+                       sizeof entry.parameter))
+      return 0;
   } else {
     CopyTextCut(entry.parameter, sizeof entry.parameter, kActionLabels[entry.action]);
   }
   if (!entry.parameter[0]) {
-    MessageBoxA(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
+    ShowMessage(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
     return 0;
   }
   return FormatEventLine(&entry, line, size);
@@ -215,7 +216,6 @@ void EventDialog(HWND owner, AppState* app, SYSTEMTIME* time) {
   state.time = time;
   if (!EventFilePath(app, state.eventPath)) return;
   InitListViewControls();
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
-                  (LPARAM)&state);
+  ShowDialog(IDD_EVENT, owner, EventDialogProc, (LPARAM)&state);
   dialogState = NULL;
 }

@@ -10,6 +10,7 @@
 #include "events/event_store.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
+#include "platform/system_text.h"
 
 // Fired one-shot lines leave the file before any action runs: a message
 // box pumps the clock's timer, and a run started by a later minute then
@@ -28,7 +29,7 @@ static void TellOneShotsKept(const AppState* app, const char* path) {
   snprintf(text, sizeof text,
            "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
            path);
-  MessageBoxA(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  ShowMessage(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {

@@ -3,6 +3,7 @@
 #include "settings/app_state.h"
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
+#include "platform/system_text.h"
 
 void ClockHands::ApplyDesign(int number) {
   HandLengths lengths;
@@ -56,9 +57,9 @@ void ClockHands::UseDpi(int dpi) {
   if (infoFont) DeleteObject(infoFont);
   if (infoPen) DeleteObject(infoPen);
   toolDpi = dpi;
-  infoFont = CreateFontA(ScaleToDpi(INFO_FONT_HEIGHT, dpi), 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
-                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                         FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+  infoFont = CreateNamedFont(ScaleToDpi(INFO_FONT_HEIGHT, dpi), 0, 0, 0, FW_THIN, FALSE, FALSE,
+                             FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             PROOF_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
   int outline = ScaleToDpi(1, dpi);
   infoPen = outline > 1 ? CreatePen(PS_SOLID, outline, RGB(0, 0, 0)) : NULL;
   if (hourPen) ApplyDesign(design);
@@ -77,7 +78,7 @@ void ClockHands::DrawShape(HDC dc, const HandShape* shape, const char* label) {
   HandPoint q = shape->center;
   int radius = ScaleToDpi(BALLOON_RADIUS, toolDpi), inset = ScaleToDpi(BALLOON_LABEL_INSET, toolDpi);
   Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
-  TextOutA(dc, q.x - inset, q.y - inset, label, 2);
+  PaintText(dc, q.x - inset, q.y - inset, label, 2);
 }
 
 void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
@@ -100,7 +101,7 @@ void ClockHands::DrawInfoLine(HDC dc, const SYSTEMTIME* time) {
   char text[INFO_TEXT_SIZE];
   int x;
   int length = FormatInfoText(infoMode, &values, text, sizeof text, &x);
-  if (length > 0) TextOutA(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
+  if (length > 0) PaintText(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }
 
 void ClockHands::DrawHands(HDC dc, int dpi, const SYSTEMTIME* time) {

@@ -5,12 +5,13 @@
 
 #include "settings/app_state.h"
 #include "base/dpi_scale.h"
+#include "platform/system_text.h"
 
 // Region files larger than this are not read.
 static const size_t REGION_FILE_CAP = 16u << 20;
 
 static void ShowRegionError(const char* text) {
-  MessageBoxA(NULL, text, "ERROR", MB_OK);
+  ShowMessage(NULL, text, "ERROR", MB_OK);
 }
 
 // A block shorter than its size field promised gives what it holds.

@@ -2,6 +2,7 @@
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 enum { END_STORED = 1, END_NOTHING = 2 };
@@ -16,10 +17,10 @@ static void FillAccountEdits(HWND dialog) {
   if (editor->mode == ACCOUNT_MODE_EDIT) {
     AccountEntry entry;
     ReadAccount(editor->accountPath, editor->index, &entry);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_NAME, entry.name);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_SERVER, entry.server);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_USER, entry.user);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_PASSWORD, entry.password);
+    SetControlText(dialog, IDC_ACCOUNT_NAME, entry.name);
+    SetControlText(dialog, IDC_ACCOUNT_SERVER, entry.server);
+    SetControlText(dialog, IDC_ACCOUNT_USER, entry.user);
+    SetControlText(dialog, IDC_ACCOUNT_PASSWORD, entry.password);
   }
   editor->changeCount = 0;  // filling the fields is no change
 }
@@ -58,8 +59,7 @@ int AccountEditDialog(HWND owner, AppState* app, int index, int mode) {
     return END_STORED;
   }
   AccountEditor state = {NULL, index, mode, 0, path, app};
-  INT_PTR end = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_ACCOUNT_EDIT), owner,
-                                AccountEditProc, (LPARAM)&state);
+  INT_PTR end = ShowDialog(IDD_ACCOUNT_EDIT, owner, AccountEditProc, (LPARAM)&state);
   editor = nullptr;
   return end == END_STORED ? END_STORED : END_NOTHING;
 }

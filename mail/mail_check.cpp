@@ -8,6 +8,7 @@
 #include "settings/app_state.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "settings/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
@@ -155,7 +156,7 @@ static void TakeJob(AppState* app, MailJob* job) {
 static void RunCheck(const MailJob* job) {
   WSADATA wsa;
   if (WSAStartup(0x0101, &wsa) != 0) {
-    MessageBoxA(NULL, "error on WSAStartup", "Error", MB_OK);
+    ShowMessage(NULL, "error on WSAStartup", "Error", MB_OK);
     return;
   }
   FileBytes file;
@@ -194,7 +195,7 @@ void CheckMailNow(AppState* app) {
   if (BringForwardIfOpen(OpenMailNotice())) return;
   // Asked for by hand, a check that cannot start must say why.
   if (StartMailCheck(app) == MAIL_CHECK_OFFLINE)
-    MessageBoxA(app->hwnd,
+    ShowMessage(app->hwnd,
                 "「LAN接続（常にチェックする）」がオフで、ダイヤルアップ接続もないため、"
                 "メールをチェックできません。\n"
                 "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"

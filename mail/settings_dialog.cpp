@@ -6,6 +6,7 @@
 #include "settings/sound.h"
 #include "mail/account_file.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 struct MailSettings {
@@ -137,7 +138,6 @@ void MailSettingsDialog(HWND owner, AppState* app) {
   if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
   MailSettings state = {app, "", NULL};
   BuildAccountPath(app, state.accountPath);
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
-                  MailSettingsProc, (LPARAM)&state);
+  ShowDialog(IDD_MAIL_SETTINGS, owner, MailSettingsProc, (LPARAM)&state);
   settings = nullptr;
 }

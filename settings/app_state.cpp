@@ -4,13 +4,14 @@
 #include <string.h>
 
 #include "base/cp932.h"
+#include "platform/system_text.h"
 
 AppState LoadStartUpState() {
   AppState app = {};
   char exePath[PATH_SIZE] = "";
   GetModuleFileNameA(NULL, exePath, PATH_SIZE);
   if (!app.Load(exePath) && strlen(exePath) > LONGEST_EXE_PATH)
-    MessageBoxA(NULL, "long path", "error", MB_OK);
+    ShowMessage(NULL, "long path", "error", MB_OK);
   return app;
 }
 

@@ -10,6 +10,7 @@
 #include "base/paths.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
+#include "platform/system_text.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 
@@ -52,7 +53,7 @@ static void WarnIfDataFolderReadOnly(HWND window) {
             "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
             "を置いてください。",
             folder);
-  MessageBoxA(window, text, "エラー", MB_OK | MB_ICONWARNING);
+  ShowMessage(window, text, "エラー", MB_OK | MB_ICONWARNING);
 }
 
 static void ShowStoredFace() {
@@ -87,7 +88,7 @@ int InitInstance() {
   }
   ReadClockTime(&clockTime);
   if (!theClock.InitClockImage(window, &theApp, dpi)) {
-    MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
+    ShowMessage(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
   }
   ShowStoredFace();

@@ -15,6 +15,7 @@
 #include "skins/minutes_field.h"
 #include "skins/file_search.h"
 #include "skins/skin_format.h"
+#include "platform/system_text.h"
 
 struct BackgroundDialog {
   HWND owner;
@@ -170,7 +171,6 @@ static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM w
 void OpenBackgroundDialog(HWND owner, ClockImage* image, AppState* app) {
   if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   BackgroundDialog record = {owner, NULL, app, image, NULL};
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_BACKGROUND), owner,
-                  BackgroundDialogProc, (LPARAM)&record);
+  ShowDialog(IDD_BACKGROUND, owner, BackgroundDialogProc, (LPARAM)&record);
   if (record.folderPicture) DeleteObject(record.folderPicture);
 }

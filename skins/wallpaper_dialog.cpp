@@ -12,6 +12,7 @@
 #include "skins/wallpaper_preview.h"
 #include "platform/newer_calls.h"
 #include "skins/wallpaper_style.h"
+#include "platform/system_text.h"
 
 struct WallpaperDialog {
   AppState* app;
@@ -53,7 +54,7 @@ static void FillWallpaperList(WallpaperDialog* d) {
                     ? SearchFiles(folder, "bmp", ListBitmap, list)
                     : 0;
   // Inserted rather than added, so the sorting leaves it last.
-  SendMessageA(list, LB_INSERTSTRING, (WPARAM)-1, (LPARAM)kNone);
+  InsertListBoxText(list, kNone, -1);
 }
 
 static void WriteStyleIndex(int index) {
@@ -113,7 +114,7 @@ static void InitWallpaperDialog(WallpaperDialog* d) {
   ReadWallpaperStyle(&tile, &style);
   d->styleIndex = d->appliedStyleIndex = StyleIndexFromValues(tile, style);
   static const char* const kStyles[] = {"中央に表示", "並べて表示", "拡大"};
-  for (const char* name : kStyles) SendDlgItemMessageA(dialog, IDC_STYLE, CB_ADDSTRING, 0, (LPARAM)name);
+  for (const char* name : kStyles) AddComboText(GetDlgItem(dialog, IDC_STYLE), name);
   SendDlgItemMessageA(dialog, IDC_STYLE, CB_SETCURSEL, d->styleIndex, 0);
   app->ReadSettingString(SECTION_WALLPAPER, "LAST_FILE", d->previewPath, "");
   FillWallpaperList(d);
@@ -198,6 +199,5 @@ void OpenWallpaperDialog(WallpaperDialogArgs* args) {
   if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   WallpaperDialog record = {};
   record.app = args->app;
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_WALLPAPER), args->owner,
-                  WallpaperDialogProc, (LPARAM)&record);
+  ShowDialog(IDD_WALLPAPER, args->owner, WallpaperDialogProc, (LPARAM)&record);
 }

@@ -1,0 +1,214 @@
+#include "platform/system_text.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <wchar.h>
+
+#include "base/cp932.h"
+#include "platform/newer_calls.h"
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the system's text is UTF-16");
+
+TextWays* SystemTextWays() {
+  static TextWays ways;
+  static int known;
+  if (!known) {
+    int nt = !(GetVersion() & 0x80000000);
+    ways.widePaths = nt;
+    ways.wideTexts = nt && IsValidCodePage(932);
+    known = 1;
+  }
+  return &ways;
+}
+
+static char16_t Decode932(unsigned code) {
+  char bytes[2];
+  int n = 0;
+  if (code > 0xFF) bytes[n++] = (char)(code >> 8);
+  bytes[n++] = (char)code;
+  wchar_t unit = 0;
+  if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, n, &unit, 1) != 1) return 0;
+  return (char16_t)unit;
+}
+
+static unsigned Encode932(char16_t unit) {
+  wchar_t wide = unit;
+  unsigned char bytes[2];
+  BOOL usedDefault = FALSE;
+  int n = WideCharToMultiByte(932, 0, &wide, 1, (char*)bytes, 2, NULL, &usedDefault);
+  if (n < 1 || usedDefault) return 0;
+  unsigned code = n == 2 ? (unsigned)bytes[0] << 8 | bytes[1] : bytes[0];
+  // A look-alike (a backslash for ¥) does not come back as what was typed.
+  return Decode932(code) == unit ? code : 0;
+}
+
+const Cp932Table* SystemCp932() {
+  static const Cp932Table table = {Decode932, Encode932};
+  return &table;
+}
+
+WideText::WideText(const char* text) : text_(small_) {
+  if (!text) {
+    text_ = NULL;
+    return;
+  }
+  size_t units = strlen(text) + 1;
+  if (units > sizeof small_ / sizeof small_[0]) {
+    text_ = (wchar_t*)malloc(units * sizeof(wchar_t));
+    if (!text_) {
+      text_ = small_;
+      units = sizeof small_ / sizeof small_[0];
+    }
+  }
+  if (SystemTextWays()->wideTexts) {
+    Cp932ToUtf16(SystemCp932(), text, (char16_t*)text_, units);
+  } else if (!MultiByteToWideChar(CP_ACP, 0, text, -1, text_, (int)units)) {
+    text_[0] = 0;
+  }
+}
+
+WideText::~WideText() {
+  if (text_ != small_) free(text_);
+}
+
+int ShowMessage(HWND owner, const char* text, const char* caption, UINT flags) {
+  if (!SystemTextWays()->wideTexts) return MessageBoxA(owner, text, caption, flags);
+  return MessageBoxW(owner, WideText(text), WideText(caption), flags);
+}
+
+// format (932) with its one "%s" replaced by insert, in a message box.
+static int ShowComposedMessage(HWND owner, const char* format, const wchar_t* insert,
+                               const char* caption, UINT flags) {
+  // '%' is never the second byte of a character.
+  const char* mark = strstr(format, "%s");
+  size_t headBytes = mark ? (size_t)(mark - format) : strlen(format);
+  char* head = (char*)malloc(headBytes + 1);
+  if (!head) return 0;
+  memcpy(head, format, headBytes);
+  head[headBytes] = 0;
+  WideText before(head), after(mark ? mark + 2 : "");
+  free(head);
+  size_t units = wcslen(before) + wcslen(insert) + wcslen(after) + 1;
+  wchar_t* text = (wchar_t*)malloc(units * sizeof(wchar_t));
+  if (!text) return 0;
+  wcscpy(text, before);
+  wcscat(text, insert);
+  wcscat(text, after);
+  int answer = MessageBoxW(owner, text, WideText(caption), flags);
+  free(text);
+  return answer;
+}
+
+INT_PTR ShowDialog(int templateId, HWND owner, DLGPROC proc, LPARAM param) {
+  HINSTANCE module = GetModuleHandleA(NULL);
+  if (!SystemTextWays()->wideTexts)
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, proc, param);
+  return DialogBoxParamW(module, MAKEINTRESOURCEW(templateId), owner, proc, param);
+}
+
+void SetControlText(HWND dialog, int id, const char* text) {
+  if (!SystemTextWays()->wideTexts) SetDlgItemTextA(dialog, id, text);
+  else SetDlgItemTextW(dialog, id, WideText(text));
+}
+
+enum { TYPED_UNITS = 1024 };
+
+static void TellCharacterRefused(HWND owner, unsigned long code) {
+  wchar_t character[3] = {(wchar_t)code, 0, 0};
+  if (code >= 0x10000) {
+    character[0] = (wchar_t)(0xD800 + ((code - 0x10000) >> 10));
+    character[1] = (wchar_t)(0xDC00 + (code & 0x3FF));
+  }
+  char format[160];
+  snprintf(format, sizeof format,
+           "「%%s」（U+%04lX）は保存できない文字です。\n別の文字に置き換えてください。", code);
+  ShowComposedMessage(owner, format, character, "エラー", MB_OK | MB_ICONEXCLAMATION);
+}
+
+int ReadTypedText(HWND dialog, int id, char* text, size_t size) {
+  if (!SystemTextWays()->wideTexts) {
+    char typed[TYPED_UNITS] = "";
+    GetDlgItemTextA(dialog, id, typed, sizeof typed);
+    CopyTextCut(text, size, typed);
+    return 1;
+  }
+  wchar_t typed[TYPED_UNITS] = L"";
+  GetDlgItemTextW(dialog, id, typed, TYPED_UNITS);
+  unsigned long refused = 0;
+  if (Utf16ToCp932(SystemCp932(), (const char16_t*)typed, text, size, &refused)) return 1;
+  TellCharacterRefused(dialog, refused);
+  SetFocus(GetDlgItem(dialog, id));
+  return 0;
+}
+
+void AddComboText(HWND combo, const char* text) {
+  if (!SystemTextWays()->wideTexts) SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)text);
+  else SendMessageW(combo, CB_ADDSTRING, 0, (LPARAM)(const wchar_t*)WideText(text));
+}
+
+void InsertListBoxText(HWND list, const char* text, int at) {
+  if (!SystemTextWays()->wideTexts) SendMessageA(list, LB_INSERTSTRING, (WPARAM)at, (LPARAM)text);
+  else SendMessageW(list, LB_INSERTSTRING, (WPARAM)at, (LPARAM)(const wchar_t*)WideText(text));
+}
+
+enum { PAINTED_TEXT_SIZE = 128 };
+
+void PaintText(HDC dc, int x, int y, const char* text, int length) {
+  if (!SystemTextWays()->wideTexts) {
+    TextOutA(dc, x, y, text, length);
+    return;
+  }
+  char part[PAINTED_TEXT_SIZE];
+  CopySpanCut(part, sizeof part, text, length > 0 ? (size_t)length : 0);
+  wchar_t wide[PAINTED_TEXT_SIZE];
+  size_t units = Cp932ToUtf16(SystemCp932(), part, (char16_t*)wide, PAINTED_TEXT_SIZE);
+  TextOutW(dc, x, y, wide, (int)units);
+}
+
+HFONT CreateNamedFont(int height, int width, int escapement, int orientation, int weight,
+                      DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                      DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                      DWORD pitchAndFamily, const char* face) {
+  if (!SystemTextWays()->wideTexts)
+    return CreateFontA(height, width, escapement, orientation, weight, italic, underline,
+                       strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
+                       face);
+  return CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                     charSet, outPrecision, clipPrecision, quality, pitchAndFamily, WideText(face));
+}
+
+// The first version of the icon record, what every shell understands:
+// 88 bytes (152 on 64-bit) with an 8-bit tip, 152 (216) with a UTF-16 one.
+template <typename Record>
+static Record TrayRecord(UINT size, HWND window, UINT id) {
+  Record record = {};
+  record.cbSize = size;
+  record.hWnd = window;
+  record.uID = id;
+  return record;
+}
+
+int AddTrayIcon(HWND window, UINT id, UINT callbackMessage, HICON icon, const char* tip) {
+  const UINT flags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  BOOL(WINAPI* notifyW)(DWORD, PNOTIFYICONDATAW) = Newer()->shellNotifyIconW;
+  if (!SystemTextWays()->wideTexts || !notifyW) {
+    NOTIFYICONDATAA a = TrayRecord<NOTIFYICONDATAA>(NOTIFYICONDATAA_V1_SIZE, window, id);
+    a.uFlags = flags;
+    a.uCallbackMessage = callbackMessage;
+    a.hIcon = icon;
+    CopyTextCut(a.szTip, sizeof a.szTip, tip);
+    return Shell_NotifyIconA(NIM_ADD, &a);
+  }
+  NOTIFYICONDATAW w = TrayRecord<NOTIFYICONDATAW>(NOTIFYICONDATAW_V1_SIZE, window, id);
+  w.uFlags = flags;
+  w.uCallbackMessage = callbackMessage;
+  w.hIcon = icon;
+  Cp932ToUtf16(SystemCp932(), tip, (char16_t*)w.szTip, 64);  // the first layout's room
+  return notifyW(NIM_ADD, &w);
+}
+
+int RemoveTrayIcon(HWND window, UINT id) {
+  NOTIFYICONDATAA record = TrayRecord<NOTIFYICONDATAA>(NOTIFYICONDATAA_V1_SIZE, window, id);
+  return Shell_NotifyIconA(NIM_DELETE, &record);
+}
