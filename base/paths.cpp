@@ -18,6 +18,8 @@ int JoinText(char* out, size_t outSize, const char* first, const char* second, c
   return 1;
 }
 
+const char* LastPathSeparator(const char* path) { return strrchr(path, '\\'); }
+
 int DataFilePath(const char* dataDir, const char* name, const char* extension,
                  char path[PATH_SIZE]) {
   return JoinText(path, PATH_SIZE, dataDir, name, extension);

@@ -11,14 +11,14 @@ int NewFilePath(const char* path, char temp[PATH_SIZE]) {
 }
 
 // A file held open by someone else is there too.
-static int FileExists(const char* path) {
-  FILE* file = fopen(path, "rb");
+static int FileExists(const char* path, const ReplaceOps* ops) {
+  FILE* file = ops->open(path, "rb");
   if (file) fclose(file);
   return file || errno != ENOENT;
 }
 
 static int WriteWholeFile(const char* path, const void* bytes, size_t size, const ReplaceOps* ops) {
-  FILE* file = fopen(path, "wb");
+  FILE* file = ops->open(path, "wb");
   if (!file) return 0;
   int ok = fwrite(bytes, 1, size, file) == size;
   ok = fflush(file) == 0 && ops->flushToDisk(file) && ok;
@@ -26,8 +26,8 @@ static int WriteWholeFile(const char* path, const void* bytes, size_t size, cons
 }
 
 // Only a file that reads is taken for NAME.new (not a folder of its name).
-static int ReadableFile(const char* path) {
-  FILE* file = fopen(path, "rb");
+static int ReadableFile(const char* path, const ReplaceOps* ops) {
+  FILE* file = ops->open(path, "rb");
   if (!file) return 0;
   getc(file);
   int readable = !ferror(file);
@@ -37,7 +37,7 @@ static int ReadableFile(const char* path) {
 
 int FinishReplacement(const char* path, const ReplaceOps* ops) {
   char temp[PATH_SIZE];
-  if (!NewFilePath(path, temp) || FileExists(path) || !ReadableFile(temp)) return 1;
+  if (!NewFilePath(path, temp) || FileExists(path, ops) || !ReadableFile(temp, ops)) return 1;
   return ops->move(temp, path);
 }
 

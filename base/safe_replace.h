@@ -25,6 +25,7 @@ struct ReplaceOps {
   int (*remove)(const char* path);
   void (*sleep)(int ms);
   int (*flushToDisk)(FILE* file);  // the written bytes on the disk; 1 done
+  FILE* (*open)(const char* path, const char* mode);  // fopen; errno ENOENT when missing
 };
 
 enum { REPLACE_TRIES = 20, REPLACE_WAIT_MS = 50 };

@@ -173,7 +173,7 @@ int PathToStoredText(const Cp932Table* table, const char* path, char* out, size_
   size_t used = 0;
   for (const unsigned char* p = (const unsigned char*)path; *p;) {
     unsigned long code = NextUtf8(&p);
-    unsigned bytes = code == '<' ? 0 : Cp932Code(table, code);
+    unsigned bytes = code == '<' || code == ',' ? 0 : Cp932Code(table, code);
     char piece[12];
     size_t n = bytes ? PutCp932(bytes, piece) : (size_t)snprintf(piece, sizeof piece, "<U+%04lX>", code);
     if (used + n >= size) {

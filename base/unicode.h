@@ -39,8 +39,8 @@ int Utf16ToCp932(const Cp932Table* table, const char16_t* text, char* out, size_
                  unsigned long* refused);
 
 // A path as a data file of 932 holds it: a character 932 lacks is written
-// "<U+XXXX>" (four to six hex digits). No Windows path has '<' or '>', so
-// the form cannot be taken for another path. 0, with out empty, when it
-// does not fit.
+// "<U+XXXX>" (four to six hex digits), and so are '<', which no Windows
+// path has, so that the form is never taken for another path, and ',',
+// which would end the field. 0, with out empty, when it does not fit.
 int PathToStoredText(const Cp932Table* table, const char* path, char* out, size_t size);
 int StoredTextToPath(const Cp932Table* table, const char* text, char* out, size_t size);

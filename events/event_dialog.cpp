@@ -72,7 +72,12 @@ static void AddListRow(HWND list, const char* line) {
   EventEntry entry;
   ParseEventLine(line, &entry);
   const char* texts[2] = {when, entry.parameter};
-  AppendListRow(list, texts, 2);
+  // A file's path as it is, with the characters the file keeps escaped.
+  char path[PATH_SIZE];
+  int isPath = entry.action == EVENT_OPEN_FILE &&
+               StoredTextToPath(SystemCp932(), entry.parameter, path, sizeof path);
+  if (isPath) texts[1] = path;
+  AppendListRow(list, texts, 2, isPath ? 1 << 1 : 0);
 }
 
 // One row per line of the file, so a row index is a line index.
@@ -120,7 +125,18 @@ static void BrowseForFile() {
   char fileName[PATH_SIZE];
   if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", NULL,
                          fileName))
-    SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+    SetControlPath(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+}
+
+// The file to open as the event file keeps it: characters 932 lacks are
+// escaped, and a path too long for its field is refused, never cut.
+static int ReadStoredPath(HWND dialog, char parameter[EVENT_PARAMETER_SIZE]) {
+  char path[PATH_SIZE];
+  if (ReadControlPath(dialog, IDC_EVENT_PARAMETER, path, sizeof path) &&
+      PathToStoredText(SystemCp932(), path, parameter, EVENT_PARAMETER_SIZE))
+    return 1;
+  ShowMessage(dialog, "ファイル名が長すぎるため登録できません", "error", MB_OK);
+  return 0;
 }
 
 // The line for the chosen settings into line; 0 (after telling the user)
@@ -134,9 +150,11 @@ static size_t MakeEventLine(char* line, size_t size) {
   entry.day = Selection(IDC_EVENT_DAY);
   entry.hour = Selection(IDC_EVENT_HOUR);
   entry.minute = Selection(IDC_EVENT_MINUTE);
-  if (entry.action <= EVENT_MESSAGE) {
-    if (!ReadTypedText(dialogState->dialog, IDC_EVENT_PARAMETER, entry.parameter,
-                       sizeof entry.parameter))
+  HWND dialog = dialogState->dialog;
+  if (entry.action == EVENT_OPEN_FILE) {
+    if (!ReadStoredPath(dialog, entry.parameter)) return 0;
+  } else if (entry.action == EVENT_MESSAGE) {
+    if (!ReadTypedText(dialog, IDC_EVENT_PARAMETER, entry.parameter, sizeof entry.parameter))
       return 0;
   } else {
     CopyTextCut(entry.parameter, sizeof entry.parameter, kActionLabels[entry.action]);

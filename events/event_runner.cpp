@@ -1,6 +1,5 @@
 #include "events/event_runner.h"
 
-#include <stdio.h>
 
 #include "settings/app_state.h"
 #include "platform/dial_up.h"
@@ -25,11 +24,9 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 // A one-shot event that stays in the file would run again next year (or
 // after the clock is set back), so it does not run now.
 static void TellOneShotsKept(const AppState* app, const char* path) {
-  char text[PATH_SIZE + 128];
-  snprintf(text, sizeof text,
-           "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
-           path);
-  ShowMessage(app->hwnd, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  ShowPathMessage(app->hwnd,
+                  "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
+                  path, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {

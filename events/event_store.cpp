@@ -8,6 +8,7 @@
 #include "base/paths.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
+#include "platform/system_paths.h"
 
 int EventFilePath(const AppState* app, char path[PATH_SIZE]) {
   return DataFilePath(app->dataDir, app->appName, ".evt", path);
@@ -18,7 +19,7 @@ int ReadEventText(const char* path, FileBytes* text) {
 }
 
 static int EndsWithoutLineFeed(const char* path) {
-  FILE* file = fopen(path, "rb");
+  FILE* file = OpenPath(path, "rb");
   if (!file) return 0;
   int last = EOF;
   if (fseek(file, -1, SEEK_END) == 0) last = fgetc(file);
@@ -29,7 +30,7 @@ static int EndsWithoutLineFeed(const char* path) {
 int AppendEventLine(const char* path, const char* line, size_t length) {
   if (!FinishDataFile(path)) return 0;  // never a new file beside a waiting NAME.new
   int newLine = EndsWithoutLineFeed(path);
-  FILE* file = fopen(path, "ab");
+  FILE* file = OpenPath(path, "ab");
   if (!file) return 0;
   int ok = (!newLine || fputc('\n', file) != EOF) && fwrite(line, 1, length, file) == length;
   return fclose(file) == 0 && ok;

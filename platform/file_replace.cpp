@@ -5,18 +5,17 @@
 #include <windows.h>
 
 #include "base/paths.h"
+#include "platform/system_paths.h"
 
 static int MoveReplacing(const char* from, const char* to) {
-  if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+  if (MovePathReplacing(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
   // Windows 95, 98 and Me export the call but do not implement it.
   return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED ? -1 : 0;
 }
-static int Move(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
-static int Remove(const char* path) { return DeleteFileA(path) != 0; }
 static void Pause(int ms) { Sleep((DWORD)ms); }
 static int FlushToDisk(FILE* file) { return _commit(_fileno(file)) == 0; }
 
-ReplaceOps fileReplaceOps = {MoveReplacing, Move, Remove, Pause, FlushToDisk};
+ReplaceOps fileReplaceOps = {MoveReplacing, MovePath, DeletePath, Pause, FlushToDisk, OpenPath};
 
 // The mail check's thread reads the account file while a dialog may be
 // rewriting it; finishing a rewrite must not cross one under way.

@@ -17,6 +17,6 @@ int ReplaceDataFile(const char* path, const void* bytes, size_t size);
 // ready to be read or appended to.
 int FinishDataFile(const char* path);
 
-// ReadFileBytes after FinishDataFile; where NAME.new cannot move in, it
+// ReadFileBytes (platform/system_paths.h) after FinishDataFile; where NAME.new cannot move in, it
 // is read instead.
 int ReadDataFile(const char* path, size_t cap, FileBytes* out);

@@ -4,6 +4,7 @@
 
 #include "base/dpi_scale.h"
 #include "platform/newer_calls.h"
+#include "platform/system_paths.h"
 #include "platform/system_text.h"
 
 typedef LRESULT(WINAPI* SendCall)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -43,15 +44,52 @@ void AddListColumn(HWND list, int index, const char* title, int width) {
   else InsertColumn<LVCOLUMNA>(SendMessageA, LVM_INSERTCOLUMNA, list, index, cx, title);
 }
 
-static int PutText(HWND list, int row, int column, const char* text) {
-  if (!SystemTextWays()->wideTexts)
-    return PutCell<LVITEMA>(SendMessageA, LVM_INSERTITEMA, LVM_SETITEMTEXTA, list, row, column,
-                            text);
+static int PutWide(HWND list, int row, int column, const wchar_t* text) {
   return PutCell<LVITEMW>(SendMessageW, LVM_INSERTITEMW, LVM_SETITEMTEXTW, list, row, column,
-                          (const wchar_t*)WideText(text));
+                          text);
 }
 
-void AppendListRow(HWND list, const char* const* texts, int count) {
-  int row = PutText(list, (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0, texts[0]);
-  for (int column = 1; column < count; column++) PutText(list, row, column, texts[column]);
+static int PutAnsi(HWND list, int row, int column, const char* text) {
+  return PutCell<LVITEMA>(SendMessageA, LVM_INSERTITEMA, LVM_SETITEMTEXTA, list, row, column,
+                          text);
+}
+
+static int PutText(HWND list, int row, int column, const char* text, int isPath) {
+  if (SystemTextWays()->wideTexts)
+    return isPath ? PutWide(list, row, column, WidePath(text))
+                  : PutWide(list, row, column, WideText(text));
+  char bytes[MAX_PATH];
+  if (isPath && !PathToSystemBytes(text, bytes, sizeof bytes)) bytes[0] = 0;
+  return PutAnsi(list, row, column, isPath ? bytes : text);
+}
+
+void AppendListRow(HWND list, const char* const* texts, int count, unsigned pathColumns) {
+  int end = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  int row = PutText(list, end, 0, texts[0], pathColumns & 1);
+  for (int column = 1; column < count; column++)
+    PutText(list, row, column, texts[column], (pathColumns >> column) & 1);
+}
+
+// LVM_GETITEMTEXT: a text that fills the buffer may have been cut.
+template <typename Item, typename Char>
+static int CellText(SendCall send, UINT message, HWND list, int row, int column, Char* text,
+                    int room) {
+  Item item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = room;
+  return (int)send(list, message, row, (LPARAM)&item) + 1 < room;
+}
+
+int ListItemPath(HWND list, int row, int column, char* path, size_t size) {
+  path[0] = 0;
+  if (SystemTextWays()->wideTexts) {
+    wchar_t text[PATH_SIZE];
+    return CellText<LVITEMW>(SendMessageW, LVM_GETITEMTEXTW, list, row, column, text,
+                             PATH_SIZE) &&
+           WideToPath(text, path, size);
+  }
+  char bytes[MAX_PATH];
+  return CellText<LVITEMA>(SendMessageA, LVM_GETITEMTEXTA, list, row, column, bytes, MAX_PATH) &&
+         SystemBytesToPath(bytes, path, size);
 }

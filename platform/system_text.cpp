@@ -7,6 +7,7 @@
 
 #include "base/cp932.h"
 #include "platform/newer_calls.h"
+#include "platform/system_paths.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the system's text is UTF-16");
 
@@ -100,6 +101,21 @@ static int ShowComposedMessage(HWND owner, const char* format, const wchar_t* in
   return answer;
 }
 
+int ShowPathMessage(HWND owner, const char* format, const char* path, const char* caption,
+                    UINT flags) {
+  if (SystemTextWays()->wideTexts)
+    return ShowComposedMessage(owner, format, WidePath(path), caption, flags);
+  char bytes[MAX_PATH] = "";
+  PathToSystemBytes(path, bytes, sizeof bytes);
+  size_t size = strlen(format) + strlen(bytes) + 1;
+  char* text = (char*)malloc(size);
+  if (!text) return 0;
+  snprintf(text, size, format, bytes);
+  int answer = MessageBoxA(owner, text, caption, flags);
+  free(text);
+  return answer;
+}
+
 INT_PTR ShowDialog(int templateId, HWND owner, DLGPROC proc, LPARAM param) {
   HINSTANCE module = GetModuleHandleA(NULL);
   if (!SystemTextWays()->wideTexts)
@@ -110,6 +126,28 @@ INT_PTR ShowDialog(int templateId, HWND owner, DLGPROC proc, LPARAM param) {
 void SetControlText(HWND dialog, int id, const char* text) {
   if (!SystemTextWays()->wideTexts) SetDlgItemTextA(dialog, id, text);
   else SetDlgItemTextW(dialog, id, WideText(text));
+}
+
+void SetControlPath(HWND dialog, int id, const char* path) {
+  if (SystemTextWays()->wideTexts) {
+    SetDlgItemTextW(dialog, id, WidePath(path));
+    return;
+  }
+  char bytes[MAX_PATH];
+  if (PathToSystemBytes(path, bytes, sizeof bytes)) SetDlgItemTextA(dialog, id, bytes);
+}
+
+int ReadControlPath(HWND dialog, int id, char* path, size_t size) {
+  path[0] = 0;
+  // A buffer filled to its end may have cut the path.
+  if (SystemTextWays()->wideTexts) {
+    wchar_t typed[PATH_SIZE];
+    UINT n = GetDlgItemTextW(dialog, id, typed, PATH_SIZE);
+    return n + 1 < PATH_SIZE && WideToPath(typed, path, size);
+  }
+  char bytes[MAX_PATH];
+  UINT n = GetDlgItemTextA(dialog, id, bytes, MAX_PATH);
+  return n + 1 < MAX_PATH && SystemBytesToPath(bytes, path, size);
 }
 
 enum { TYPED_UNITS = 1024 };
@@ -211,4 +249,28 @@ int AddTrayIcon(HWND window, UINT id, UINT callbackMessage, HICON icon, const ch
 int RemoveTrayIcon(HWND window, UINT id) {
   NOTIFYICONDATAA record = TrayRecord<NOTIFYICONDATAA>(NOTIFYICONDATAA_V1_SIZE, window, id);
   return Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+void AddListBoxPath(HWND list, const char* path) {
+  if (SystemTextWays()->wideTexts) {
+    SendMessageW(list, LB_ADDSTRING, 0, (LPARAM)(const wchar_t*)WidePath(path));
+    return;
+  }
+  char bytes[MAX_PATH];
+  if (PathToSystemBytes(path, bytes, sizeof bytes))
+    SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)bytes);
+}
+
+int ListBoxPath(HWND list, int index, char* path, size_t size) {
+  path[0] = 0;
+  if (SystemTextWays()->wideTexts) {
+    LRESULT n = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    wchar_t text[PATH_SIZE];
+    return n >= 0 && n < PATH_SIZE && SendMessageW(list, LB_GETTEXT, index, (LPARAM)text) >= 0 &&
+           WideToPath(text, path, size);
+  }
+  LRESULT n = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+  char bytes[MAX_PATH];
+  return n >= 0 && n < MAX_PATH && SendMessageA(list, LB_GETTEXT, index, (LPARAM)bytes) >= 0 &&
+         SystemBytesToPath(bytes, path, size);
 }

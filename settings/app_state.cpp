@@ -3,14 +3,15 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "base/cp932.h"
+#include "base/unicode.h"
+#include "platform/system_paths.h"
 #include "platform/system_text.h"
 
 AppState LoadStartUpState() {
   AppState app = {};
   char exePath[PATH_SIZE] = "";
-  GetModuleFileNameA(NULL, exePath, PATH_SIZE);
-  if (!app.Load(exePath) && strlen(exePath) > LONGEST_EXE_PATH)
+  ExecutablePath(exePath);
+  if (!app.Load(exePath) && Utf16Length(exePath) > LONGEST_EXE_PATH)
     ShowMessage(NULL, "long path", "error", MB_OK);
   return app;
 }
@@ -18,13 +19,14 @@ AppState LoadStartUpState() {
 int AppState::Load(const char* exePath) {
   memset(this, 0, sizeof *this);
   appName = "ZENTICK";
-  if (strlen(exePath) > LONGEST_EXE_PATH) return 0;
-  const char* slash = FindLastBackslash(exePath);
+  if (Utf16Length(exePath) > LONGEST_EXE_PATH) return 0;
+  const char* slash = LastPathSeparator(exePath);
   if (!slash) return 0;
   memcpy(exeDir, exePath, slash + 1 - exePath);
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
   DataFilePath(dataDir, "Zentick", ".ini", iniPath);
+  ConvertProfileToUnicode(iniPath);
   LoadMirrors();
   return 1;
 }
@@ -66,22 +68,22 @@ void AppState::LoadMirrors() {
 }
 
 int AppState::ReadSettingInt(const char* section, const char* key, int def) {
-  return (int)GetPrivateProfileIntA(section, key, def, iniPath);
+  return (int)ReadProfileInt(iniPath, section, key, def);
 }
 
 void AppState::WriteSettingInt(const char* section, const char* key, int value) {
   char text[32];
   itoa(value, text, 10);
-  WritePrivateProfileStringA(section, key, text, iniPath);
+  WriteProfileText(iniPath, section, key, text);
 }
 
 int AppState::ReadSettingString(const char* section, const char* key, char* buffer,
                                 const char* def) {
-  return (int)GetPrivateProfileStringA(section, key, def, buffer, PATH_SIZE, iniPath);
+  return ReadProfilePath(iniPath, section, key, def, buffer, PATH_SIZE);
 }
 
 void AppState::WriteSettingString(const char* section, const char* key, const char* value) {
-  WritePrivateProfileStringA(section, key, value, iniPath);
+  WriteProfileText(iniPath, section, key, value);
 }
 
 void AppState::ToggleSetting(int* mirror, const char* section, const char* key) {

@@ -60,6 +60,8 @@ struct AppState {
 
   int ReadSettingInt(const char* section, const char* key, int def);
   void WriteSettingInt(const char* section, const char* key, int value);
+  // The file's strings are paths, UTF-8 like every path; buffer holds
+  // PATH_SIZE bytes.
   int ReadSettingString(const char* section, const char* key, char* buffer, const char* def);
   void WriteSettingString(const char* section, const char* key, const char* value);
 

@@ -10,6 +10,7 @@
 #include "base/paths.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
+#include "platform/system_paths.h"
 #include "platform/system_text.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
@@ -37,23 +38,20 @@ static void ChangeSkinAtStart() {
 static void WarnIfDataFolderReadOnly(HWND window) {
   char probe[PATH_SIZE + 16];
   wsprintfA(probe, "%s%s.probe", theApp.dataDir, theApp.appName);
-  HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY,
-                            NULL);
+  HANDLE file = CreatePathFile(probe, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY);
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
-    DeleteFileA(probe);
+    DeletePath(probe);
     return;
   }
   // The folder without the backslash the program itself put at its end.
   char folder[PATH_SIZE];
   lstrcpynA(folder, theApp.dataDir, lstrlenA(theApp.dataDir));
-  char text[PATH_SIZE + 256];
-  wsprintfA(text,
-            "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
-            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
-            "を置いてください。",
-            folder);
-  ShowMessage(window, text, "エラー", MB_OK | MB_ICONWARNING);
+  ShowPathMessage(window,
+                  "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
+                  "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に Zentick "
+                  "を置いてください。",
+                  folder, "エラー", MB_OK | MB_ICONWARNING);
 }
 
 static void ShowStoredFace() {

@@ -1,7 +1,6 @@
 #include "skins/wallpaper_dialog.h"
 
 #include "settings/app_state.h"
-#include "base/cp932.h"
 #include "base/paths.h"
 #include "res/resource.h"
 #include "platform/dialog_controls.h"
@@ -42,7 +41,7 @@ static int ListBitmap(const char* name, void* context) {
   char entry[PATH_SIZE];
   int length = lstrlenA(name);
   lstrcpynA(entry, name, length > 4 ? length - 4 + 1 : 1);  // less ".bmp"
-  SendMessageA((HWND)context, LB_ADDSTRING, 0, (LPARAM)entry);
+  AddListBoxPath((HWND)context, entry);
   return 1;
 }
 
@@ -70,8 +69,7 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
   int p = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (p == LB_ERR) return;
   char path[PATH_SIZE] = "", entry[PATH_SIZE] = "", folder[PATH_SIZE];
-  if (p != d->bmpCount && SendMessageA(list, LB_GETTEXTLEN, p, 0) < PATH_SIZE) {
-    SendMessageA(list, LB_GETTEXT, p, (LPARAM)entry);
+  if (p != d->bmpCount && ListBoxPath(list, p, entry, sizeof entry)) {
     if (JoinText(folder, sizeof folder, d->folderPath, "\\", ""))
       JoinText(path, sizeof path, folder, entry, ".bmp");
   }
@@ -92,7 +90,7 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
   char chosen[PATH_SIZE] = "";
   if (!BrowseForFolder(d->dialog, "壁紙データフォルダの選択...", chosen)) return;
   // A drive's root comes back as "C:\"; the folder is kept without it.
-  const char* slash = FindLastBackslash(chosen);
+  const char* slash = LastPathSeparator(chosen);
   if (slash && slash[1] == 0) chosen[slash - chosen] = 0;
   lstrcpynA(d->folderPath, chosen, PATH_SIZE);
   d->app->WriteSettingString(SECTION_WALLPAPER, "FOLDER_PATH", d->folderPath);

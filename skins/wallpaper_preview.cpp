@@ -4,6 +4,7 @@
 #include "base/file_bytes.h"
 #include "skins/bmp_view.h"
 #include "skins/preview_geometry.h"
+#include "platform/system_paths.h"
 
 // Wallpapers larger than this are not previewed.
 static const size_t kLargestFile = 256u << 20;

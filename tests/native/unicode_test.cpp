@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "base/paths.h"
 #include "mail/account_format.h"
 #include "skins/skin_format.h"
 
@@ -93,6 +94,39 @@ TEST(Unicode, TypedTextIsStoredExactlyOrRefusedNamingTheCharacter) {
   // Too long: cut before a character that does not fit whole.
   ASSERT_TRUE(Utf16ToCp932(&kTable, u"a漢字", out, 5, &refused));
   EXPECT_STREQ("a\x8A\xBF", out);
+}
+
+TEST(Unicode, PathsOfTheGreatestLengthAndAnyCharacterComeBackWhole) {
+  // The system's longest path, all in characters of three UTF-8 bytes,
+  // fits a path buffer and the system's room whole; a character more does
+  // not fit the system's room, and nothing of it is given.
+  std::string path;
+  while (Utf16Length(path.c_str()) < SYSTEM_PATH_UNITS - 1) path += u8"時";
+  char joined[PATH_SIZE];
+  ASSERT_TRUE(JoinText(joined, sizeof joined, path.c_str(), "", ""));
+  char16_t wide[SYSTEM_PATH_UNITS];
+  ASSERT_TRUE(Utf8ToUtf16(joined, wide, SYSTEM_PATH_UNITS));
+  char back[PATH_SIZE];
+  ASSERT_TRUE(Utf16ToUtf8(wide, back, sizeof back));
+  EXPECT_EQ(path, back);
+  std::string longer = path + u8"時";
+  EXPECT_FALSE(Utf8ToUtf16(longer.c_str(), wide, SYSTEM_PATH_UNITS));
+  EXPECT_EQ(0, wide[0]);
+
+  // In a data file of 932 a path keeps every character, 932's own as they
+  // are, a comma without ending its field; a broken escape stays as written.
+  const char* kPath = u8"C:\\Uhré\\時計\\시계😀<,.bat";
+  char stored[PATH_SIZE];
+  ASSERT_TRUE(PathToStoredText(&kTable, kPath, stored, sizeof stored));
+  EXPECT_STREQ(
+      "C:\\Uhr<U+00E9>\\\x8E\x9E\x8C\x76\\<U+C2DC><U+ACC4><U+1F600><U+003C><U+002C>.bat",
+      stored);
+  ASSERT_TRUE(StoredTextToPath(&kTable, stored, back, sizeof back));
+  EXPECT_STREQ(kPath, back);
+  ASSERT_TRUE(StoredTextToPath(&kTable, "<U+12><U+D800><U+1234567>", back, sizeof back));
+  EXPECT_STREQ("<U+12><U+D800><U+1234567>", back);
+  EXPECT_FALSE(PathToStoredText(&kTable, kPath, stored, 20));
+  EXPECT_STREQ("", stored);
 }
 
 }  // namespace
