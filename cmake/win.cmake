@@ -72,7 +72,7 @@ zt_wine_tests(e2e_tests e2e)
 # 932 (tools/test.sh, label "text").
 set_property(TEST
   e2e.CodePages.MailTextsReadAsWrittenOnEveryCodePage
-  e2e.CodePages.SkinAndEventTextsReadAsWrittenOnEveryCodePage
+  e2e.CodePages.SkinEventAndTrayTextsReadAsWrittenOnEveryCodePage
   e2e.CodePages.ClockStartsFromFoldersNamedInAnyScriptAndReadsItsSkin
   win.CodePages.ChimeAndEventFilesOfAFolderNamedInEveryScript
   e2e.MailDialogs.ValidationMessagesInTheirOrderAndNothingStoredUntilValid

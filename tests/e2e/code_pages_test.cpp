@@ -1,6 +1,6 @@
 // The clock's texts read the same whatever the system's code page: every
 // dialog's controls as their templates hold them, the list headers and
-// rows, the message boxes; a typed character that code page 932 lacks is
+// rows, the message boxes, the tray tip; a typed character that 932 lacks is
 // refused by name; and the clock starts from folders named in any script.
 // These tests run under a Japanese and under a Western locale (code pages
 // 932 and 1252), and each on the program and on a copy of it that asks
@@ -171,7 +171,13 @@ std::vector<std::string> SkinRowOf(const TempDataFolder& folder, const std::stri
   return {row.title, row.author, name};
 }
 
-void CheckSkinAndEventTexts(Clock* clock, const TempDataFolder& folder) {
+bool TipShown(void*) {
+  for (const std::string& tip : ToolTipTexts())
+    if (tip == "Zentick") return true;
+  return false;
+}
+
+void CheckSkinEventAndTrayTexts(Clock* clock, const TempDataFolder& folder) {
   HWND background = clock->Open(IDM_BACKGROUND, IDD_BACKGROUND);
   ASSERT_NE(nullptr, background);
   ExpectTemplateTexts(background, IDD_BACKGROUND);
@@ -202,16 +208,21 @@ void CheckSkinAndEventTexts(Clock* clock, const TempDataFolder& folder) {
   EXPECT_EQ("ファイルの実行(オープン)", actions[0]);
   EXPECT_EQ("OSのシャットダウン(強制)", actions[4]);
   Press(events, IDCANCEL);
+
+  // The notification-area icon's tip, as the shell holds it.
+  PostMessageA(clock->process.Window(), WM_COMMAND, IDM_RESIDENT, 0);
+  EXPECT_TRUE(WaitUntil(TipShown, nullptr, 5000));
 }
 
-TEST(CodePages, SkinAndEventTextsReadAsWrittenOnEveryCodePage) {
+TEST(CodePages, SkinEventAndTrayTextsReadAsWrittenOnEveryCodePage) {
   TempDataFolder folder;
   folder.InstallClock();
   for (const std::string& program : {folder.ExePath(), Utf8CodePageCopy(folder)}) {
     SCOPED_TRACE(program);
+    folder.WriteIni("");  // not resident
     Clock clock;
     ASSERT_TRUE(clock.process.Start(program));
-    CheckSkinAndEventTexts(&clock, folder);
+    CheckSkinEventAndTrayTexts(&clock, folder);
   }
 }
 

@@ -376,6 +376,30 @@ static std::string RemoteText(RemoteBlock* block, SIZE_T recordSize) {
   return Cp932(text);
 }
 
+static BOOL CALLBACK AddToolTexts(HWND window, LPARAM texts) {
+  char cls[32] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  if (strcmp(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+  RemoteBlock block(window, sizeof(TTTOOLINFOW) + 512 * sizeof(wchar_t));
+  int count = (int)SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0);
+  for (int i = 0; i < count; i++) {
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = (wchar_t*)(block.at + sizeof tool);
+    block.Put(0, &tool, sizeof tool);
+    block.Put(sizeof tool, L"", sizeof(wchar_t));
+    if (SendMessageW(window, TTM_ENUMTOOLSW, i, (LPARAM)block.at))
+      ((std::vector<std::string>*)texts)->push_back(RemoteText(&block, sizeof tool));
+  }
+  return TRUE;
+}
+
+std::vector<std::string> ToolTipTexts() {
+  std::vector<std::string> texts;
+  EnumWindows(AddToolTexts, (LPARAM)&texts);
+  return texts;
+}
+
 std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns) {
   std::vector<std::vector<std::string>> rows;
   int count = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);

@@ -79,6 +79,9 @@ bool WaitUntil(bool (*predicate)(void*), void* context, DWORD ms);
 
 // Whether the notification area holds an icon of this window and id.
 bool TrayIconShown(HWND owner, UINT id);
+// The texts of every tooltip's tools, of any process: the shell keeps the
+// notification-area icons' tips in such tools.
+std::vector<std::string> ToolTipTexts();
 // A visible popup menu window (class "#32768") of any process, waiting up to ms.
 HWND WaitForPopupMenu(DWORD ms = 5000);
 // Real mouse input: the pointer to a screen point, and the left button.
