@@ -1,6 +1,5 @@
 #include "events/event_runner.h"
 
-
 #include "settings/app_state.h"
 #include "platform/dial_up.h"
 #include "events/event_actions.h"

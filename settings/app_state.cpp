@@ -26,7 +26,6 @@ int AppState::Load(const char* exePath) {
   exeDir[slash + 1 - exePath] = 0;
   JoinText(dataDir, PATH_SIZE, exeDir, "data\\", "");
   DataFilePath(dataDir, "Zentick", ".ini", iniPath);
-  ConvertProfileToUnicode(iniPath);
   LoadMirrors();
   return 1;
 }

@@ -236,11 +236,17 @@ const char* const kFolderNames[] = {
 
 // Starts the program, which is to show the skin its settings name, and
 // toggles the chime; gives the skin shown (empty when it could not be read).
+// A name 932 holds comes in a settings file of 932, an older version's.
 std::wstring StartWithSkin(const std::wstring& program, const std::wstring& data,
                            const std::wstring& skin) {
   std::wstring ini = data + L"Zentick.ini";
-  std::wstring text = L"\xFEFF[IMAGE]\r\nFILE=" + skin + L"\r\nLAST_NUM=0\r\n";
-  EXPECT_TRUE(WriteFileBytes(ini, std::string((const char*)text.data(), text.size() * 2)));
+  std::wstring text = L"[IMAGE]\r\nFILE=" + skin + L"\r\nLAST_NUM=0\r\n";
+  std::string bytes = Cp932(text.c_str());
+  if (Wide(bytes) != text) {
+    text = L"\xFEFF" + text;
+    bytes.assign((const char*)text.data(), text.size() * sizeof(wchar_t));
+  }
+  EXPECT_TRUE(WriteFileBytes(ini, bytes));
   ClockProcess clock;
   EXPECT_TRUE(clock.Start(program));
   SendMessageA(clock.Window(), WM_COMMAND, IDM_CHIME, 0);
