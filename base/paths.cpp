@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "base/unicode.h"
+
 int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third) {
   const char* parts[3] = {first, second, third};
   size_t used = 0;
@@ -15,7 +17,9 @@ int JoinText(char* out, size_t outSize, const char* first, const char* second, c
     used += n;
   }
   out[used] = 0;
-  return 1;
+  if (Utf16Length(out) < SYSTEM_PATH_UNITS) return 1;
+  out[0] = 0;
+  return 0;
 }
 
 const char* LastPathSeparator(const char* path) { return strrchr(path, '\\'); }

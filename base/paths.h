@@ -12,8 +12,9 @@ enum { SYSTEM_PATH_UNITS = 260, PATH_SIZE = 3 * SYSTEM_PATH_UNITS, LONGEST_EXE_P
 // inside a character, so every one is a separator.
 const char* LastPathSeparator(const char* path);
 
-// Joins up to three texts into out of outSize bytes; 0, with out empty,
-// when they do not fit.
+// Joins up to three pieces of a path into out of outSize bytes; 0, with
+// out empty, when they do not fit there or the path would be longer than
+// the system takes (SYSTEM_PATH_UNITS - 1 UTF-16 units).
 int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third);
 
 // A file of the data folder: dataDir (ending in a backslash), name and

@@ -135,6 +135,12 @@ void CheckMailTexts(Clock* clock, const TempDataFolder& folder, const std::strin
   Press(edit, IDCANCEL);
   EXPECT_EQ(AccountFileLine("自宅", server, "taro", "pw"), folder.ReadDataFile("ZENTICK.mld"));
 
+  // The sound file chooser's title.
+  PostMessageA(GetDlgItem(settings, IDC_MAIL_SOUNDFILE), BM_CLICK, 0, 0);
+  HWND chooser = clock->Box("WAVEファイルの選択…");
+  ASSERT_NE(nullptr, chooser);
+  Press(chooser, IDCANCEL);
+
   // With the LAN allowed, the arrival notice.
   PostMessageA(GetDlgItem(settings, IDC_MAIL_LAN), BM_CLICK, 0, 0);
   Press(settings, IDOK);

@@ -98,8 +98,8 @@ TEST(Unicode, TypedTextIsStoredExactlyOrRefusedNamingTheCharacter) {
 
 TEST(Unicode, PathsOfTheGreatestLengthAndAnyCharacterComeBackWhole) {
   // The system's longest path, all in characters of three UTF-8 bytes,
-  // fits a path buffer and the system's room whole; a character more does
-  // not fit the system's room, and nothing of it is given.
+  // fits a path buffer and the system's room whole; a character more is
+  // no path, and nothing of it is given.
   std::string path;
   while (Utf16Length(path.c_str()) < SYSTEM_PATH_UNITS - 1) path += u8"時";
   char joined[PATH_SIZE];
@@ -110,6 +110,7 @@ TEST(Unicode, PathsOfTheGreatestLengthAndAnyCharacterComeBackWhole) {
   ASSERT_TRUE(Utf16ToUtf8(wide, back, sizeof back));
   EXPECT_EQ(path, back);
   std::string longer = path + u8"時";
+  EXPECT_FALSE(JoinText(joined, sizeof joined, longer.c_str(), "", ""));
   EXPECT_FALSE(Utf8ToUtf16(longer.c_str(), wide, SYSTEM_PATH_UNITS));
   EXPECT_EQ(0, wide[0]);
 
