@@ -12,13 +12,6 @@ size_t Cp932CharLength(const char* text) {
   return 1;
 }
 
-const char* FindLastBackslash(const char* path) {
-  const char* found = nullptr;
-  for (const char* p = path; *p; p += Cp932CharLength(p))
-    if (*p == '\\') found = p;
-  return found;
-}
-
 size_t CopyTextCut(char* dst, size_t dstSize, const char* src) {
   return CopySpanCut(dst, dstSize, src, strlen(src));
 }

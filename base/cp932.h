@@ -1,6 +1,6 @@
 // Code page 932 text: a lead byte starts a two-byte character whose second
-// byte may be any of 0x40-0xFC, backslash included, so paths are split by
-// stepping a character at a time.
+// byte may be any of 0x40-0xFC, backslash included, so text is cut and
+// scanned a character at a time. (Paths are UTF-8: base/unicode.h.)
 #pragma once
 #include <stddef.h>
 
@@ -8,9 +8,6 @@ bool IsCp932LeadByte(unsigned char c);
 
 // Bytes of the character at text (0 at the terminating NUL).
 size_t Cp932CharLength(const char* text);
-
-// The last backslash that is a character of its own, or nullptr.
-const char* FindLastBackslash(const char* path);
 
 // Copies src into dst of dstSize bytes, cutting at a character boundary so
 // that no half character is left; returns the bytes copied.

@@ -1,12 +1,11 @@
 #include "base/file_bytes.h"
 
 #include <errno.h>
-#include <stdio.h>
 #include <stdlib.h>
 
 // Room for the size the file says it has (and a byte more, to see it
 // grow), doubled as often as it keeps growing, until it passes cap.
-static int ReadOpenFile(FILE* file, size_t cap, FileBytes* out) {
+static int FillFromFile(FILE* file, size_t cap, FileBytes* out) {
   long hint = -1;
   if (fseek(file, 0, SEEK_END) == 0) hint = ftell(file);
   if (fseek(file, 0, SEEK_SET) != 0) hint = -1;
@@ -31,14 +30,21 @@ static int ReadOpenFile(FILE* file, size_t cap, FileBytes* out) {
   return out->size > cap ? FILE_TOO_BIG : FILE_READ_OK;
 }
 
-int ReadFileBytes(const char* path, size_t cap, FileBytes* out) {
+int ReadOpenFileBytes(FILE* file, size_t cap, FileBytes* out) {
   out->data = NULL;
   out->size = 0;
-  FILE* file = fopen(path, "rb");
-  if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
-  int result = ReadOpenFile(file, cap, out);
-  fclose(file);
+  int result = FillFromFile(file, cap, out);
   if (result != FILE_READ_OK) FreeFileBytes(out);
+  return result;
+}
+
+int ReadPathBytes(PathOpener open, const char* path, size_t cap, FileBytes* out) {
+  out->data = NULL;
+  out->size = 0;
+  FILE* file = open(path, "rb");
+  if (!file) return errno == ENOENT ? FILE_MISSING : FILE_UNREADABLE;
+  int result = ReadOpenFileBytes(file, cap, out);
+  fclose(file);
   return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "base/unicode.h"
+
 int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third) {
   const char* parts[3] = {first, second, third};
   size_t used = 0;
@@ -15,8 +17,12 @@ int JoinText(char* out, size_t outSize, const char* first, const char* second, c
     used += n;
   }
   out[used] = 0;
-  return 1;
+  if (Utf16Length(out) < SYSTEM_PATH_UNITS) return 1;
+  out[0] = 0;
+  return 0;
 }
+
+const char* LastPathSeparator(const char* path) { return strrchr(path, '\\'); }
 
 int DataFilePath(const char* dataDir, const char* name, const char* extension,
                  char path[PATH_SIZE]) {
@@ -25,5 +31,8 @@ int DataFilePath(const char* dataDir, const char* name, const char* extension,
 
 int RewrittenFilePath(const char* dataDir, const char* name, const char* extension,
                       char path[PATH_SIZE]) {
-  return JoinText(path, PATH_SIZE - SIDE_FILE_ROOM, dataDir, name, extension);
+  if (!JoinText(path, PATH_SIZE - SIDE_FILE_ROOM, dataDir, name, extension)) return 0;
+  if (Utf16Length(path) + SIDE_FILE_ROOM < SYSTEM_PATH_UNITS) return 1;
+  path[0] = 0;
+  return 0;
 }

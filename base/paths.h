@@ -1,12 +1,20 @@
-// Fixed path buffers, the system's own limit for an ANSI path, and the
-// one way paths are put together within it.
+// Fixed path buffers and the one way paths are put together within them.
+// Paths are UTF-8 (base/unicode.h): a buffer holds any path the system
+// takes whole, MAX_PATH (260) UTF-16 units, each of which is at most
+// three bytes. The program's own folder is at most LONGEST_EXE_PATH
+// units deep, so that its data files keep within the system's limit.
 #pragma once
 #include <stddef.h>
 
-enum { PATH_SIZE = 260, LONGEST_EXE_PATH = 250 };
+enum { SYSTEM_PATH_UNITS = 260, PATH_SIZE = 3 * SYSTEM_PATH_UNITS, LONGEST_EXE_PATH = 250 };
 
-// Joins up to three texts into out of outSize bytes; 0, with out empty,
-// when they do not fit.
+// The last backslash of a path, or nullptr. UTF-8 has no backslash byte
+// inside a character, so every one is a separator.
+const char* LastPathSeparator(const char* path);
+
+// Joins up to three pieces of a path into out of outSize bytes; 0, with
+// out empty, when they do not fit there or the path would be longer than
+// the system takes (SYSTEM_PATH_UNITS - 1 UTF-16 units).
 int JoinText(char* out, size_t outSize, const char* first, const char* second, const char* third);
 
 // A file of the data folder: dataDir (ending in a backslash), name and

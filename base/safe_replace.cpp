@@ -13,15 +13,15 @@ int SideFilePath(const char* path, const char* suffix, char out[PATH_SIZE]) {
 }
 
 // A file held open by someone else is there too.
-static int FileExists(const char* path) {
-  FILE* file = fopen(path, "rb");
+static int FileExists(const char* path, const ReplaceOps* ops) {
+  FILE* file = ops->open(path, "rb");
   if (file) fclose(file);
   return file || errno != ENOENT;
 }
 
 // Only a file that reads is taken for NAME.new (not a folder of its name).
-static int ReadableFile(const char* path) {
-  FILE* file = fopen(path, "rb");
+static int ReadableFile(const char* path, const ReplaceOps* ops) {
+  FILE* file = ops->open(path, "rb");
   if (!file) return 0;
   getc(file);
   int readable = !ferror(file);
@@ -29,24 +29,24 @@ static int ReadableFile(const char* path) {
   return readable;
 }
 
-int ReplacementPending(const char* path) {
+int ReplacementPending(const char* path, const ReplaceOps* ops) {
   char waiting[PATH_SIZE];
-  return SideFilePath(path, ".new", waiting) && !FileExists(path) && ReadableFile(waiting);
+  return SideFilePath(path, ".new", waiting) && !FileExists(path, ops) && ReadableFile(waiting, ops);
 }
 
 int FinishReplacement(const char* path, const ReplaceOps* ops) {
   char waiting[PATH_SIZE];
-  if (!ReplacementPending(path)) return 1;
+  if (!ReplacementPending(path, ops)) return 1;
   SideFilePath(path, ".new", waiting);
   return ops->move(waiting, path);
 }
 
-int ReadWholeCopy(const char* path, size_t cap, FileBytes* out) {
-  int read = ReadFileBytes(path, cap, out);
-  if (read != FILE_MISSING || !ReplacementPending(path)) return read;
+int ReadWholeCopy(const char* path, size_t cap, const ReplaceOps* ops, FileBytes* out) {
+  int read = ReadPathBytes(ops->open, path, cap, out);
+  if (read != FILE_MISSING || !ReplacementPending(path, ops)) return read;
   char waiting[PATH_SIZE];
   SideFilePath(path, ".new", waiting);
-  return ReadFileBytes(waiting, cap, out);
+  return ReadPathBytes(ops->open, waiting, cap, out);
 }
 
 // Without a one-step move: the whole new file becomes NAME.new, the old

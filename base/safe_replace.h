@@ -29,6 +29,7 @@ struct ReplaceOps {
   // Makes path a file of these bytes (over one of that name), flushed to
   // the disk and closed; 1 done.
   int (*writeFile)(const char* path, const void* bytes, size_t size);
+  FILE* (*open)(const char* path, const char* mode);  // fopen; errno ENOENT when missing
 };
 
 enum { REPLACE_TRIES = 20, REPLACE_WAIT_MS = 50 };
@@ -39,16 +40,16 @@ int SideFilePath(const char* path, const char* suffix, char out[PATH_SIZE]);
 
 // 1 when a rewrite stopped between its two steps: NAME is missing and a
 // whole NAME.new waits to take its place.
-int ReplacementPending(const char* path);
+int ReplacementPending(const char* path, const ReplaceOps* ops);
 
 // Moves NAME.new into place when a rewrite stopped between its two steps.
 // 1 when nothing is left waiting, 0 when NAME is still missing beside
 // NAME.new (the move failed).
 int FinishReplacement(const char* path, const ReplaceOps* ops);
 
-// ReadFileBytes of NAME, or where NAME is missing and a rewrite waits, of
+// The whole bytes of NAME, or where NAME is missing and a rewrite waits, of
 // NAME.new: whichever holds the file's one whole copy.
-int ReadWholeCopy(const char* path, size_t cap, FileBytes* out);
+int ReadWholeCopy(const char* path, size_t cap, const ReplaceOps* ops, FileBytes* out);
 
 // Writes size bytes as the new contents of path. 1 when they are in
 // place, or, where the system has no one-step move and the old file is

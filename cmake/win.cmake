@@ -67,6 +67,17 @@ function(zt_wine_tests name dir)
 endfunction()
 zt_wine_tests(win_tests win)
 zt_wine_tests(e2e_tests e2e)
+# The tests of the program's texts and paths, which read and type as
+# UTF-16, run once more under a Western locale, code page 1252 instead of
+# 932 (tools/test.sh, label "text").
+set_property(TEST
+  e2e.CodePages.MailTextsReadAsWrittenOnEveryCodePage
+  e2e.CodePages.SkinEventAndTrayTextsReadAsWrittenOnEveryCodePage
+  e2e.CodePages.ClockStartsFromFoldersNamedInAnyScriptAndReadsItsSkin
+  win.CodePages.ChimeAndEventFilesOfAFolderNamedInEveryScript
+  e2e.MailDialogs.ValidationMessagesInTheirOrderAndNothingStoredUntilValid
+  e2e.MailDialogs.EditAndDeleteKeepTheOtherLinesAndCancelStillSaves
+  APPEND PROPERTY LABELS text)
 # Run by the release checks (tests/release) on the clock unpacked from a zip.
 zt_wine_test_program(unpacked_tests ${CMAKE_SOURCE_DIR}/tests/release/unpacked_test.cpp)
 target_link_libraries(unpacked_tests version)

@@ -1,12 +1,16 @@
 #include "events/event_actions.h"
 
-#include <shellapi.h>
-
 #include "events/event_platform.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 
-void OpenEventFile(const char* path) { ShellExecuteA(NULL, NULL, path, NULL, NULL, SW_SHOW); }
+void OpenEventFile(const char* stored) {
+  char path[PATH_SIZE];
+  if (StoredTextToPath(SystemCp932(), stored, path, sizeof path))
+    OpenWithShell(NULL, path, SW_SHOW);
+}
 
-void ShowEventMessage(const char* text) { MessageBoxA(NULL, text, "Message", MB_SETFOREGROUND); }
+void ShowEventMessage(const char* text) { ShowMessage(NULL, text, "Message", MB_SETFOREGROUND); }
 
 static void EnableShutdownPrivilege(HANDLE token) {
   TOKEN_PRIVILEGES privilege = {};

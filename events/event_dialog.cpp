@@ -14,6 +14,7 @@
 #include "platform/dialog_controls.h"
 #include "platform/file_chooser.h"
 #include "platform/file_replace.h"
+#include "platform/system_text.h"
 #include "events/event_text.h"
 
 struct EventDialogState {
@@ -45,7 +46,7 @@ static void Select(int combo, int index) {
 }
 
 static void AddEntry(int combo, const char* text) {
-  SendMessageA(Control(combo), CB_ADDSTRING, 0, (LPARAM)text);
+  AddComboText(Control(combo), text);
 }
 
 static void AddNumbers(int combo, int first, int last) {
@@ -71,7 +72,12 @@ static void AddListRow(HWND list, const char* line) {
   EventEntry entry;
   ParseEventLine(line, &entry);
   const char* texts[2] = {when, entry.parameter};
-  AppendListRow(list, texts, 2);
+  // A file's path as it is, with the characters the file keeps escaped.
+  char path[PATH_SIZE];
+  int isPath = entry.action == EVENT_OPEN_FILE &&
+               StoredTextToPath(SystemCp932(), entry.parameter, path, sizeof path);
+  if (isPath) texts[1] = path;
+  AppendListRow(list, texts, 2, isPath ? 1 << 1 : 0);
 }
 
 // One row per line of the file, so a row index is a line index.
@@ -110,7 +116,7 @@ static void InitEventDialog() {
 
 static void OnActionChanged() {
   int action = Selection(IDC_EVENT_ACTION);
-  SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, "");
+  SetControlText(dialogState->dialog, IDC_EVENT_PARAMETER, "");
   SendMessageA(Control(IDC_EVENT_PARAMETER), EM_SETREADONLY, action >= EVENT_HANG_UP, 0);
 }
 
@@ -118,7 +124,18 @@ static void BrowseForFile() {
   char fileName[PATH_SIZE];
   if (ChooseExistingFile(dialogState->dialog, "ALL files(*.*)\0*.*\0", "ファイルの選択…", "wav",
                          fileName))
-    SetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+    SetControlPath(dialogState->dialog, IDC_EVENT_PARAMETER, fileName);
+}
+
+// The file to open as the event file keeps it: characters 932 lacks are
+// escaped, and a path too long for its field is refused, never cut.
+static int ReadStoredPath(HWND dialog, char parameter[EVENT_PARAMETER_SIZE]) {
+  char path[PATH_SIZE];
+  if (ReadControlPath(dialog, IDC_EVENT_PARAMETER, path, sizeof path) &&
+      PathToStoredText(SystemCp932(), path, parameter, EVENT_PARAMETER_SIZE))
+    return 1;
+  ShowMessage(dialog, "ファイル名が長すぎるため登録できません", "error", MB_OK);
+  return 0;
 }
 
 // The line for the chosen settings into line; 0 (after telling the user)
@@ -132,19 +149,17 @@ static size_t MakeEventLine(char* line, size_t size) {
   entry.day = Selection(IDC_EVENT_DAY);
   entry.hour = Selection(IDC_EVENT_HOUR);
   entry.minute = Selection(IDC_EVENT_MINUTE);
-  if (entry.action <= EVENT_MESSAGE) {
-    char typed[1024] = "";  // the edit counts characters, not bytes
-    GetDlgItemTextA(dialogState->dialog, IDC_EVENT_PARAMETER, typed, sizeof typed);
-    CopyTextCut(entry.parameter, sizeof entry.parameter, typed);
+  HWND dialog = dialogState->dialog;
+  if (entry.action == EVENT_OPEN_FILE) {
+    if (!ReadStoredPath(dialog, entry.parameter)) return 0;
+  } else if (entry.action == EVENT_MESSAGE) {
+    if (!ReadTypedText(dialog, IDC_EVENT_PARAMETER, entry.parameter, sizeof entry.parameter))
+      return 0;
   } else {
     CopyTextCut(entry.parameter, sizeof entry.parameter, kActionLabels[entry.action]);
   }
   if (!entry.parameter[0]) {
-    MessageBoxA(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
-    return 0;
-  }
-  if (!IsStorableEvent(&entry)) {
-    TellUnusableCharacter(dialogState->dialog);
+    ShowMessage(dialogState->dialog, "開くファイル、またはメッセージが未設定です", "error", MB_OK);
     return 0;
   }
   return FormatEventLine(&entry, line, size);
@@ -217,7 +232,6 @@ void EventDialog(HWND owner, AppState* app, const SYSTEMTIME* time) {
   state.time = time;
   if (!EventFilePath(app, owner, state.eventPath)) return;
   InitListViewControls();
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_EVENT), owner, EventDialogProc,
-                  (LPARAM)&state);
+  ShowDialog(IDD_EVENT, owner, EventDialogProc, (LPARAM)&state);
   dialogState = NULL;
 }

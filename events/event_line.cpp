@@ -55,9 +55,6 @@ int ParseEventLine(const char* line, EventEntry* entry) {
   return count == EVENT_FIELD_COUNT;
 }
 
-int IsStorableEvent(const EventEntry* entry) {
-  return entry->action != EVENT_OPEN_FILE || !strchr(entry->parameter, ',');
-}
 
 size_t FormatEventLine(const EventEntry* entry, char* out, size_t size) {
   size_t textLength = 0;

@@ -38,11 +38,6 @@ int SplitEventLine(const char* line, EventPiece pieces[EVENT_FIELD_COUNT]);
 // gives 1 when the line holds all six fields.
 int ParseEventLine(const char* line, EventEntry* entry);
 
-// 0 when entry cannot be stored as it is: the comma that ends a field
-// would cut an open-file event's path, and the part before it would be
-// run instead (a message is only shortened).
-int IsStorableEvent(const EventEntry* entry);
-
 // The line the dialog stores for entry, into out of size bytes; a line
 // break in the parameter ends it there, so one event stays one line.
 // Gives the length, or 0 if it does not fit.

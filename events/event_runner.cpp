@@ -1,7 +1,5 @@
 #include "events/event_runner.h"
 
-#include <stdio.h>
-
 #include "settings/app_state.h"
 #include "settings/minute_job.h"
 #include "platform/dial_up.h"
@@ -11,6 +9,7 @@
 #include "events/event_store.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
+#include "platform/system_text.h"
 
 // Fired one-shot lines leave the file before any action runs: a message
 // box pumps the clock's timer, and a run started by a later minute then
@@ -25,11 +24,9 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 // A one-shot event that stays in the file would run again next year (or
 // after the clock is set back), so it does not run now.
 static void TellOneShotsKept(HWND clock, const char* path) {
-  char text[PATH_SIZE + 128];
-  snprintf(text, sizeof text,
-           "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
-           path);
-  MessageBoxA(clock, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  ShowPathMessage(clock,
+                  "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
+                  path, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 
 static void RunPlan(const DuePlan* plan) {

@@ -9,6 +9,7 @@
 #include "base/product.h"
 #include "events/event_text.h"
 #include "platform/file_replace.h"
+#include "platform/system_paths.h"
 
 int EventFilePath(const AppState* app, HWND owner, char path[PATH_SIZE]) {
   static int told;
@@ -22,7 +23,7 @@ int ReadEventText(const char* path, FileBytes* text) {
 }
 
 static int EndsWithoutLineFeed(const char* path) {
-  FILE* file = fopen(path, "rb");
+  FILE* file = OpenPath(path, "rb");
   if (!file) return 0;
   int last = EOF;
   if (fseek(file, -1, SEEK_END) == 0) last = fgetc(file);
@@ -33,7 +34,7 @@ static int EndsWithoutLineFeed(const char* path) {
 static int AppendToFile(const char* path, const char* line, size_t length) {
   if (!FinishDataFile(path)) return 0;  // never a new file beside a waiting NAME.new
   int newLine = EndsWithoutLineFeed(path);
-  FILE* file = fopen(path, "ab");
+  FILE* file = OpenPath(path, "ab");
   if (!file) return 0;
   int ok = (!newLine || fputc('\n', file) != EOF) && fwrite(line, 1, length, file) == length;
   return fclose(file) == 0 && ok;

@@ -8,6 +8,7 @@
 #include "base/dpi_scale.h"
 #include "base/paths.h"
 #include "face/skin_image.h"
+#include "platform/system_paths.h"
 #include "res/resource.h"
 
 ClockImage::ClockImage() { memset(this, 0, sizeof *this); }

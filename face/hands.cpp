@@ -2,6 +2,7 @@
 
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
+#include "platform/system_text.h"
 
 static void DeletePensAndBrushes(HandTools* tools) {
   HGDIOBJ* made[] = {(HGDIOBJ*)&tools->hourPen,    (HGDIOBJ*)&tools->hourBrush,
@@ -35,9 +36,9 @@ void CreateTextTools(HandTools* t, int dpi) {
   if (t->infoFont) DeleteObject(t->infoFont);
   if (t->infoPen) DeleteObject(t->infoPen);
   t->dpi = dpi;
-  t->infoFont = CreateFontA(ScaleToDpi(INFO_FONT_HEIGHT, dpi), 0, 0, 0, FW_THIN, FALSE, FALSE,
-                            FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            PROOF_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+  t->infoFont = CreateNamedFont(ScaleToDpi(INFO_FONT_HEIGHT, dpi), 0, 0, 0, FW_THIN, FALSE, FALSE,
+                                FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                PROOF_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
   int outline = ScaleToDpi(1, dpi);
   t->infoPen = outline > 1 ? CreatePen(PS_SOLID, outline, RGB(0, 0, 0)) : NULL;
 }
@@ -85,7 +86,7 @@ static void DrawShape(HDC dc, const HandDrawing* pen, const HandShape* shape, co
     if (shape->kind == SHAPE_BALLOON)
       Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
   }
-  if (shape->kind == SHAPE_BALLOON) TextOutA(dc, q.x - inset, q.y - inset, label, 2);
+  if (shape->kind == SHAPE_BALLOON) PaintText(dc, q.x - inset, q.y - inset, label, 2);
 }
 
 void DrawInfoLine(HDC dc, const HandTools* t, int mode, const InfoValues* values) {
@@ -101,7 +102,7 @@ void DrawInfoLine(HDC dc, const HandTools* t, int mode, const InfoValues* values
   char text[INFO_TEXT_SIZE];
   int x;
   int length = FormatInfoText(mode, values, text, sizeof text, &x);
-  if (length > 0) TextOutA(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
+  if (length > 0) PaintText(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }
 
 void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, const HandTools* t,

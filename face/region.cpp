@@ -5,12 +5,14 @@
 
 #include "settings/app_state.h"
 #include "base/dpi_scale.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 
 // Region files larger than this are not read.
 static const size_t REGION_FILE_CAP = 16u << 20;
 
 static void ShowRegionError(const char* text) {
-  MessageBoxA(NULL, text, "ERROR", MB_OK);
+  ShowMessage(NULL, text, "ERROR", MB_OK);
 }
 
 // A block shorter than its size field promised gives what it holds.
@@ -33,9 +35,7 @@ int LoadClockOutline(const char* path, ClockOutline* o) {
     return 0;
   }
   if (read != FILE_READ_OK) {
-    char text[PATH_SIZE + 32];
-    wsprintfA(text, "Not found rgn file\n%s", path);
-    ShowRegionError(text);
+    ShowPathMessage(NULL, "Not found rgn file\n%s", path, "ERROR", MB_OK);
     return 0;
   }
   RegionHeader header;

@@ -5,6 +5,7 @@
 #include "mail/mail_dialogs.h"
 #include "mail/tls_memory_file.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 enum { END_STORED = 1, END_NOTHING = 2 };
@@ -19,10 +20,10 @@ static void FillAccountEdits(HWND dialog) {
   if (editor->mode == ACCOUNT_MODE_EDIT) {
     AccountEntry entry;
     ReadAccount(editor->accountPath, editor->index, &entry);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_NAME, entry.name);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_SERVER, entry.server);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_USER, entry.user);
-    SetDlgItemTextA(dialog, IDC_ACCOUNT_PASSWORD, entry.password);
+    SetControlText(dialog, IDC_ACCOUNT_NAME, entry.name);
+    SetControlText(dialog, IDC_ACCOUNT_SERVER, entry.server);
+    SetControlText(dialog, IDC_ACCOUNT_USER, entry.user);
+    SetControlText(dialog, IDC_ACCOUNT_PASSWORD, entry.password);
     char memory[PATH_SIZE];
     BuildTlsMemoryPath(editor->app, memory);
     EnableWindow(GetDlgItem(dialog, IDC_ACCOUNT_FORGET_TLS),
@@ -53,12 +54,12 @@ static void ForgetTls(HWND dialog) {
   WipeSecret(&entry, sizeof entry);
   char why[sizeof kForgetWhy + ACCOUNT_SERVER_SIZE];
   snprintf(why, sizeof why, kForgetWhy, server);
-  if (MessageBoxA(dialog, why, "TLSの記憶", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+  if (ShowMessage(dialog, why, "TLSの記憶", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
     return;
   char memory[PATH_SIZE];
   BuildTlsMemoryPath(editor->app, memory);
   if (!ForgetTlsServer(memory, server)) {
-    MessageBoxA(dialog, "data\\ZENTICK.tls に書き込めませんでした", "エラー",
+    ShowMessage(dialog, "data\\ZENTICK.tls に書き込めませんでした", "エラー",
                 MB_OK | MB_ICONEXCLAMATION);
     return;
   }
@@ -102,8 +103,7 @@ int AccountEditDialog(HWND owner, HWND clock, AppState* app, int index, int mode
     return END_STORED;
   }
   AccountEditor state = {NULL, index, mode, 0, path, clock, app};
-  INT_PTR end = DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_ACCOUNT_EDIT), owner,
-                                AccountEditProc, (LPARAM)&state);
+  INT_PTR end = ShowDialog(IDD_ACCOUNT_EDIT, owner, AccountEditProc, (LPARAM)&state);
   editor = nullptr;
   return end == END_STORED ? END_STORED : END_NOTHING;
 }

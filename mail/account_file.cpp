@@ -2,11 +2,11 @@
 
 #include <stdlib.h>
 
-#include "base/cp932.h"
 #include "base/paths.h"
 #include "base/product.h"
 #include "platform/dialog_controls.h"
 #include "platform/file_replace.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 int BuildAccountPath(const AppState* app, HWND owner, char path[PATH_SIZE]) {
@@ -47,14 +47,6 @@ void ReadAccount(const char* path, int index, AccountEntry* entry) {
   FreeAccountFile(&file);
 }
 
-// Edit text cut at a character boundary to the field's length.
-static void ReadField(HWND dialog, int id, char* field, size_t fieldSize) {
-  char text[256];
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  CopyTextCut(field, fieldSize, text);
-  WipeSecret(text, sizeof text);
-}
-
 int CheckNoComma(HWND clock, const char* text) {
   if (IsStorableField(text)) return 1;
   TellUnusableCharacter(clock);
@@ -64,17 +56,18 @@ int CheckNoComma(HWND clock, const char* text) {
 int ValidateAccountFields(AccountEditor* editor, AccountEntry* entry) {
   memset(entry, 0, sizeof *entry);
   HWND d = editor->dialog;
-  // The user and password edits take 42 characters; 41 of them are kept.
-  ReadField(d, IDC_ACCOUNT_NAME, entry->name, sizeof entry->name);
-  ReadField(d, IDC_ACCOUNT_SERVER, entry->server, sizeof entry->server);
-  ReadField(d, IDC_ACCOUNT_USER, entry->user, 42);
-  ReadField(d, IDC_ACCOUNT_PASSWORD, entry->password, 42);
+  // The user and password edits take 42 characters; 41 bytes of them are kept.
+  if (!ReadTypedText(d, IDC_ACCOUNT_NAME, entry->name, sizeof entry->name) ||
+      !ReadTypedText(d, IDC_ACCOUNT_SERVER, entry->server, sizeof entry->server) ||
+      !ReadTypedText(d, IDC_ACCOUNT_USER, entry->user, 42) ||
+      !ReadTypedText(d, IDC_ACCOUNT_PASSWORD, entry->password, 42))
+    return 0;
   static const char* const emptyMessages[] = {
       "", "登録名がありません", "サーバーアドレスがありません", "ユーザー名がありません",
       "パスワードがありません"};
   AccountCheck check = CheckAccountFields(entry);
   if (check >= ACCOUNT_NO_NAME && check <= ACCOUNT_NO_PASSWORD) {
-    MessageBoxA(d, emptyMessages[check], "WORNING", MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(d, emptyMessages[check], "WORNING", MB_OK | MB_ICONEXCLAMATION);
     return 0;
   }
   const char* fields[] = {entry->name, entry->server, entry->user, entry->password};
@@ -94,7 +87,7 @@ static int BuildEditedLine(AccountEditor* editor, char line[ACCOUNT_LINE_SIZE]) 
 // The account could not be stored although its fields are fine: the
 // dialog stays open with what the user typed.
 static int NotWritten(AccountEditor* editor) {
-  MessageBoxA(editor->dialog, "アカウントファイルに書き込めませんでした", "エラー",
+  ShowMessage(editor->dialog, "アカウントファイルに書き込めませんでした", "エラー",
               MB_OK | MB_ICONEXCLAMATION);
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/newer_calls.h"
 #include "mail/pop3_dialogue.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 // Wide enough for the longest result, which then is never cut: the list
@@ -50,6 +51,5 @@ static INT_PTR CALLBACK MailArrivalProc(HWND dialog, UINT message, WPARAM wParam
 
 void MailArrivalDialog(HWND owner, const MailReport* report) {
   InitListViewControls();
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_ARRIVAL), owner,
-                  MailArrivalProc, (LPARAM)report);
+  ShowDialog(IDD_MAIL_ARRIVAL, owner, MailArrivalProc, (LPARAM)report);
 }

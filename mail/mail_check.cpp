@@ -9,6 +9,7 @@
 #include "settings/minute_job.h"
 #include "platform/dial_up.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "settings/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
@@ -160,7 +161,7 @@ static int TakeJob(AppState* app, HWND clock, MailJob* job) {
 static void RunCheck(const MailJob* job) {
   WSADATA wsa;
   if (WSAStartup(0x0101, &wsa) != 0) {
-    MessageBoxA(NULL, "error on WSAStartup", "Error", MB_OK);
+    ShowMessage(NULL, "error on WSAStartup", "Error", MB_OK);
     return;
   }
   FileBytes file;
@@ -200,7 +201,7 @@ void CheckMailNow(AppState* app, HWND clock) {
   if (BringForwardIfOpen(OpenMailNotice())) return;
   // Asked for by hand, a check that cannot start must say why.
   if (StartMailCheck(app, clock) == MAIL_CHECK_OFFLINE)
-    MessageBoxA(clock,
+    ShowMessage(clock,
                 "「LAN接続（常にチェックする）」がオフで、ダイヤルアップ接続もないため、"
                 "メールをチェックできません。\n"
                 "拡張機能 → アカウントの設定 で「LAN接続（常にチェックする）」に"

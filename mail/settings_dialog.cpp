@@ -7,6 +7,7 @@
 #include "mail/account_file.h"
 #include "mail/mail_check.h"
 #include "platform/dialog_controls.h"
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 struct MailSettings {
@@ -143,7 +144,6 @@ void MailSettingsDialog(HWND owner, AppState* app) {
   if (BringForwardIfOpen(settings ? settings->dialog : NULL)) return;
   MailSettings state = {app, owner, "", NULL};
   if (!BuildAccountPath(app, owner, state.accountPath)) return;
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_MAIL_SETTINGS), owner,
-                  MailSettingsProc, (LPARAM)&state);
+  ShowDialog(IDD_MAIL_SETTINGS, owner, MailSettingsProc, (LPARAM)&state);
   settings = nullptr;
 }

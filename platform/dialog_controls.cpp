@@ -2,6 +2,7 @@
 
 #include "base/dpi_scale.h"
 #include "platform/newer_calls.h"
+#include "platform/system_text.h"
 
 int IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -16,7 +17,7 @@ int BringForwardIfOpen(HWND openDialog) {
 }
 
 void TellUnusableCharacter(HWND owner) {
-  MessageBoxA(owner, "使用できない記号が含まれています", "エラー", MB_OK);
+  ShowMessage(owner, "使用できない記号が含まれています", "エラー", MB_OK);
 }
 
 HBITMAP ScalePictureToDpi(HWND dialog, int id) {

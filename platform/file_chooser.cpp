@@ -2,42 +2,103 @@
 
 #include <commdlg.h>
 #include <shlobj.h>
+#include <string.h>
+
+#include "platform/newer_calls.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
+
+enum { FILTER_UNITS = 256 };
+
+// The filter's pairs of texts, each with its NUL, and the closing NUL.
+static void WideFilter(const char* filter, wchar_t out[FILTER_UNITS]) {
+  size_t used = 0;
+  for (const char* piece = filter; *piece && used + 2 < FILTER_UNITS;
+       piece += strlen(piece) + 1) {
+    WideText wide(piece);
+    size_t n = wcslen(wide);
+    if (n > FILTER_UNITS - 2 - used) n = FILTER_UNITS - 2 - used;
+    memcpy(out + used, (const wchar_t*)wide, n * sizeof(wchar_t));
+    used += n;
+    out[used++] = 0;
+  }
+  out[used] = 0;
+}
+
+// The fields both record layouts share: the oldest layout, which every
+// system takes.
+template <typename Chooser, typename Char>
+static void FillChooser(Chooser* ofn, DWORD size, HWND owner, const Char* filter, Char* file,
+                        Char* fileTitle, const Char* title, const Char* defaultExtension) {
+  memset(ofn, 0, sizeof *ofn);
+  ofn->lStructSize = size;  // no extension fields
+  ofn->hwndOwner = owner;
+  ofn->lpstrFilter = filter;
+  ofn->lpstrFile = file;
+  ofn->nMaxFile = MAX_PATH;
+  ofn->lpstrFileTitle = fileTitle;
+  ofn->nMaxFileTitle = MAX_PATH;
+  ofn->lpstrTitle = title;
+  ofn->Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON;
+  ofn->lpstrDefExt = defaultExtension;
+}
 
 int ChooseExistingFile(HWND owner, const char* filter, const char* title,
                        const char* defaultExtension, char fileName[PATH_SIZE]) {
-  char fileTitle[PATH_SIZE] = "";
   fileName[0] = 0;
-  OPENFILENAMEA ofn = {};
-  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // no extension fields
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter;
-  ofn.lpstrFile = fileName;
-  ofn.nMaxFile = PATH_SIZE;
-  ofn.lpstrFileTitle = fileTitle;
-  ofn.nMaxFileTitle = PATH_SIZE;
-  ofn.lpstrTitle = title;
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON;
-  ofn.lpstrDefExt = defaultExtension;
-  return GetOpenFileNameA(&ofn) != 0;
+  BOOL(WINAPI* chooseW)(LPOPENFILENAMEW) = Newer()->getOpenFileNameW;
+  if (SystemTextWays()->widePaths && chooseW) {
+    wchar_t wideFilter[FILTER_UNITS], file[MAX_PATH] = L"", fileTitle[MAX_PATH] = L"";
+    WideFilter(filter, wideFilter);
+    WideText wideTitle(title), wideExtension(defaultExtension);
+    OPENFILENAMEW ofn;
+    FillChooser(&ofn, OPENFILENAME_SIZE_VERSION_400W, owner, (const wchar_t*)wideFilter, file,
+                fileTitle, (const wchar_t*)wideTitle, (const wchar_t*)wideExtension);
+    return chooseW(&ofn) && WideToPath(file, fileName, PATH_SIZE);
+  }
+  char file[MAX_PATH] = "", fileTitle[MAX_PATH] = "";
+  OPENFILENAMEA ofn;
+  FillChooser(&ofn, OPENFILENAME_SIZE_VERSION_400A, owner, filter, file, fileTitle, title,
+              defaultExtension);
+  return GetOpenFileNameA(&ofn) && SystemBytesToPath(file, fileName, PATH_SIZE);
+}
+
+// The folder of a chosen item, as a path; 0 when none was chosen.
+template <typename Info, typename Char, typename Browse, typename ItemPath>
+static int ChooseFolder(HWND owner, const Char* title, Browse browse, ItemPath itemPath,
+                        Char chosen[MAX_PATH]) {
+  IMalloc* allocator = nullptr;
+  if (FAILED(SHGetMalloc(&allocator))) return 0;
+  Char display[MAX_PATH];
+  Info info = {};
+  info.hwndOwner = owner;
+  info.pszDisplayName = display;
+  info.lpszTitle = title;
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  LPITEMIDLIST item = browse(&info);
+  int got = 0;
+  if (item) {
+    got = itemPath(item, chosen);
+    allocator->Free(item);
+  }
+  allocator->Release();
+  return got;
 }
 
 int BrowseForFolder(HWND owner, const char* title, char path[PATH_SIZE]) {
   HRESULT com = CoInitialize(NULL);
-  IMalloc* allocator = nullptr;
+  NewerCalls* n = Newer();
   int chosen = 0;
-  if (SUCCEEDED(SHGetMalloc(&allocator))) {
-    char display[MAX_PATH];
-    BROWSEINFOA info = {};
-    info.hwndOwner = owner;
-    info.pszDisplayName = display;
-    info.lpszTitle = title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST item = SHBrowseForFolderA(&info);
-    if (item) {
-      chosen = SHGetPathFromIDListA(item, path);
-      allocator->Free(item);
-    }
-    allocator->Release();
+  if (SystemTextWays()->widePaths && n->shBrowseForFolderW && n->shGetPathFromIdListW) {
+    wchar_t folder[MAX_PATH];
+    chosen = ChooseFolder<BROWSEINFOW>(owner, (const wchar_t*)WideText(title),
+                                       n->shBrowseForFolderW, n->shGetPathFromIdListW, folder) &&
+             WideToPath(folder, path, PATH_SIZE);
+  } else {
+    char folder[MAX_PATH];
+    chosen = ChooseFolder<BROWSEINFOA>(owner, title, SHBrowseForFolderA, SHGetPathFromIDListA,
+                                       folder) &&
+             SystemBytesToPath(folder, path, PATH_SIZE);
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return chosen;

@@ -5,24 +5,24 @@
 #include <windows.h>
 
 #include "base/paths.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 
 static int MoveReplacing(const char* from, const char* to) {
-  if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
+  if (MovePathReplacing(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 1;
   // Windows 95, 98 and Me export the call but do not implement it.
   return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED ? -1 : 0;
 }
-static int Move(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
-static int Remove(const char* path) { return DeleteFileA(path) != 0; }
 static void Pause(int ms) { Sleep((DWORD)ms); }
 
 static int WriteFileToDisk(const char* path, const void* bytes, size_t size) {
-  FILE* file = fopen(path, "wb");
+  FILE* file = OpenPath(path, "wb");
   if (!file) return 0;
   int ok = fwrite(bytes, 1, size, file) == size && fflush(file) == 0 && _commit(_fileno(file)) == 0;
   return fclose(file) == 0 && ok;
 }
 
-ReplaceOps fileReplaceOps = {MoveReplacing, Move, Remove, Pause, WriteFileToDisk};
+ReplaceOps fileReplaceOps = {MoveReplacing, MovePath, DeletePath, Pause, WriteFileToDisk, OpenPath};
 
 // The mail check's thread reads the account file while a dialog may be
 // rewriting it: the threads take turns here, and the one whose turn it is
@@ -43,8 +43,7 @@ enum { LOCK_TRIES = 500, LOCK_WAIT_MS = 10 };
 static_assert(sizeof ".lock" - 1 <= SIDE_FILE_ROOM, "a rewritten file's lock fits beside it");
 
 static HANDLE CreateLockFile(const char* lockPath, DWORD flags) {
-  return CreateFileA(lockPath, GENERIC_READ, 0, NULL, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | flags,
-                     NULL);
+  return CreatePathFile(lockPath, GENERIC_READ, 0, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | flags);
 }
 
 // The open lock file; NULL where none can be made, INVALID_HANDLE_VALUE
@@ -98,7 +97,7 @@ int ReplaceDataFile(const char* path, const void* bytes, size_t size) {
 
 int FinishDataFile(const char* path) {
   // Readers take no lock unless there is a rewrite to finish.
-  if (!ReplacementPending(path)) return 1;
+  if (!ReplacementPending(path, &fileReplaceOps)) return 1;
   if (!LockDataFile(path)) return 0;
   int done = FinishReplacement(path, &fileReplaceOps);
   UnlockDataFile();
@@ -107,7 +106,7 @@ int FinishDataFile(const char* path) {
 
 int ReadDataFile(const char* path, size_t cap, FileBytes* out) {
   FinishDataFile(path);
-  return ReadWholeCopy(path, cap, out);
+  return ReadWholeCopy(path, cap, &fileReplaceOps, out);
 }
 
 void TellDataFileTooDeep(HWND owner, const char* what, int* told) {
@@ -119,5 +118,5 @@ void TellDataFileTooDeep(HWND owner, const char* what, int* told) {
            "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
            "パスの短いフォルダーに移してください。",
            what);
-  MessageBoxA(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
+  ShowMessage(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -21,6 +21,13 @@ NewerCalls* Newer() {
     HMODULE shcore = LoadLibraryA("shcore.dll");
     FindCall(shcore, "SetProcessDpiAwareness", &calls.setProcessDpiAwareness);
     FindCall(shcore, "GetDpiForMonitor", &calls.getDpiForMonitor);
+    HMODULE shell32 = GetModuleHandleA("shell32.dll");
+    FindCall(shell32, "Shell_NotifyIconW", &calls.shellNotifyIconW);
+    FindCall(shell32, "ShellExecuteW", &calls.shellExecuteW);
+    FindCall(shell32, "SHBrowseForFolderW", &calls.shBrowseForFolderW);
+    FindCall(shell32, "SHGetPathFromIDListW", &calls.shGetPathFromIdListW);
+    FindCall(GetModuleHandleA("comdlg32.dll"), "GetOpenFileNameW", &calls.getOpenFileNameW);
+    FindCall(GetModuleHandleA("winmm.dll"), "PlaySoundW", &calls.playSoundW);
   }
   return &calls;
 }

@@ -3,22 +3,25 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "base/cp932.h"
 #include "base/product.h"
+#include "base/unicode.h"
+#include "platform/profile_file.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 
 AppState LoadStartUpState() {
   AppState app = {};
   char exePath[PATH_SIZE] = "";
-  GetModuleFileNameA(NULL, exePath, PATH_SIZE);
-  if (!app.Load(exePath) && strlen(exePath) > LONGEST_EXE_PATH)
-    MessageBoxA(NULL, "long path", "error", MB_OK);
+  ExecutablePath(exePath);
+  if (!app.Load(exePath) && Utf16Length(exePath) > LONGEST_EXE_PATH)
+    ShowMessage(NULL, "long path", "error", MB_OK);
   return app;
 }
 
 int AppState::Load(const char* exePath) {
   memset(this, 0, sizeof *this);
-  if (strlen(exePath) > LONGEST_EXE_PATH) return 0;
-  const char* slash = FindLastBackslash(exePath);
+  if (Utf16Length(exePath) > LONGEST_EXE_PATH) return 0;
+  const char* slash = LastPathSeparator(exePath);
   if (!slash) return 0;
   char exeDir[PATH_SIZE];
   memcpy(exeDir, exePath, slash + 1 - exePath);
@@ -34,13 +37,13 @@ int AppState::Load(const char* exePath) {
 // mail passwords sent only over TLS; a file of the original program's,
 // without the key, keeps the old default.
 void AppState::StartNewDataFolder() {
-  if (GetFileAttributesA(iniPath) == INVALID_FILE_ATTRIBUTES &&
+  if (PathAttributes(iniPath) == INVALID_FILE_ATTRIBUTES &&
       GetLastError() == ERROR_FILE_NOT_FOUND)
     WriteSettingInt(Setting::mailTlsRequired, 1);
 }
 
 static int ReadFileInt(const char* iniPath, const SettingRow* row, int absent) {
-  return (int)GetPrivateProfileIntA(row->section, row->key, absent, iniPath);
+  return (int)ReadProfileInt(iniPath, row->section, row->key, absent);
 }
 
 void AppState::LoadHeld() {
@@ -64,7 +67,7 @@ void AppState::WriteSettingInt(Setting setting, int value) {
   if (row->held) held[(int)setting] = value;
   char text[32];
   itoa(value, text, 10);
-  WritePrivateProfileStringA(row->section, row->key, text, iniPath);
+  WriteProfileText(iniPath, row->section, row->key, text);
 }
 
 void AppState::ToggleSetting(Setting setting) {
@@ -73,10 +76,10 @@ void AppState::ToggleSetting(Setting setting) {
 
 int AppState::ReadSettingString(Setting setting, char* buffer) {
   const SettingRow* row = SettingRowOf(setting);
-  return (int)GetPrivateProfileStringA(row->section, row->key, "", buffer, PATH_SIZE, iniPath);
+  return ReadProfilePath(iniPath, row->section, row->key, "", buffer, PATH_SIZE);
 }
 
 void AppState::WriteSettingString(Setting setting, const char* value) {
   const SettingRow* row = SettingRowOf(setting);
-  WritePrivateProfileStringA(row->section, row->key, value, iniPath);
+  WriteProfileText(iniPath, row->section, row->key, value);
 }

@@ -25,7 +25,8 @@ struct AppState {
   void WriteSettingInt(Setting setting, int value);
   // A flag: 1 if it was 0, else 0.
   void ToggleSetting(Setting setting);
-  // Text into buffer (PATH_SIZE bytes), empty when absent; gives its length.
+  // The file's strings are paths, UTF-8 like every path: into buffer
+  // (PATH_SIZE bytes), empty when absent; gives its length.
   int ReadSettingString(Setting setting, char* buffer);
   void WriteSettingString(Setting setting, const char* value);
   int HasPaths() const { return dataDir[0] != 0; }

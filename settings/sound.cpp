@@ -4,8 +4,9 @@
 
 #include "settings/app_state.h"
 #include "platform/file_chooser.h"
+#include "platform/system_paths.h"
 
-BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags) = PlaySoundA;
+int (*PlayWaveFile)(const char* path, DWORD flags) = PlayWavePath;
 
 void ChooseWaveFile(AppState* app, HWND owner, Setting file) {
   char fileName[PATH_SIZE];
@@ -22,5 +23,5 @@ void PlaySettingSound(AppState* app, Setting file) {
 
 void PlayWave(const char* fileName) {
   // Without SND_NODEFAULT, for the system sound.
-  PlayWaveFile(fileName, NULL, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
+  PlayWaveFile(fileName, SND_FILENAME | SND_ASYNC | SND_NOWAIT);
 }

@@ -14,4 +14,4 @@ void PlaySettingSound(AppState* app, Setting file);
 void PlayWave(const char* fileName);
 
 // What plays the sound: the platform's player; tests put a recorder here.
-extern BOOL(WINAPI* PlayWaveFile)(LPCSTR name, HMODULE module, DWORD flags);
+extern int (*PlayWaveFile)(const char* path, DWORD flags);

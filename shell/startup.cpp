@@ -13,6 +13,9 @@
 #include "base/product.h"
 #include "face/region.h"
 #include "platform/newer_calls.h"
+#include "platform/profile_file.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 #include "skins/image_changer.h"
 #include "skins/wallpaper.h"
 
@@ -41,23 +44,20 @@ static void ChangeSkinAtStart() {
 static void WarnIfDataFolderReadOnly(HWND window) {
   char probe[PATH_SIZE + 16];
   wsprintfA(probe, "%s%s.probe", theApp.dataDir, ZT_APP_NAME);
-  HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY,
-                            NULL);
+  HANDLE file = CreatePathFile(probe, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY);
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
-    DeleteFileA(probe);
+    DeletePath(probe);
     return;
   }
   // The folder without the backslash the program itself put at its end.
   char folder[PATH_SIZE];
   lstrcpynA(folder, theApp.dataDir, lstrlenA(theApp.dataDir));
-  char text[PATH_SIZE + 256];
-  wsprintfA(text,
-            "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
-            "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に "
-            ZT_PRODUCT_NAME " を置いてください。",
-            folder);
-  MessageBoxA(window, text, "エラー", MB_OK | MB_ICONWARNING);
+  ShowPathMessage(window,
+                  "データフォルダー「%s」に書き込めません。\n設定は保存されません。\n"
+                  "Program Files の下ではない、ご自分のフォルダー（ドキュメントなど）に "
+                  ZT_PRODUCT_NAME " を置いてください。",
+                  folder, "エラー", MB_OK | MB_ICONWARNING);
 }
 
 static void ShowStoredFace() {
@@ -70,6 +70,9 @@ int InitInstance() {
   HINSTANCE instance = GetModuleHandleA(NULL);
   // Without a data folder path (the "long path" case) there is nothing to run.
   if (!theApp.HasPaths() || !RegisterClockClass(instance)) return 0;
+  // Not while the state is built, before the program's own objects are: the
+  // mirrors read before are numbers, the same in any code page.
+  ConvertProfileToUnicode(theApp.iniPath);
   MakeDpiAware();
   HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, ZT_APP_NAME, ZT_APP_NAME, WS_POPUP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);
@@ -95,7 +98,7 @@ int InitInstance() {
   SYSTEMTIME now;
   ReadClockTime(&now);
   if (!theClock.InitClockImage(window, &theApp, ClockDpi(dpi, sizePercent))) {
-    MessageBoxA(window, "InitClockImage faild", "初期化エラー", MB_OK);
+    ShowMessage(window, "InitClockImage faild", "初期化エラー", MB_OK);
     return 0;
   }
   ShowStoredFace();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/newer_calls.h"
+#include "platform/system_text.h"
 #include "shell/clock_source.h"
 #include "shell/globals.h"
 #include "shell/menus.h"
@@ -105,7 +106,7 @@ static void OnSetCursor(HWND window, LPARAM lParam) {
 }
 
 void ShowAbout(HWND owner) {
-  MessageBoxA(owner, ZT_PRODUCT_NAME " " ZT_VERSION "\n" ZT_COPYRIGHT, "Information",
+  ShowMessage(owner, ZT_PRODUCT_NAME " " ZT_VERSION "\n" ZT_COPYRIGHT, "Information",
               MB_ICONINFORMATION);
 }
 

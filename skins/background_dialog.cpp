@@ -1,8 +1,8 @@
 #include "skins/background_dialog.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "platform/newer_calls.h"
 #include "settings/app_state.h"
@@ -16,6 +16,8 @@
 #include "skins/file_search.h"
 #include "skins/image_changer.h"
 #include "skins/skin_format.h"
+#include "platform/system_paths.h"
+#include "platform/system_text.h"
 
 struct BackgroundDialog {
   HWND owner;
@@ -46,9 +48,10 @@ static void PlaceBesideClock(HWND dialog, HWND clock) {
   SetWindowPos(dialog, NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-static void AppendRow(HWND list, const SkinRow* row) {
-  const char* texts[3] = {row->title, row->author, row->fileName};
-  AppendListRow(list, texts, 3);
+// An untitled skin shows its file name, a path, as its title.
+static void AppendRow(HWND list, const SkinRow* row, int untitled) {
+  const char* texts[3] = {untitled ? row->fileName : row->title, row->author, row->fileName};
+  AppendListRow(list, texts, 3, untitled ? 1 << 0 | 1 << 2 : 1 << 2);
 }
 
 struct ListFill {
@@ -63,11 +66,13 @@ static int ListSkin(const char* name, void* context) {
   DataFilePath(fill->dataDir, name, "", path);  // the search kept only names that fit
   SkinRow row;
   SetSkinRowDefaults(&row, name);
-  FILE* file = fopen(path, "rb");
+  FILE* file = OpenPath(path, "rb");
   if (!file) return 0;
+  char defaultTitle[SKIN_TITLE_SIZE];
+  memcpy(defaultTitle, row.title, sizeof defaultTitle);
   ReadSkinTexts(file, &row);
   fclose(file);
-  AppendRow(fill->list, &row);
+  AppendRow(fill->list, &row, strcmp(row.title, defaultTitle) == 0);
   return 1;
 }
 
@@ -101,13 +106,13 @@ static void ApplySelectedSkin(BackgroundDialog* d) {
   int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
   if (selected < 0) return;
   char name[PATH_SIZE] = "";
-  ListView_GetItemText(list, selected, 2, name, sizeof name);
+  ListItemPath(list, selected, 2, name, sizeof name);
   d->image->SetFaceImage(name);
   skinMinutes = 0;
 }
 
 static void OpenDataFolder(BackgroundDialog* d) {
-  ShellExecuteA(d->dialog, NULL, d->app->dataDir, NULL, NULL, SW_SHOWNORMAL);
+  OpenWithShell(d->dialog, d->app->dataDir, SW_SHOWNORMAL);
 }
 
 static void SaveChecked(BackgroundDialog* d, int id, Setting setting) {
@@ -168,7 +173,6 @@ static INT_PTR CALLBACK BackgroundDialogProc(HWND dialog, UINT message, WPARAM w
 void OpenBackgroundDialog(HWND owner, ClockImage* image, AppState* app) {
   if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   BackgroundDialog record = {owner, NULL, app, image, NULL};
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_BACKGROUND), owner,
-                  BackgroundDialogProc, (LPARAM)&record);
+  ShowDialog(IDD_BACKGROUND, owner, BackgroundDialogProc, (LPARAM)&record);
   if (record.folderPicture) DeleteObject(record.folderPicture);
 }

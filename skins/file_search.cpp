@@ -4,20 +4,20 @@
 
 #include "settings/app_state.h"
 #include "base/paths.h"
+#include "platform/system_paths.h"
 
 int SearchFiles(const char* folder, const char* extension, VisitEntry visit, void* context) {
   char pattern[PATH_SIZE], path[PATH_SIZE];
   if (!JoinText(pattern, sizeof pattern, folder, "*.", extension)) return 0;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern, &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
+  PathSearch found;
+  if (!StartPathSearch(pattern, &found)) return 0;
   int visited = 0;
   do {
-    if (!JoinText(path, sizeof path, folder, found.cFileName, "")) continue;
+    if (!JoinText(path, sizeof path, folder, found.name, "")) continue;
     visited++;
-    if (!visit(found.cFileName, context)) break;
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+    if (!visit(found.name, context)) break;
+  } while (NextPathSearch(&found));
+  EndPathSearch(&found);
   return visited;
 }
 

@@ -9,6 +9,6 @@ typedef int (*VisitEntry)(const char* name, void* context);
 // folder ends in a backslash; returns the entries visited.
 int SearchFiles(const char* folder, const char* extension, VisitEntry visit, void* context);
 int CountFiles(const char* folder, const char* extension);
-// The name at a 0-based position into a 260-byte buffer; 0 and an empty
+// The name at a 0-based position into a PATH_SIZE buffer; 0 and an empty
 // name when the search does not reach it.
 int NthFileName(int position, const char* folder, const char* extension, char* name);

@@ -1,5 +1,6 @@
 #include "skins/minutes_field.h"
 
+#include "platform/system_text.h"
 #include "res/resource.h"
 
 void SetMinutesEditable(HWND dialog, int editable) {
@@ -18,6 +19,6 @@ int ReadMinutes(HWND dialog) { return (int)GetDlgItemInt(dialog, IDC_MINUTES, NU
 int KeepMinutesAtLeastOne(HWND dialog) {
   int minutes = ReadMinutes(dialog);
   if (minutes >= 1) return minutes;
-  SetDlgItemTextA(dialog, IDC_MINUTES, "1");
+  SetControlText(dialog, IDC_MINUTES, "1");
   return 1;
 }

@@ -5,10 +5,12 @@
 #include <stddef.h>
 #include <stdio.h>
 
+#include "base/paths.h"
+
 enum {
   SKIN_TITLE_SIZE = 128,
   SKIN_AUTHOR_SIZE = 32,
-  SKIN_NAME_SIZE = 260,
+  SKIN_NAME_SIZE = PATH_SIZE,  // the file's name: a path, whole
   SKIN_TEXT_BLOCK_MAX = 2 + 2 * 255,
 };
 

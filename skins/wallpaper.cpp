@@ -4,12 +4,12 @@
 
 #include "settings/app_state.h"
 #include "skins/wallpaper_style.h"
+#include "platform/system_paths.h"
 
 static const char kDesktopKey[] = "Control Panel\\desktop";
 
 void ApplyDesktopWallpaper(const char* path) {
-  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, (void*)path,
-                        SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+  SetWallpaperPath(path, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
 }
 
 void SetWallpaper(AppState* app, const char* path) {

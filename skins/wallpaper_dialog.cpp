@@ -1,7 +1,6 @@
 #include "skins/wallpaper_dialog.h"
 
 #include "settings/app_state.h"
-#include "base/cp932.h"
 #include "base/paths.h"
 #include "res/resource.h"
 #include "platform/dialog_controls.h"
@@ -13,6 +12,7 @@
 #include "skins/wallpaper_preview.h"
 #include "platform/newer_calls.h"
 #include "skins/wallpaper_style.h"
+#include "platform/system_text.h"
 
 struct WallpaperDialog {
   AppState* app;
@@ -51,7 +51,7 @@ static int ListBitmap(const char* name, void* context) {
   char entry[PATH_SIZE];
   int length = lstrlenA(name);
   lstrcpynA(entry, name, length > 4 ? length - 4 + 1 : 1);  // less ".bmp"
-  SendMessageA((HWND)context, LB_ADDSTRING, 0, (LPARAM)entry);
+  AddListBoxPath((HWND)context, entry);
   return 1;
 }
 
@@ -63,7 +63,7 @@ static void FillWallpaperList(WallpaperDialog* d) {
                     ? SearchFiles(folder, "bmp", ListBitmap, list)
                     : 0;
   // Inserted rather than added, so the sorting leaves it last.
-  SendMessageA(list, LB_INSERTSTRING, (WPARAM)-1, (LPARAM)kNone);
+  InsertListBoxText(list, kNone, -1);
 }
 
 static void WriteStyleEntry(WallpaperDialog* d, int entry) {
@@ -79,8 +79,7 @@ static void ApplyWallpaperSelection(WallpaperDialog* d, int setIt) {
   int p = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (p == LB_ERR) return;
   char path[PATH_SIZE] = "", entry[PATH_SIZE] = "", folder[PATH_SIZE];
-  if (p != d->bmpCount && SendMessageA(list, LB_GETTEXTLEN, p, 0) < PATH_SIZE) {
-    SendMessageA(list, LB_GETTEXT, p, (LPARAM)entry);
+  if (p != d->bmpCount && ListBoxPath(list, p, entry, sizeof entry)) {
     if (JoinText(folder, sizeof folder, d->folderPath, "\\", ""))
       JoinText(path, sizeof path, folder, entry, ".bmp");
   }
@@ -100,7 +99,7 @@ static void ChooseWallpaperFolder(WallpaperDialog* d) {
   char chosen[PATH_SIZE] = "";
   if (!BrowseForFolder(d->dialog, "壁紙データフォルダの選択...", chosen)) return;
   // A drive's root comes back as "C:\"; the folder is kept without it.
-  const char* slash = FindLastBackslash(chosen);
+  const char* slash = LastPathSeparator(chosen);
   if (slash && slash[1] == 0) chosen[slash - chosen] = 0;
   lstrcpynA(d->folderPath, chosen, PATH_SIZE);
   d->app->WriteSettingString(Setting::wallpaperFolder, d->folderPath);
@@ -117,11 +116,11 @@ static void FillStyleBox(WallpaperDialog* d) {
   ReadWallpaperStyle(&tile, &style);
   PlanStyleBox(DesktopStyleCount(), tile, style, &d->styles);
   HWND box = GetDlgItem(d->dialog, IDC_STYLE);
-  for (int i = 0; i < d->styles.offered; i++) SendMessageA(box, CB_ADDSTRING, 0, (LPARAM)kStyles[i]);
+  for (int i = 0; i < d->styles.offered; i++) AddComboText(box, kStyles[i]);
   if (d->styles.stranger) {
     char name[40];
     wsprintfA(name, "不明なスタイル (%d)", style);
-    SendMessageA(box, CB_ADDSTRING, 0, (LPARAM)name);
+    AddComboText(box, name);
   }
   d->styleIndex = d->appliedStyleIndex = d->styles.selected;
   SendMessageA(box, CB_SETCURSEL, d->styleIndex, 0);
@@ -220,6 +219,5 @@ void OpenWallpaperDialog(WallpaperDialogArgs* args) {
   if (BringForwardIfOpen(current ? current->dialog : NULL)) return;
   WallpaperDialog record = {};
   record.app = args->app;
-  DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_WALLPAPER), args->owner,
-                  WallpaperDialogProc, (LPARAM)&record);
+  ShowDialog(IDD_WALLPAPER, args->owner, WallpaperDialogProc, (LPARAM)&record);
 }

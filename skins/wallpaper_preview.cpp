@@ -3,6 +3,7 @@
 #include "base/dpi_scale.h"
 #include "base/file_bytes.h"
 #include "skins/bmp_view.h"
+#include "platform/system_paths.h"
 
 // Wallpapers larger than this are not previewed.
 static const size_t kLargestFile = 256u << 20;

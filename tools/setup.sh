@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the clock need on Debian:
 # compilers, Anti-Grain Geometry's headers, Wine with its 32- and 64-bit
-# halves, a virtual display, the Japanese locale and font. Safe to run
-# again: it installs only what is missing.
+# halves, a virtual display, the Japanese and a Western locale (the tests
+# run under both) and a Japanese font. Safe to run again: it installs only
+# what is missing.
 set -euo pipefail
 
 SUDO=""
@@ -34,8 +35,10 @@ if [ ${#missing[@]} -gt 0 ] || [ -n "${NEED_UPDATE:-}" ]; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
-    echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen ja_JP.UTF-8 >/dev/null
-fi
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "$wanted.utf8"; then
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null ||
+      echo "$wanted.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
+done

@@ -9,6 +9,8 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD="$ROOT/build"
 
 bash "$ROOT/tools/setup.sh"
+# The user's own locale: the clock's Japanese reads right in any.
+ZT_WINE_LANG=${LC_ALL:-${LANG:-C.UTF-8}}
 source "$ROOT/tools/wine-env.sh"
 zt_wine_arches
 for line in "${ZT_WINE_SKIPPED[@]}"; do echo "wine: cannot start $line"; done

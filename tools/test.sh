@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds, runs the native unit
 # tests under the sanitizers, each fuzz target for a bounded time, the
-# Win32 and end-to-end tests under Wine on a virtual display, and the
+# Win32 and end-to-end tests under Wine on a virtual display (those of the
+# texts and paths, label "text", again under a Western locale), and the
 # release zips (written to BUILD_DIR/dist) unpacked and started.
 #   tools/test.sh [BUILD_DIR]      ZT_FUZZ_SECONDS=N sets each fuzz run (default 10)
 # ZT_TEST_EXCLUDE=REGEX leaves out the Wine tests it matches (for instance
@@ -67,6 +68,21 @@ run_wine_shards() {  # arch
 run_ctest native "$BUILD/native" -j2
 run_ctest fuzz "$BUILD/fuzz" -j2
 
+# The tests of the program's texts and paths once more in a Western
+# locale, where Wine's code page is 1252 rather than 932, after the two
+# shards, on the first one's prefix.
+run_western() {  # arch
+  local arch=$1 lang=$LANG
+  export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+  if zt_wine_up "$BUILD/win-$arch" "$arch"; then
+    run_ctest "win-$arch-en_US" "$BUILD/win-$arch" -L text ${ZT_TEST_EXCLUDE:+-E "$ZT_TEST_EXCLUDE"}
+    zt_wine_down
+  else
+    failed=$((failed + 1))
+  fi
+  export LANG=$lang LC_ALL=$lang
+}
+
 source "$ROOT/tools/wine-env.sh"
 zt_wine_arches
 if [ ${#ZT_WINE_ARCHES[@]} -gt 0 ]; then
@@ -77,7 +93,10 @@ if [ ${#ZT_WINE_ARCHES[@]} -eq 0 ]; then
   echo "No Win32 test could run: neither Wine loader starts on this host."
   failed=$((failed + 1))
 fi
-for arch in "${ZT_WINE_ARCHES[@]}"; do run_wine_shards "$arch"; done
+for arch in "${ZT_WINE_ARCHES[@]}"; do
+  run_wine_shards "$arch"
+  run_western "$arch"
+done
 
 # The downloads, made as tools/release.sh makes them, and checked.
 bash "$ROOT/tools/release.sh" "$BUILD" "$BUILD/dist" || echo "release: the zips could not be made"

@@ -1,10 +1,13 @@
 # Sourced by the scripts that run Wine: a prefix of the build's own for
-# each architecture, code page 932, and one virtual display and
-# wineserver for the run.
+# each architecture, and one virtual display and wineserver for the run.
+# The tests' own texts are code page 932, and Wine gives a program the
+# code page of its locale, so Wine runs in a Japanese locale unless
+# ZT_WINE_LANG names another (tools/start.sh keeps the user's; the
+# program itself reads right in any).
 #   zt_wine_arches                     which builds this host can run
 #   zt_wine_up BUILD_DIR ARCH [keep-display]   zt_wine ARGS...   zt_wine_down
 # The prefix is BUILD_DIR/wineprefix, or BUILD_DIR/$ZT_PREFIX_NAME.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
+export LANG=${ZT_WINE_LANG:-ja_JP.UTF-8} LC_ALL=${ZT_WINE_LANG:-ja_JP.UTF-8} WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 zt_wine_loader() {  # ARCH

@@ -34,7 +34,7 @@ struct MailDialogs {
   std::string File() const { return folder.ReadDataFile("ZENTICK.mld"); }
 };
 
-void Type(HWND dialog, int id, const char* text) { SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, (LPARAM)text); }
+void Type(HWND dialog, int id, const char* text) { TypeText(GetDlgItem(dialog, id), Wide(text)); }
 
 void Fill(HWND edit, const char* name, const char* server, const char* user, const char* pass) {
   Type(edit, IDC_ACCOUNT_NAME, name);

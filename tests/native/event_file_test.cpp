@@ -96,19 +96,6 @@ TEST(EventLine, FormatMatchesTheStoredLayoutAndParsesBack) {
   EXPECT_STREQ("", out);
 }
 
-TEST(EventLine, AnOpenFilePathWithACommaIsRefusedForItWouldRunAnotherFile) {
-  EventEntry e = {0, 0, 7, 5, EVENT_OPEN_FILE, "C:\\Tools\\backup,nightly.bat"};
-  char out[EVENT_LINE_SIZE];
-  FormatEventLine(&e, out, sizeof out);
-  EXPECT_STREQ("C:\\Tools\\backup", Parse(out).parameter);  // what would be run
-  EXPECT_EQ(0, IsStorableEvent(&e));
-  snprintf(e.parameter, sizeof e.parameter, "C:\\%s\\backup.bat", kSo);
-  EXPECT_EQ(1, IsStorableEvent(&e));
-  e.action = EVENT_MESSAGE;  // a message is only shortened
-  strcpy(e.parameter, "Hello, world");
-  EXPECT_EQ(1, IsStorableEvent(&e));
-}
-
 TEST(EventLine, DateColumnShowsStoredTextOrTheEveryWords) {
   char out[64];
   FormatEventWhen("0,0,7,5,1,message,\n", "EVERY-M", "EVERY-D", out, sizeof out);

@@ -30,8 +30,14 @@ InProcessClock::InProcessClock(const TempDataFolder& folder, bool keepData) {
     std::string data = BuildPath("data") + "\\";
     CopyFileA((data + "ZENTICK.rgn").c_str(), (folder.DataDir() + "ZENTICK.rgn").c_str(), FALSE);
   }
+  Start(folder.ExePath());
+}
+
+InProcessClock::InProcessClock(const std::string& exePath) { Start(exePath); }
+
+void InProcessClock::Start(const std::string& exePath) {
   ReadClockTime = ReadFakeTime;
-  theApp.Load(folder.ExePath().c_str());
+  theApp.Load(exePath.c_str());
   started_ = InitInstance() != 0;
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "win_support.h"
 
 class InProcessClock {
@@ -10,6 +12,9 @@ class InProcessClock {
   // Copies the default data folder in (unless keepData), points the
   // application state at the folder and runs the start-up.
   explicit InProcessClock(const TempDataFolder& folder, bool keepData = false);
+  // The same for a program of another folder (a path in UTF-8, as the
+  // program keeps paths), whose data folder is ready.
+  explicit InProcessClock(const std::string& exePath);
   ~InProcessClock();
   bool Started() const { return started_; }
   HWND Window() const;
@@ -22,5 +27,6 @@ class InProcessClock {
   void TickAt(WORD hour, WORD minute, WORD second);
 
  private:
+  void Start(const std::string& exePath);
   bool started_ = false;
 };

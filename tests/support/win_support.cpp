@@ -40,21 +40,31 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   return fclose(f) == 0 && ok;
 }
 
-static void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE h = FindFirstFileA((dir + "*").c_str(), &found);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(f, bytes.data(), (DWORD)bytes.size(), &written, NULL) && written == bytes.size();
+  return CloseHandle(f) && ok;
+}
+
+// Whatever the names inside, in any script. A program the shell started
+// from the folder may hold a file of it for a moment longer.
+static void RemoveTree(const std::wstring& dir) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW((dir + L"*").c_str(), &found);
   if (h != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = dir + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path + "\\");
-      else DeleteFileA(path.c_str());
-    } while (FindNextFileA(h, &found));
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = dir + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path + L"\\");
+      else DeleteFileW(path.c_str());
+    } while (FindNextFileW(h, &found));
     FindClose(h);
   }
-  RemoveDirectoryA(dir.c_str());
+  for (int tries = 0; !RemoveDirectoryW(dir.c_str()) && tries < 20; tries++) Sleep(100);
 }
 
 TempDataFolder::TempDataFolder(const char* name) {
@@ -68,7 +78,7 @@ TempDataFolder::TempDataFolder(const char* name) {
   CreateDirectoryA(DataDir().c_str(), NULL);
 }
 
-TempDataFolder::~TempDataFolder() { RemoveTree(root_); }
+TempDataFolder::~TempDataFolder() { RemoveTree(Wide(root_)); }
 
 void TempDataFolder::WriteIni(const std::string& text) const { WriteFileBytes(IniPath(), text); }
 
@@ -100,11 +110,15 @@ void TempDataFolder::InstallClock() const {
 }
 
 HANDLE StartProcess(const std::string& exePath, DWORD* processId) {
-  STARTUPINFOA si = {};
+  return StartProcess(Wide(exePath), processId);
+}
+
+HANDLE StartProcess(const std::wstring& exePath, DWORD* processId) {
+  STARTUPINFOW si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  std::string command = "\"" + exePath + "\"";
-  if (!CreateProcessA(exePath.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+  std::wstring command = L"\"" + exePath + L"\"";
+  if (!CreateProcessW(exePath.c_str(), &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
     return NULL;
   CloseHandle(pi.hThread);
   if (processId) *processId = pi.dwProcessId;
@@ -116,6 +130,10 @@ HWND FindClockWindow() { return FindWindowA("ZENTICK", "ZENTICK"); }
 ClockProcess::~ClockProcess() { Close(); }
 
 bool ClockProcess::Start(const std::string& exePath, DWORD waitMs) {
+  return Start(Wide(exePath), waitMs);
+}
+
+bool ClockProcess::Start(const std::wstring& exePath, DWORD waitMs) {
   info_.hProcess = StartProcess(exePath, &info_.dwProcessId);
   if (!info_.hProcess) return false;
   for (DWORD waited = 0; waited < waitMs; waited += 50) {
@@ -176,17 +194,35 @@ HWND WaitForProcessDialog(DWORD processId, DWORD ms) {
   return NULL;
 }
 
+std::string Cp932(const wchar_t* text) {
+  // No look-alike stands in for a character 932 lacks.
+  int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text, -1, NULL, 0, NULL, NULL);
+  std::string out(n > 1 ? n - 1 : 0, '\0');
+  if (n > 1) WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text, -1, &out[0], n, NULL, NULL);
+  return out;
+}
+
+static std::wstring WideOf(UINT codePage, const std::string& text) {
+  int n = MultiByteToWideChar(codePage, 0, text.c_str(), -1, NULL, 0);
+  std::wstring out(n > 1 ? n - 1 : 0, L'\0');
+  if (n > 1) MultiByteToWideChar(codePage, 0, text.c_str(), -1, &out[0], n);
+  return out;
+}
+
+std::wstring Wide(const std::string& cp932) { return WideOf(932, cp932); }
+std::wstring WideOfUtf8(const std::string& utf8) { return WideOf(CP_UTF8, utf8); }
+
 std::string WindowText(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  wchar_t text[1024] = L"";
+  GetWindowTextW(window, text, 1024);
+  return Cp932(text);
 }
 
 std::string MessageBoxText(HWND box) {
   // The message is the static control with id 0xFFFF.
-  char text[1024] = "";
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  return text;
+  wchar_t text[1024] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);
+  return Cp932(text);
 }
 
 void PumpFor(DWORD ms) {
@@ -346,26 +382,91 @@ struct RemoteBlock {
   }
 };
 
+// A text the list gives into the block's room after a record of size bytes.
+static std::string RemoteText(RemoteBlock* block, SIZE_T recordSize) {
+  wchar_t text[512] = L"";
+  block->Get(recordSize, text, sizeof text - sizeof text[0]);
+  return Cp932(text);
+}
+
+static BOOL CALLBACK AddToolTexts(HWND window, LPARAM texts) {
+  char cls[32] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  if (strcmp(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+  RemoteBlock block(window, sizeof(TTTOOLINFOW) + 512 * sizeof(wchar_t));
+  int count = (int)SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0);
+  for (int i = 0; i < count; i++) {
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = (wchar_t*)(block.at + sizeof tool);
+    block.Put(0, &tool, sizeof tool);
+    block.Put(sizeof tool, L"", sizeof(wchar_t));
+    if (SendMessageW(window, TTM_ENUMTOOLSW, i, (LPARAM)block.at))
+      ((std::vector<std::string>*)texts)->push_back(RemoteText(&block, sizeof tool));
+  }
+  return TRUE;
+}
+
+std::vector<std::string> ToolTipTexts() {
+  std::vector<std::string> texts;
+  EnumWindows(AddToolTexts, (LPARAM)&texts);
+  return texts;
+}
+
 std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns) {
   std::vector<std::vector<std::string>> rows;
-  int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
-  RemoteBlock block(list, sizeof(LVITEMA) + 512);
+  int count = (int)SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  RemoteBlock block(list, sizeof(LVITEMW) + 512 * sizeof(wchar_t));
   for (int r = 0; r < count; r++) {
     std::vector<std::string> row;
     for (int c = 0; c < columns; c++) {
-      LVITEMA item = {};
+      LVITEMW item = {};
       item.iSubItem = c;
-      item.pszText = block.at + sizeof item;
+      item.pszText = (wchar_t*)(block.at + sizeof item);
       item.cchTextMax = 512;
       block.Put(0, &item, sizeof item);
-      SendMessageA(list, LVM_GETITEMTEXTA, r, (LPARAM)block.at);
-      char text[512] = "";
-      block.Get(sizeof item, text, sizeof text - 1);
-      row.push_back(text);
+      SendMessageW(list, LVM_GETITEMTEXTW, r, (LPARAM)block.at);
+      row.push_back(RemoteText(&block, sizeof item));
     }
     rows.push_back(row);
   }
   return rows;
+}
+
+std::vector<std::string> ListViewColumns(HWND list, int columns) {
+  std::vector<std::string> titles;
+  RemoteBlock block(list, sizeof(LVCOLUMNW) + 512 * sizeof(wchar_t));
+  for (int c = 0; c < columns; c++) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = (wchar_t*)(block.at + sizeof column);
+    column.cchTextMax = 512;
+    block.Put(0, &column, sizeof column);
+    block.Put(sizeof column, L"", sizeof(wchar_t));
+    SendMessageW(list, LVM_GETCOLUMNW, c, (LPARAM)block.at);
+    titles.push_back(RemoteText(&block, sizeof column));
+  }
+  return titles;
+}
+
+// The system carries these texts between processes itself.
+static std::vector<std::string> Entries(HWND box, UINT count, UINT length, UINT get) {
+  std::vector<std::string> entries;
+  int n = (int)SendMessageW(box, count, 0, 0);
+  for (int i = 0; i < n; i++) {
+    std::wstring text((size_t)SendMessageW(box, length, i, 0) + 1, L'\0');
+    SendMessageW(box, get, i, (LPARAM)&text[0]);
+    entries.push_back(Cp932(text.c_str()));
+  }
+  return entries;
+}
+
+std::vector<std::string> ComboBoxEntries(HWND combo) {
+  return Entries(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+std::vector<std::string> ListBoxEntries(HWND list) {
+  return Entries(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 void SelectListViewRow(HWND list, int row) {
@@ -416,9 +517,13 @@ bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms) {
 }
 
 std::string ControlText(HWND control) {
-  char text[1024] = "";
-  SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
-  return text;
+  wchar_t text[1024] = L"";
+  SendMessageW(control, WM_GETTEXT, 1024, (LPARAM)text);
+  return Cp932(text);
+}
+
+void TypeText(HWND control, const std::wstring& text) {
+  SendMessageW(control, WM_SETTEXT, 0, (LPARAM)text.c_str());
 }
 
 bool WindowGone(void* window) { return !IsWindow((HWND)window); }

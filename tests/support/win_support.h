@@ -1,5 +1,7 @@
 // Test helpers under Wine: temporary data folders, the real clock started
-// as a process, and reading windows, message boxes and the screen.
+// as a process, and reading windows, message boxes and the screen. Texts
+// are read and typed as UTF-16 and given in code page 932, so that they
+// compare with the tests' own texts under any system code page.
 #pragma once
 #include <windows.h>
 
@@ -35,6 +37,7 @@ class TempDataFolder {
 
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 
 // The clock as a running process.
 class ClockProcess {
@@ -42,6 +45,7 @@ class ClockProcess {
   ~ClockProcess();
   // Starts exePath and waits for the visible clock window; false if none came.
   bool Start(const std::string& exePath, DWORD waitMs = 10000);
+  bool Start(const std::wstring& exePath, DWORD waitMs = 10000);
   HWND Window() const { return window_; }
   DWORD Id() const { return info_.dwProcessId; }
   // Waits for the process to end; returns its exit code, or -1 on time-out.
@@ -55,10 +59,15 @@ class ClockProcess {
 
 // Starts a process and returns its handle (NULL on failure).
 HANDLE StartProcess(const std::string& exePath, DWORD* processId);
+HANDLE StartProcess(const std::wstring& exePath, DWORD* processId);
 
 HWND FindClockWindow();
 // A visible top-level dialog (message box) of the process, waiting up to ms.
 HWND WaitForProcessDialog(DWORD processId, DWORD ms = 5000);
+// UTF-16 and code page 932 (a character 932 lacks becomes '?'), and UTF-8.
+std::string Cp932(const wchar_t* text);
+std::wstring Wide(const std::string& cp932);
+std::wstring WideOfUtf8(const std::string& utf8);
 std::string WindowText(HWND window);
 // The message of a message box.
 std::string MessageBoxText(HWND box);
@@ -74,6 +83,9 @@ int LayeredAlpha(HWND window);
 
 // Whether the notification area holds an icon of this window and id.
 bool TrayIconShown(HWND owner, UINT id);
+// The texts of every tooltip's tools, of any process: the shell keeps the
+// notification-area icons' tips in such tools.
+std::vector<std::string> ToolTipTexts();
 // A visible popup menu window (class "#32768") of any process, waiting up to ms.
 HWND WaitForPopupMenu(DWORD ms = 5000);
 // Real mouse input: the pointer to a screen point, and the left button.
@@ -129,5 +141,11 @@ HWND WaitForCaption(DWORD processId, const char* caption, DWORD ms);
 bool PumpUntil(bool (*predicate)(void*), void* context, DWORD ms);
 // The text of a control, asked of the control itself (also in another process).
 std::string ControlText(HWND control);
+// Puts text in a control as the user would type it.
+void TypeText(HWND control, const std::wstring& text);
+// A list view's column titles, and a combo or list box's entries (of any process).
+std::vector<std::string> ListViewColumns(HWND list, int columns);
+std::vector<std::string> ComboBoxEntries(HWND combo);
+std::vector<std::string> ListBoxEntries(HWND list);
 // For PumpUntil: the window (passed as the context) has been destroyed.
 bool WindowGone(void* window);

@@ -17,9 +17,9 @@ struct Played {
 };
 std::vector<Played> played;
 
-BOOL WINAPI RecordSound(LPCSTR name, HMODULE, DWORD flags) {
+int RecordSound(const char* name, DWORD flags) {
   played.push_back({name, flags});
-  return TRUE;
+  return 1;
 }
 
 TEST(Chime, SoundsOnceAtTheTopOfTheHourOnlyWhenSet) {

@@ -1,5 +1,5 @@
-// The figures, placement and file rewrites work both with the newer
-// system calls and, with those taken away, the way older systems go.
+// The figures, placement, file rewrites, texts and paths work both with the
+// newer system calls and, with those taken away, the way older systems go.
 #include <gtest/gtest.h>
 
 #include "shell/globals.h"
@@ -10,7 +10,10 @@
 #include "mail/account_file.h"
 #include "platform/file_replace.h"
 #include "platform/newer_calls.h"
+#include "platform/system_text.h"
 #include "pop3_server.h"
+#include "res/resource.h"
+#include "settings/sound.h"
 
 namespace {
 
@@ -127,6 +130,39 @@ TEST(OlderSystems, ARewriteCutBetweenItsStepsIsFinishedByTheNextReadOrAdd) {
   EXPECT_EQ(two, folder.ReadDataFile("ZENTICK.mld"));
   EXPECT_TRUE(Missing(events + ".new"));
   EXPECT_TRUE(Missing(accounts + ".new"));
+}
+
+// Windows 95, 98 and Me: no Unicode calls, texts and paths in the
+// system's code page (932 here, as on a Japanese system).
+struct AnsiSystem {
+  TextWays saved = *SystemTextWays();
+  AnsiSystem() { *SystemTextWays() = TextWays{}; }
+  ~AnsiSystem() { *SystemTextWays() = saved; }
+};
+
+std::string played;
+int RecordSound(const char* path, DWORD) {
+  played = path;
+  return 1;
+}
+
+TEST(OlderSystems, WithoutUnicodeCallsPathsAndTextsGoThroughTheSystemsCodePage) {
+  AnsiSystem ansi;
+  TempDataFolder folder;
+  // 表 ends in a backslash byte in the settings file's 8 bits.
+  folder.WriteIni("[EXT]\r\nSOUND=1\r\nSOUNDFILE=C:\\表\\hour.wav\r\n");
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  PlayWaveFile = RecordSound;
+  clock.TickAt(13, 0, 0);
+  EXPECT_EQ(u8"C:\\表\\hour.wav", played);  // inside, as every path: UTF-8
+  SendMessageA(clock.Window(), WM_COMMAND, IDM_CHIME, 0);
+  EXPECT_EQ("0", folder.IniValue("EXT", "SOUND"));
+  EXPECT_EQ('[', folder.ReadDataFile("Zentick.ini")[0]);  // still 8 bits: no UTF-16 here
+  MessageBoxCatcher catcher;
+  ShowPathMessage(NULL, "「%s」がありません", u8"C:\\表", "エラー", MB_OK);
+  ASSERT_EQ(1u, catcher.boxes.size());
+  EXPECT_EQ("「C:\\表」がありません", catcher.boxes[0].text);
 }
 
 }  // namespace

@@ -49,9 +49,11 @@ TEST(Settings, StringsAndNumbersRoundTrip) {
   char buffer[PATH_SIZE] = "?";
   EXPECT_EQ(0, app.ReadSettingString(Setting::faceFile, buffer));
   EXPECT_STREQ("", buffer);
-  app.WriteSettingString(Setting::faceFile, "表示.qkb");
+  // UTF-8, with characters code page 932 lacks: é and an emoji.
+  const char kName[] = u8"表示" "\xC3\xA9" "\xF0\x9F\x98\x80" ".qkb";
+  app.WriteSettingString(Setting::faceFile, kName);
   app.ReadSettingString(Setting::faceFile, buffer);
-  EXPECT_STREQ("表示.qkb", buffer);
+  EXPECT_STREQ(kName, buffer);
 }
 
 // A change made by hand while the clock runs: held settings keep what they
@@ -74,17 +76,23 @@ TEST(Settings, HeldSettingsKeepTheirStartValueTheOthersFollowTheFile) {
 
 TEST(Settings, PathsStepOverDoubleByteBackslashes) {
   AppState app = {};
-  // "C:\ソフト\表\Zentick.exe": both folder names end in a 0x5C second byte.
-  ASSERT_TRUE(app.Load("C:\\ソフト\\表\\Zentick.exe"));
-  EXPECT_STREQ("C:\\ソフト\\表\\data\\", app.dataDir);
+  // In code page 932 both folder names would end in a 0x5C second byte.
+  ASSERT_TRUE(app.Load(u8"C:\\ソフト\\表\\Zentick.exe"));
+  EXPECT_STREQ(u8"C:\\ソフト\\表\\data\\", app.dataDir);
   AppState noFolder = {};
   EXPECT_FALSE(noFolder.Load("Zentick.exe"));
   EXPECT_EQ(0, noFolder.dataDir[0]);
 }
 
-TEST(Settings, LongExecutablePathIsRefused) {
-  std::string path = "C:\\" + std::string(240, 'a') + "\\Zentick.exe";
+TEST(Settings, LongExecutablePathIsRefusedCountedInTheSystemsCharacters) {
+  // The deepest folder taken, in characters of three UTF-8 bytes each.
+  std::string path = "C:\\";
+  for (int i = 0; i < LONGEST_EXE_PATH - 15; i++) path += u8"時";
+  path += "\\Zentick.exe";
   AppState app = {};
+  ASSERT_TRUE(app.Load(path.c_str()));
+  EXPECT_EQ(path.substr(0, path.size() - 11) + "data\\Zentick.ini", app.iniPath);
+  path.insert(3, "a");
   EXPECT_FALSE(app.Load(path.c_str()));
   EXPECT_FALSE(app.HasPaths());
 }
