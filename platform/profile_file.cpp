@@ -42,7 +42,32 @@ static void KeepProfileUnicode(const char* file, int makeMissing) {
   FreeFileBytes(&bytes);
 }
 
-void ConvertProfileToUnicode(const char* file) { KeepProfileUnicode(file, 0); }
+// Windows 95, 98 and Me read only 8 bits: a file kept in UTF-16 on the NT
+// family (a folder carried back) goes back to the system's code page.
+static int KeepProfileEightBit(const char* file) {
+  FileBytes bytes;
+  int converted = 0;
+  if (ReadFileBytes(file, PROFILE_CAP, &bytes) == FILE_READ_OK && bytes.size >= 2 &&
+      !memcmp(bytes.data, kUtf16Mark, 2)) {
+    const wchar_t* wide = (const wchar_t*)(bytes.data + 2);
+    int units = (int)((bytes.size - 2) / sizeof(wchar_t));
+    int size = WideCharToMultiByte(CP_ACP, 0, wide, units, NULL, 0, NULL, NULL);
+    char* text = (char*)malloc(size > 0 ? (size_t)size : 1);
+    if (text && WideCharToMultiByte(CP_ACP, 0, wide, units, text, size, NULL, NULL) == size)
+      converted = ReplaceDataFile(file, text, (size_t)size);
+    free(text);
+  }
+  FreeFileBytes(&bytes);
+  return converted;
+}
+
+int ConvertProfileToSystemForm(const char* file) {
+  if (WidePaths()) {
+    KeepProfileUnicode(file, 0);
+    return 0;  // its numbers read the same before
+  }
+  return KeepProfileEightBit(file);
+}
 
 UINT ReadProfileInt(const char* file, const char* section, const char* key, int def) {
   return WithSystemPath(

@@ -30,10 +30,11 @@ struct AppState {
   int ReadSettingString(Setting setting, char* buffer);
   void WriteSettingString(Setting setting, const char* value);
   int HasPaths() const { return dataDir[0] != 0; }
+  // The held copies read from the file (again, once it is converted).
+  void LoadHeld();
 
  private:
   void StartNewDataFolder();
-  void LoadHeld();
 };
 
 // The state of the running program, from its executable's folder; says

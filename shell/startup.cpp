@@ -70,9 +70,9 @@ int InitInstance() {
   HINSTANCE instance = GetModuleHandleA(NULL);
   // Without a data folder path (the "long path" case) there is nothing to run.
   if (!theApp.HasPaths() || !RegisterClockClass(instance)) return 0;
-  // Not while the state is built, before the program's own objects are: the
-  // mirrors read before are numbers, the same in any code page.
-  ConvertProfileToUnicode(theApp.iniPath);
+  // Not while the state is built, before the program's own objects are
+  // (the file replacement's lock among them).
+  if (ConvertProfileToSystemForm(theApp.iniPath)) theApp.LoadHeld();
   MakeDpiAware();
   HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, ZT_APP_NAME, ZT_APP_NAME, WS_POPUP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, NULL, NULL, instance, NULL);

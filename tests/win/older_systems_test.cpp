@@ -149,8 +149,10 @@ int RecordSound(const char* path, DWORD) {
 TEST(OlderSystems, WithoutUnicodeCallsPathsAndTextsGoThroughTheSystemsCodePage) {
   AnsiSystem ansi;
   TempDataFolder folder;
-  // 表 ends in a backslash byte in the settings file's 8 bits.
-  folder.WriteIni("[EXT]\r\nSOUND=1\r\nSOUNDFILE=C:\\表\\hour.wav\r\n");
+  // Kept in UTF-16 on the NT family, then carried here: turned back into
+  // 8 bits, where 表 ends in a backslash byte.
+  std::wstring ini = L"\xFEFF[EXT]\r\nSOUND=1\r\nSOUNDFILE=" + WideOfUtf8(u8"C:\\表\\hour.wav\r\n");
+  folder.WriteIni(std::string((const char*)ini.data(), ini.size() * sizeof(wchar_t)));
   InProcessClock clock(folder);
   ASSERT_TRUE(clock.Started());
   PlayWaveFile = RecordSound;
