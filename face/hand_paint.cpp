@@ -97,6 +97,7 @@ struct TracedPart {
   unsigned coverCount, coverRoom;
   unsigned used;  // the paint it was last painted by
 };
+
 // What the painter keeps from frame to frame, made on the first paint and
 // kept for the program's life (so no constructor runs at start-up, and
 // the stores grow only at first).
