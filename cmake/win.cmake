@@ -8,7 +8,7 @@ endif()
 # One optimisation level per target: size for the program, speed for tests.
 set(CMAKE_C_FLAGS_RELEASE "-DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-DNDEBUG")
-add_compile_options(-Wall -Wextra -fexec-charset=CP932 -ffunction-sections -fdata-sections)
+add_compile_options(-Wall -Wextra -fexec-charset=CP932 -ffunction-sections)
 add_compile_definitions(STRICT NOMINMAX)
 set(ZT_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
