@@ -1,7 +1,6 @@
 #include "events/event_runner.h"
 
-#include <stdio.h>
-
+#include "base/format_text.h"
 #include "settings/app_state.h"
 #include "settings/minute_job.h"
 #include "platform/dial_up.h"
@@ -26,9 +25,10 @@ static int RemoveFiredLines(const char* path, FileBytes* text, const DuePlan* pl
 // after the clock is set back), so it does not run now.
 static void TellOneShotsKept(HWND clock, const char* path) {
   char text[PATH_SIZE + 128];
-  snprintf(text, sizeof text,
-           "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
-           path);
+  FormatText(
+      text, sizeof text,
+      "イベントファイル「%s」を書き換えられないため、一度だけのイベントを実行しませんでした。",
+      path);
   MessageBoxA(clock, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 

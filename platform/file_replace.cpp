@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <windows.h>
 
+#include "base/format_text.h"
 #include "base/paths.h"
 
 static int MoveReplacing(const char* from, const char* to) {
@@ -115,9 +116,9 @@ void TellDataFileTooDeep(HWND owner, const char* what, int* told) {
   *told = 1;
   char text[256];
   // The folder itself is not named: a path this long is wider than the screen.
-  snprintf(text, sizeof text,
-           "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
-           "パスの短いフォルダーに移してください。",
-           what);
+  FormatText(text, sizeof text,
+             "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
+             "パスの短いフォルダーに移してください。",
+             what);
   MessageBoxA(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
