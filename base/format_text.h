@@ -1,6 +1,6 @@
 // Text made from a format and values, bounded by the buffer and the same on
 // every Windows: %d, %i, %u (with l or ll), %s, %.*s and %%, with a field
-// width and zero padding. The C library's printf family would be most of the
+// width and zero padding. MinGW's printf family would add a sixth to the
 // program's size, and msvcrt's own writes 64-bit numbers differently from one
 // Windows to the next.
 #pragma once
