@@ -81,7 +81,7 @@ namespace {
 
 template <typename... Values>
 void ExpectAsSnprintf(const char* format, Values... values) {
-  char expected[64], got[64];
+  char expected[64], got[sizeof expected + 1];
   int length = snprintf(expected, sizeof expected, format, values...);
   ASSERT_LT(length, (int)sizeof expected);
   for (size_t size = 0; size <= (size_t)length + 1; size++) {
