@@ -1,9 +1,9 @@
 #include "base/unicode.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/format_text.h"
 
 static const unsigned long REPLACEMENT = 0xFFFD;
 
@@ -175,7 +175,7 @@ int PathToStoredText(const Cp932Table* table, const char* path, char* out, size_
     unsigned long code = NextUtf8(&p);
     unsigned bytes = code == '<' || code == ',' ? 0 : Cp932Code(table, code);
     char piece[12];
-    size_t n = bytes ? PutCp932(bytes, piece) : (size_t)snprintf(piece, sizeof piece, "<U+%04lX>", code);
+    size_t n = bytes ? PutCp932(bytes, piece) : (size_t)FormatText(piece, sizeof piece, "<U+%04lX>", code);
     if (used + n >= size) {
       if (size) out[0] = 0;
       return 0;

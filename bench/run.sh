@@ -202,7 +202,7 @@ for line in "${ZT_WINE_SKIPPED[@]}"; do echo "not measured for $line"; done
 for arch in i686 x86_64; do
   exe="$BUILD/win-$arch/Zentick.exe"
   if [ -f "$exe" ]; then
-    printf 'Zentick.exe (%s) size: %s bytes (target under 409600)\n' "$arch" "$(stat -c %s "$exe")"
+    printf 'Zentick.exe (%s) size: %s bytes (target at most 204800)\n' "$arch" "$(stat -c %s "$exe")"
   fi
 done
 printf 'load average at start: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"

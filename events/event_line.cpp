@@ -1,9 +1,9 @@
 #include "events/event_line.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/format_text.h"
 
 // Comma, CR and LF lie below 0x40, so none of them can be the second byte
 // of a double-byte character: looking at single bytes for them is safe.
@@ -60,8 +60,8 @@ size_t FormatEventLine(const EventEntry* entry, char* out, size_t size) {
   size_t textLength = 0;
   while (!EndsLine(entry->parameter[textLength]) && textLength < EVENT_PARAMETER_SIZE - 1)
     textLength++;
-  int n = snprintf(out, size, "%d,%d,%d,%d,%d,%.*s,\n", entry->month, entry->day, entry->hour,
-                   entry->minute, entry->action, (int)textLength, entry->parameter);
+  int n = FormatText(out, size, "%d,%d,%d,%d,%d,%.*s,\n", entry->month, entry->day, entry->hour,
+                     entry->minute, entry->action, (int)textLength, entry->parameter);
   if (n < 0 || (size_t)n >= size) {
     if (size) out[0] = 0;
     return 0;
@@ -79,6 +79,6 @@ void FormatEventWhen(const char* line, const char* everyMonth, const char* every
   char month[17] = "", day[17] = "";
   if (count > 0) CopyPiece(&pieces[0], month, sizeof month);
   if (count > 1) CopyPiece(&pieces[1], day, sizeof day);
-  snprintf(out, size, "%s/%s %d:%d", entry.month ? month : everyMonth, entry.day ? day : everyDay,
-           entry.hour, entry.minute);
+  FormatText(out, size, "%s/%s %d:%d", entry.month ? month : everyMonth, entry.day ? day : everyDay,
+             entry.hour, entry.minute);
 }

@@ -6,10 +6,11 @@ namespace {
 
 const double PI = 3.14159265358979323846;
 // A round join or end is drawn in chords that stray at most a sixteenth
-// of a pixel from the arc, and in at least this angle: at the widest pen
-// of a large clock a chord strays a tenth of a pixel.
-const double JOIN_STEP = PI / 8;
+// of a pixel from the arc, and of at least an eighth of a half turn (the
+// cosine of that): at the widest pen of a large clock a chord strays a
+// tenth of a pixel.
 const double JOIN_ERROR = 1.0 / 16;
+const double JOIN_STEP_COS = 0.92387953251128674;
 
 struct Corners {
   int count;
@@ -59,17 +60,23 @@ void Put(OutlinePolygon* out, OutlinePoint p) {
   if (out->count < OUTLINE_POINTS) out->points[out->count++] = p;
 }
 
+OutlinePoint Turned(OutlinePoint u, double c, double s) {
+  return {u.x * c - u.y * s, u.x * s + u.y * c};
+}
+
 // The pen round a corner the outline turns outwards at: an arc from the
-// incoming edge's offset to the outgoing one's, half a turn at a line's end.
-void RoundJoin(OutlinePolygon* out, OutlinePoint p, OutlinePoint n1, double turn, double d) {
-  // A chord of angle a strays d (1 - cos a/2), about d a^2 / 8.
-  double step = d > 0 ? sqrt(8 * JOIN_ERROR / d) : PI;
-  int steps = (int)ceil(turn / (step > JOIN_STEP ? step : JOIN_STEP));
-  double start = atan2(n1.y, n1.x);
-  for (int k = 0; k <= steps; k++) {
-    double a = steps ? start + turn * k / steps : start;
-    Put(out, Offset(p, OutlinePoint{cos(a), sin(a)}, d));
-  }
+// incoming edge's offset n1 to the outgoing one's n2, half a turn at a
+// line's end, in chords of one angle while n2 is further off than that.
+void RoundJoin(OutlinePolygon* out, OutlinePoint p, OutlinePoint n1, OutlinePoint n2, double d) {
+  // A chord of angle a strays d (1 - cos a/2); cos a = 2 cos^2 a/2 - 1.
+  double half = 1 - JOIN_ERROR / d, c = half < 0 ? -1 : 2 * half * half - 1;
+  if (c > JOIN_STEP_COS) c = JOIN_STEP_COS;
+  double s = sqrt(1 - c * c);
+  Put(out, Offset(p, n1, d));
+  for (OutlinePoint u = Turned(n1, c, s); Dot(u, n2) < c && out->count < OUTLINE_POINTS;
+       u = Turned(u, c, s))
+    Put(out, Offset(p, u, d));
+  Put(out, Offset(p, n2, d));
 }
 
 // Keeps the part of a convex piece at least d inside the edge a to b.
@@ -111,8 +118,7 @@ int PenShape(const OutlinePoint* corners, int count, double halfWidth, OutlinePo
                  next = c.p[(i + 1) % c.count];
     OutlinePoint in = Minus(p, prev), on = Minus(next, p);
     OutlinePoint n1 = OuterNormal(prev, p), n2 = OuterNormal(p, next);
-    double cross = Cross(in, on), dot = Dot(in, on);
-    if (cross < 0) {
+    if (Cross(in, on) < 0) {
       // A corner that points inwards: both offsets meet through the corner
       // itself; the small loop this makes winds positive too.
       Put(out, Offset(p, n1, halfWidth));
@@ -120,20 +126,24 @@ int PenShape(const OutlinePoint* corners, int count, double halfWidth, OutlinePo
       Put(out, Offset(p, n2, halfWidth));
       continue;
     }
-    double turn = cross == 0 && dot < 0 ? PI : atan2(cross, dot);
-    RoundJoin(out, p, n1, turn, halfWidth);
+    RoundJoin(out, p, n1, n2, halfWidth);
   }
   return out->count;
 }
 
 int CircleShape(OutlinePoint centre, double radius, OutlinePolygon* out) {
   // Each point the last turned by one step: two products, not a cosine.
-  const double c = cos(2 * PI / OUTLINE_POINTS), s = sin(2 * PI / OUTLINE_POINTS);
+  const double c = cos(2 * PI / CIRCLE_POINTS), s = sin(2 * PI / CIRCLE_POINTS);
   OutlinePoint u = {1, 0};
   out->count = 0;
-  for (int k = 0; k < OUTLINE_POINTS; k++, u = OutlinePoint{u.x * c - u.y * s, u.x * s + u.y * c})
+  for (int k = 0; k < CIRCLE_POINTS; k++, u = Turned(u, c, s))
     Put(out, Offset(centre, u, radius));
   return out->count;
+}
+
+void ClipToBox(OutlinePolygon* polygon, double width, double height) {
+  OutlinePoint box[] = {{0, 0}, {width, 0}, {width, height}, {0, height}};
+  for (int i = 0; i < 4 && polygon->count; i++) ClipInside(polygon, box[i], box[(i + 1) % 4], 0);
 }
 
 int InsideShape(const OutlinePoint* corners, int count, double halfWidth,

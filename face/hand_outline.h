@@ -6,8 +6,9 @@ struct OutlinePoint {
   double x, y;
 };
 
-// Four corners, each with a round join of at most nine points; a circle.
-enum { OUTLINE_POINTS = 40, HAND_CORNERS = 4 };
+// Four corners, each with a round join of at most nine points, or a
+// circle, with room for the corners a box cuts.
+enum { CIRCLE_POINTS = 40, OUTLINE_POINTS = 48, HAND_CORNERS = 4 };
 
 struct OutlinePolygon {
   int count;
@@ -21,10 +22,14 @@ struct OutlinePolygon {
 // Returns the point count, 0 when there are no corners.
 int PenShape(const OutlinePoint* corners, int count, double halfWidth, OutlinePolygon* out);
 
-// A circle of radius about centre, wound positive: OUTLINE_POINTS
+// A circle of radius about centre, wound positive: CIRCLE_POINTS
 // corners, which stray less than a tenth of a pixel from it on the
 // largest clock. Returns the point count.
 int CircleShape(OutlinePoint centre, double radius, OutlinePolygon* out);
+
+// Cuts the polygon to the box from (0, 0) to (width, height): what it
+// covers there stays as it was, winding and all.
+void ClipToBox(OutlinePolygon* polygon, double width, double height);
 
 // The part of the polygon's inside the pen leaves uncovered, wound
 // positive: one convex piece, or two when a corner points inwards (the

@@ -30,32 +30,35 @@ struct CanvasPixels {
         p[0] = blue, p[1] = green, p[2] = red;
       return;
     }
-    for (uint32_t bgr = Bgr(c); len--; p += 4) Blend(p, bgr, cover);
+    Blend(p, len, Bgr(c), &cover, 0);
   }
   void blend_solid_hspan(int x, int y, unsigned len, color_type c, const agg::int8u* covers) {
-    uint32_t bgr = Bgr(c);
-    for (uint8_t* p = Pixel(x, y); len--; p += 4) Blend(p, bgr, *covers++);
+    Blend(Pixel(x, y), len, Bgr(c), covers, 1);
   }
 
  private:
   uint8_t* Pixel(int x, int y) const { return canvas->pixels + y * canvas->stride + x * 4; }
   // The colour as a pixel holds it, the spare byte 0.
   static uint32_t Bgr(color_type c) { return (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16; }
-  // The colour mixed in by cover / 255 (as cover + 1 / 256), red and blue
-  // in one product, green in another.
-  static void Blend(uint8_t* p, uint32_t bgr, unsigned cover) {
-    uint32_t v, a = cover + (cover >> 7);
-    memcpy(&v, p, 4);
-    uint32_t redBlue = ((v & 0xFF00FF) * (256 - a) + (bgr & 0xFF00FF) * a) >> 8 & 0xFF00FF;
-    uint32_t green = ((v & 0xFF00) * (256 - a) + (bgr & 0xFF00) * a) >> 8 & 0xFF00;
-    v = (v & 0xFF000000) | redBlue | green;
-    memcpy(p, &v, 4);
+  // The colour mixed into len pixels by their covers / 255 (as cover + 1
+  // / 256), red and blue in one product, green in another; the covers
+  // move on by step, 0 for one cover for all.
+  static void Blend(uint8_t* p, unsigned len, uint32_t bgr, const agg::int8u* covers, int step) {
+    for (; len--; p += 4, covers += step) {
+      uint32_t v, a = *covers + (*covers >> 7);
+      memcpy(&v, p, 4);
+      uint32_t redBlue = ((v & 0xFF00FF) * (256 - a) + (bgr & 0xFF00FF) * a) >> 8 & 0xFF00FF;
+      uint32_t green = ((v & 0xFF00) * (256 - a) + (bgr & 0xFF00) * a) >> 8 & 0xFF00;
+      v = (v & 0xFF000000) | redBlue | green;
+      memcpy(p, &v, 4);
+    }
   }
 };
 typedef agg::renderer_base<CanvasPixels> Renderer;
-// Clipped in floating point, so no coordinate overflows the fixed point;
-// coverage taken as it is.
-typedef agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_clip_dbl> Rasterizer;
+// Coverage taken as it is; what reaches out of the canvas is cut to it
+// before it is added (ClipToBox), so every coordinate fits AGG's fixed
+// point.
+typedef agg::rasterizer_scanline_aa_nogamma<agg::rasterizer_sl_no_clip> Rasterizer;
 
 // A part of a hand: its polygon or line, or a balloon's circle (one
 // point, its centre).
@@ -94,6 +97,7 @@ struct TracedPart {
   unsigned coverCount, coverRoom;
   unsigned used;  // the paint it was last painted by
 };
+
 // What the painter keeps from frame to frame, made on the first paint and
 // kept for the program's life (so no constructor runs at start-up, and
 // the stores grow only at first).
@@ -105,30 +109,31 @@ struct Painter {
 };
 Painter* kept;
 
-void AddPolygon(const OutlinePolygon* polygon, bool reversed) {
-  for (int k = 0; k < polygon->count; k++) {
-    const OutlinePoint& p = polygon->points[reversed ? polygon->count - 1 - k : k];
+void AddPolygon(const TracedPart* t, OutlinePolygon polygon, bool reversed) {
+  if (t->clipped) ClipToBox(&polygon, t->width, t->height);
+  for (int k = 0; k < polygon.count; k++) {
+    const OutlinePoint& p = polygon.points[reversed ? polygon.count - 1 - k : k];
     if (k == 0) kept->rasterizer.move_to_d(p.x, p.y);
     else kept->rasterizer.line_to_d(p.x, p.y);
   }
   kept->rasterizer.close_polygon();
 }
 
-void AddCircle(HandPoint centre, double radius, bool reversed) {
+void AddCircle(const TracedPart* t, double radius, bool reversed) {
+  HandPoint centre = t->part.points[0];
   OutlinePolygon circle;
   if (radius > 0 && CircleShape(OutlinePoint{(double)centre.x, (double)centre.y}, radius, &circle))
-    AddPolygon(&circle, reversed);
+    AddPolygon(t, circle, reversed);
 }
 
-// Room for more items after used, grown by half again: false when there
-// is no memory for it.
-template <class T>
-bool Grow(T** items, unsigned* room, unsigned used, unsigned more) {
+// Room for more items of size bytes after used, grown by half again:
+// false when there is no memory for it.
+bool Grow(void* items, unsigned* room, unsigned used, unsigned more, unsigned size) {
   if (used + more <= *room) return true;
   unsigned want = (used + more) * 3 / 2 + 16;
-  T* grown = (T*)realloc(*items, want * sizeof(T));
+  void* grown = realloc(*(void**)items, want * size);
   if (!grown) return false;
-  *items = grown, *room = want;
+  *(void**)items = grown, *room = want;
   return true;
 }
 
@@ -142,8 +147,8 @@ void Fill(TracedPart* t, uint32_t colour) {
       agg::scanline_p8::const_iterator span = line.begin();
       for (unsigned n = line.num_spans(); n--; ++span) {
         unsigned covers = span->len < 0 ? 1 : span->len;
-        if (!Grow(&t->spans, &t->spanRoom, t->spanCount, 1) ||
-            !Grow(&t->covers, &t->coverRoom, t->coverCount, covers))
+        if (!Grow(&t->spans, &t->spanRoom, t->spanCount, 1, sizeof *t->spans) ||
+            !Grow(&t->covers, &t->coverRoom, t->coverCount, covers, 1))
           break;
         t->spans[t->spanCount++] = {span->x, line.y(), span->len, t->coverCount};
         memcpy(t->covers + t->coverCount, span->covers, covers);
@@ -166,25 +171,24 @@ void TracePolygon(TracedPart* t, double halfWidth) {
   OutlinePolygon pen, inside[2];
   PenShape(corners, count, halfWidth, &pen);
   int pieces = count > 2 ? InsideShape(corners, count, halfWidth, inside) : 0;
-  AddPolygon(&pen, false);
+  AddPolygon(t, pen, false);
   if (!t->ink.filled)
-    for (int i = 0; i < pieces; i++) AddPolygon(&inside[i], true);
+    for (int i = 0; i < pieces; i++) AddPolygon(t, inside[i], true);
   Fill(t, t->ink.outline);
   if (!t->ink.filled || pieces == 0) return;
-  for (int i = 0; i < pieces; i++) AddPolygon(&inside[i], false);
+  for (int i = 0; i < pieces; i++) AddPolygon(t, inside[i], false);
   Fill(t, t->ink.inside);
 }
 
 // The pens draw a circle through the centres of the pixels just inside
 // its box, whose corner is the point radius up and left of the centre.
 void TraceCircle(TracedPart* t, double halfWidth) {
-  HandPoint centre = t->part.points[0];
   double path = t->ink.radius - 0.5;
-  AddCircle(centre, path + halfWidth, false);
-  if (!t->ink.filled) AddCircle(centre, path - halfWidth, true);
+  AddCircle(t, path + halfWidth, false);
+  if (!t->ink.filled) AddCircle(t, path - halfWidth, true);
   Fill(t, t->ink.outline);
   if (!t->ink.filled) return;
-  AddCircle(centre, path - halfWidth, false);
+  AddCircle(t, path - halfWidth, false);
   Fill(t, t->ink.inside);
 }
 
@@ -228,9 +232,6 @@ TracedPart* Trace(Part part, const HandInk* ink, int width, int height, HandPoin
   t->part = part, t->ink = *ink, t->clipped = clipped, t->width = width, t->height = height;
   t->fills = 0, t->spanCount = 0, t->coverCount = 0;
   kept->rasterizer.reset();
-  // Clipping costs more than the rest for a shape of short edges.
-  if (clipped) kept->rasterizer.clip_box(0, 0, width, height);
-  else kept->rasterizer.reset_clipping();
   if (part.kind == PART_CIRCLE) TraceCircle(t, halfWidth);
   else TracePolygon(t, halfWidth);
   return t;

@@ -1,34 +1,37 @@
 #include "face/info_line.h"
 
 #include <limits.h>
-#include <stdio.h>
+
+#include "base/format_text.h"
 
 int FormatInfoText(int mode, const InfoValues* v, char* text, size_t size, int* x) {
   int length = 0;
   *x = 72;
   if (size > 0) text[0] = 0;
   switch (mode) {
-    case INFO_DATE: length = snprintf(text, size, "%2d月%2d日", v->month, v->day); break;
+    case INFO_DATE:
+      length = FormatText(text, size, "%2d月%2d日", v->month, v->day);
+      break;
     case INFO_TIME:
-      length = snprintf(text, size, "%02d:%02d:%02d", v->hour, v->minute, v->second);
+      length = FormatText(text, size, "%02d:%02d:%02d", v->hour, v->minute, v->second);
       break;
     case INFO_CPU:
       // A system that keeps no processor figure shows none.
       if (v->cpuPercent < 0)
-        length = snprintf(text, size, "CPU: --%%");
+        length = FormatText(text, size, "CPU: --%%");
       else
-        length = snprintf(text, size, "CPU:%3d%%", v->cpuPercent);
+        length = FormatText(text, size, "CPU:%3d%%", v->cpuPercent);
       break;
     case INFO_FREE_MEMORY: {
       // Counted in 64 bits so that more than 2 GiB shows as it is.
       uint64_t megabytes = v->availableBytes / 1048576;
       int shown = megabytes > INT_MAX ? INT_MAX : (int)megabytes;
-      length = snprintf(text, size, "%7dMB", shown);
+      length = FormatText(text, size, "%7dMB", shown);
       *x = 68;
       break;
     }
     case INFO_MEMORY_LOAD:
-      length = snprintf(text, size, "LOAD:%3d%%", (int)v->memoryLoad);
+      length = FormatText(text, size, "LOAD:%3d%%", (int)v->memoryLoad);
       *x = 68;
       break;
     default: break;

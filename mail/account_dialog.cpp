@@ -1,5 +1,4 @@
-#include <stdio.h>
-
+#include "base/format_text.h"
 #include "settings/app_state.h"
 #include "mail/account_file.h"
 #include "mail/mail_dialogs.h"
@@ -53,7 +52,7 @@ static void ForgetTls(HWND dialog) {
   memcpy(server, entry.server, sizeof server);
   WipeSecret(&entry, sizeof entry);
   char why[sizeof kForgetWhy + ACCOUNT_SERVER_SIZE];
-  snprintf(why, sizeof why, kForgetWhy, server);
+  FormatText(why, sizeof why, kForgetWhy, server);
   if (ShowMessage(dialog, why, "TLSの記憶", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
     return;
   char memory[PATH_SIZE];

@@ -1,9 +1,9 @@
 #include "mail/account_format.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/format_text.h"
 
 enum { SCRAMBLE_SHIFT = 64 };
 
@@ -43,8 +43,8 @@ AccountCheck CheckAccountFields(const AccountEntry* entry) {
 }
 
 int BuildAccountLine(const AccountEntry* entry, char* out, size_t outSize) {
-  int n = snprintf(out, outSize, "%s,%s,%s,%s,\n", entry->name, entry->server, entry->user,
-                   entry->password);
+  int n = FormatText(out, outSize, "%s,%s,%s,%s,\n", entry->name, entry->server, entry->user,
+                     entry->password);
   if (n < 0 || (size_t)n >= outSize) return 0;
   ScrambleLine(out);
   return 1;

@@ -1,11 +1,11 @@
 #include "mail/pop3_dialogue.h"
 
-#include <inttypes.h>
 #include <limits.h>
-#include <stdio.h>
+#include <stdint.h>
 #include <string.h>
 
 #include "base/cp932.h"
+#include "base/format_text.h"
 
 int ReplyAccepted(const char* reply, size_t length) {
   for (size_t i = 0; i + 3 <= length; i++)
@@ -177,7 +177,7 @@ static int UpgradeToTls(Dialogue* d, const Pop3Login* login, MailResult* result)
 // Sends the command made of format and secret, wiped once sent; 1 when accepted.
 static int ExchangeSecret(Dialogue* d, const char* format, const char* secret) {
   char command[POP3_COMMAND_SIZE];
-  snprintf(command, sizeof command, format, secret);
+  FormatText(command, sizeof command, format, secret);
   int accepted = Exchange(d, command, MAIL_REPLY_TIMEOUT_MS);
   WipeSecret(command, sizeof command);
   return accepted;
@@ -234,10 +234,12 @@ void FormatMailResult(const MailResult* row, char text[MAIL_RESULT_TEXT_SIZE]) {
   static_assert(sizeof failures / sizeof *failures == MAIL_TLS_FAILED, "a text per failure");
   const char* clear = row->link == LINK_CLEAR ? "（暗号化なし）" : "";
   if (row->outcome == MAIL_COUNTED && row->count)
-    snprintf(text, MAIL_RESULT_TEXT_SIZE, "%d通（%" PRId64 "KB）%s", row->count,
-             KilobytesShown(row->octets), clear);
-  else if (row->outcome == MAIL_COUNTED) snprintf(text, MAIL_RESULT_TEXT_SIZE, "なし%s", clear);
+    FormatText(text, MAIL_RESULT_TEXT_SIZE, "%d通（%lldKB）%s", row->count,
+               (long long)KilobytesShown(row->octets), clear);
+  else if (row->outcome == MAIL_COUNTED)
+    FormatText(text, MAIL_RESULT_TEXT_SIZE, "なし%s", clear);
   else if (row->outcome > MAIL_COUNTED && row->outcome < MAIL_TLS_FAILED)
-    snprintf(text, MAIL_RESULT_TEXT_SIZE, failures[row->outcome], row->server);
-  else snprintf(text, MAIL_RESULT_TEXT_SIZE, "%s", TlsFailureText(row->tls));
+    FormatText(text, MAIL_RESULT_TEXT_SIZE, failures[row->outcome], row->server);
+  else
+    FormatText(text, MAIL_RESULT_TEXT_SIZE, "%s", TlsFailureText(row->tls));
 }

@@ -1,8 +1,8 @@
 #include "mail/tls_memory.h"
 
-#include <stdio.h>
 #include <string.h>
 
+#include "base/format_text.h"
 #include "mail/pop3_dialogue.h"
 
 enum { KEY_SIZE = POP3_HOST_SIZE + 8 };  // host, a colon, a port
@@ -12,7 +12,7 @@ enum { KEY_SIZE = POP3_HOST_SIZE + 8 };  // host, a colon, a port
 static int ServerKey(const char* server, char key[KEY_SIZE]) {
   Pop3Address address;
   if (!ParsePop3Address(server, &address)) return 0;
-  snprintf(key, KEY_SIZE, "%s:%u", address.host, address.port);
+  FormatText(key, KEY_SIZE, "%s:%u", address.host, address.port);
   return 1;
 }
 
@@ -41,7 +41,7 @@ int TlsMemoryAdd(char* memory, size_t size, const char* server) {
   int ended = used == 0 || memory[used - 1] == '\n';
   size_t added = !ended + strlen(key) + 1;
   if (used + added >= size) return 0;
-  snprintf(memory + used, size - used, "%s%s\n", ended ? "" : "\n", key);
+  FormatText(memory + used, size - used, "%s%s\n", ended ? "" : "\n", key);
   return 1;
 }
 

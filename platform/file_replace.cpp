@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <windows.h>
 
+#include "base/format_text.h"
 #include "base/paths.h"
 #include "platform/system_paths.h"
 #include "platform/system_text.h"
@@ -114,9 +115,9 @@ void TellDataFileTooDeep(HWND owner, const char* what, int* told) {
   *told = 1;
   char text[256];
   // The folder itself is not named: a path this long is wider than the screen.
-  snprintf(text, sizeof text,
-           "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
-           "パスの短いフォルダーに移してください。",
-           what);
+  FormatText(text, sizeof text,
+             "プログラムのあるフォルダーのパスが長すぎるため、%sを使えません。\n"
+             "パスの短いフォルダーに移してください。",
+             what);
   ShowMessage(owner, text, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }

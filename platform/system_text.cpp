@@ -1,11 +1,11 @@
 #include "platform/system_text.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
 #include "base/cp932.h"
+#include "base/format_text.h"
 #include "platform/newer_calls.h"
 #include "platform/system_paths.h"
 
@@ -46,7 +46,7 @@ int ShowPathMessage(HWND owner, const char* format, const char* path, const char
   size_t size = strlen(format) + strlen(bytes) + 1;
   char* text = (char*)malloc(size);
   if (!text) return 0;
-  snprintf(text, size, format, bytes);
+  FormatText(text, size, format, bytes);
   int answer = MessageBoxA(owner, text, caption, flags);
   free(text);
   return answer;
@@ -95,8 +95,8 @@ static void TellCharacterRefused(HWND owner, unsigned long code) {
     character[1] = (wchar_t)(0xDC00 + (code & 0x3FF));
   }
   char format[160];
-  snprintf(format, sizeof format,
-           "「%%s」（U+%04lX）は保存できない文字です。\n別の文字に置き換えてください。", code);
+  FormatText(format, sizeof format,
+             "「%%s」（U+%04lX）は保存できない文字です。\n別の文字に置き換えてください。", code);
   ShowComposedMessage(owner, format, character, "エラー", MB_OK | MB_ICONEXCLAMATION);
 }
 

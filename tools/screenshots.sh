@@ -2,7 +2,8 @@
 # Makes the README's pictures: the running clock with a sample skin and the
 # date line (docs/clock.png), the same with its right-click menu open
 # (docs/menu.png), and the clock larger and translucent over a wallpaper
-# drawn here (docs/translucent.png). The clock runs on a virtual display
+# drawn here (docs/translucent.png), and then smooth hands at 96, 144 and
+# 192 DPI (docs/smooth-DPI.png). The clock runs on a virtual display
 # from a folder of its own, so no settings of another run show; a
 # compositing manager blends its layered window as Windows would.
 #   tools/screenshots.sh [BUILD_DIR]     (default: build)
@@ -23,7 +24,10 @@ bash "$ROOT/tools/build.sh" "$BUILD" "$ARCH"
 WIN="$BUILD/win-$ARCH"
 
 RUN=$(mktemp -d)
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
 cleanup() {
+  # The prefix is the build's own, which the tests use too.
+  zt_wine reg delete "$DESKTOP_KEY" /v LogPixels /f >/dev/null 2>&1 || true
   zt_wine_down
   rm -rf "$RUN"
 }
@@ -80,6 +84,7 @@ display -geometry +0+0 -borderwidth 0 "$RUN/wallpaper.png" &
 wallpaper=$!
 sleep 2
 zt_wine "$RUN/Zentick/Zentick.exe" &
+running=$!
 clock=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZENTICK$' | head -1)
 sleep 3
 eval "$(xdotool getwindowgeometry --shell "$clock")"
@@ -98,4 +103,28 @@ convert "$RUN/shot.png" -crop $((w + 80))x$((h + 80))+$((x - 40))+$((y - 40)) +r
   "$ROOT/docs/translucent.png"
 xdotool key Escape Escape Escape
 kill "$wallpaper" "$compositor"
-echo "screenshots: $ROOT/docs/clock.png, menu.png and translucent.png ($ARCH)"
+
+# Closed, and started with the first picture's settings at each system DPI
+# (Wine reads it at a program's start).
+close_clock() {
+  eval "$(xdotool getwindowgeometry --shell "$clock")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+  sleep 1
+  xdotool key c
+  wait "$running" || true
+}
+close_clock
+printf '[IMAGE]\r\nFILE=%s\r\nLAST_NUM=0\r\n[OBJECT]\r\nDIGINFO=1\r\n' "$SKIN" \
+  >"$RUN/Zentick/data/Zentick.ini"
+for dpi in 96 144 192; do
+  zt_wine reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  zt_wine "$RUN/Zentick/Zentick.exe" &
+  running=$!
+  clock=$(timeout 30 xdotool search --sync --onlyvisible --name '^ZENTICK$' | head -1)
+  sleep 3
+  shoot "$RUN/smooth.png"
+  # 256 colours hold every blend of the hands' edges in a third of the bytes.
+  convert "$RUN/smooth.png" +dither -colors 256 "PNG8:$ROOT/docs/smooth-$dpi.png"
+  close_clock
+done
+echo "screenshots: $ROOT/docs/clock.png, menu.png, translucent.png and smooth-*.png ($ARCH)"

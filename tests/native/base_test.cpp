@@ -1,11 +1,14 @@
 #include "base/cp932.h"
 #include "base/file_bytes.h"
+#include "base/format_text.h"
 #include "base/paths.h"
 #include "base/safe_replace.h"
 
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +53,63 @@ TEST(Cp932, SpanCopyStopsAtTheSpanAndNeverReadsPastIt) {
   const char unterminated[3] = {'x', 'y', 'z'};
   EXPECT_EQ(2u, CopySpanCut(out, sizeof out, unterminated, 2));
   EXPECT_STREQ("xy", out);
+}
+
+}  // namespace
+
+// The program's own formatter against the C library's, for the forms the
+// program writes, at every buffer size: the same text, the same cut, the
+// same length returned.
+namespace {
+
+template <typename... Values>
+void ExpectAsSnprintf(const char* format, Values... values) {
+  char expected[64], got[sizeof expected + 1];
+  int length = snprintf(expected, sizeof expected, format, values...);
+  ASSERT_LT(length, (int)sizeof expected);
+  for (size_t size = 0; size <= (size_t)length + 1; size++) {
+    memset(got, '#', sizeof got);
+    ASSERT_EQ(length, FormatText(got, size, format, values...)) << format << " in " << size;
+    if (size == 0) {
+      EXPECT_EQ('#', got[0]);
+      continue;
+    }
+    snprintf(expected, size, format, values...);
+    EXPECT_STREQ(expected, got) << format << " in " << size;
+    EXPECT_EQ('#', got[size]) << "wrote past " << size;
+  }
+}
+
+TEST(FormatText, WritesWhatSnprintfWritesAndCutsWhereItCuts) {
+  const int ints[] = {0, 7, -7, 59, 100, 1234567, 12345678, INT_MAX, INT_MIN};
+  for (int v : ints) {
+    ExpectAsSnprintf("%d", v);
+    ExpectAsSnprintf("%2d/%02d:%3d%%", v, v, v);
+    ExpectAsSnprintf("%7dMB", v);
+    ExpectAsSnprintf("%u", (unsigned)v);
+  }
+  const long long wide[] = {0, 3145728, 9007199254740991LL, -9007199254740991LL, LLONG_MAX,
+                            LLONG_MIN};
+  for (long long v : wide) ExpectAsSnprintf("%lld KB", v);
+  ExpectAsSnprintf("%llu", ULLONG_MAX);
+  ExpectAsSnprintf("%s:%u", "pop.example.jp", 995u);
+  ExpectAsSnprintf("%s%s\n", "", "host:110");
+  ExpectAsSnprintf("%d,%d,%.*s,|%.*s|", 1, 2, 3, "abcdef", 0, "abc");
+  ExpectAsSnprintf("%.*s|", 9, "ab");
+  ExpectAsSnprintf("CPU: --%%");
+  for (unsigned long code : {0x2CUL, 0xE9UL, 0xC2DCUL, 0x1F600UL, 0x10FFFFUL})
+    ExpectAsSnprintf("<U+%04lX>", code);
+}
+
+TEST(FormatText, CutsBetweenCharactersAndStillTellsTheWholeLength) {
+  char out[8];
+  std::string text = std::string("a") + kSo + kHyo;  // five bytes
+  // 表 would need bytes 3 and 4 of the five that fit before the NUL
+  EXPECT_EQ(8, FormatText(out, 5, "%s%s", text.c_str(), "xyz"));
+  EXPECT_EQ(std::string("a") + kSo, out);
+  // A double-byte format literal is cut whole too, and nothing after it is written.
+  EXPECT_EQ(6, FormatText(out, 4, "%d" "\x83\x5C" "%s", 12, "ab"));
+  EXPECT_STREQ("12", out);
 }
 
 }  // namespace

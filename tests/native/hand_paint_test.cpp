@@ -135,7 +135,8 @@ TEST(HandPaint, EveryCornerLandsOnItsPixelAtEveryDpiAndSize) {
           // A balloon's circle covers its pointer's two inner corners; its
           // pen runs through the top pixel of the circle's box.
           if (s->kind == SHAPE_BALLOON) {
-            corners = {s->points[1], {s->center.x, s->center.y - ScaleToDpi(BALLOON_RADIUS, scale)}};
+            corners = {s->points[1],
+                       {s->center.x, s->center.y - ScaleToDpi(BALLOON_RADIUS, scale)}};
           }
           for (const HandPoint& p : corners)
             EXPECT_GE(a.canvas.At(p.x, p.y).r, 128)
@@ -171,8 +172,9 @@ TEST(HandPaint, EdgesAreBlendsAndNoPixelLiesMoreThanOnePastTheShape) {
                                           << (bold ? " bold" : ""));
           EXPECT_EQ(0, beyond);
           // Every hand at ten past ten runs aslant: both its long sides blend.
-          EXPECT_GT(blends, 2 * hypot(s->points[1].x - s->points[0].x,
-                                      s->points[1].y - s->points[0].y) / 3);
+          EXPECT_GT(
+              blends,
+              2 * hypot(s->points[1].x - s->points[0].x, s->points[1].y - s->points[0].y) / 3);
         }
       }
 }
@@ -253,8 +255,8 @@ TEST(HandPaint, NothingIsPaintedOutsideTheCanvasWhateverTheShape) {
   Canvas half(100, 200, 100);
   HandFrame f = HandsAt(DESIGN_BALLOON, BASE_DPI, 3, 0, 0);  // reaches x = 177
   half.Paint(f.hour, InkAt(BASE_DPI, 1));
-  HandShape wild = {SHAPE_POLYGON, 4, {{-2000000000, 5}, {2000000000, 7}, {90, 2000000000}, {0, 0}},
-                    {0, 0}};
+  HandShape wild = {
+      SHAPE_POLYGON, 4, {{-2000000000, 5}, {2000000000, 7}, {90, 2000000000}, {0, 0}}, {0, 0}};
   half.Paint(wild, InkAt(BASE_DPI, 1));
   HandShape line = {SHAPE_LINE, 2, {{-50, 100}, {150, 100}}, {0, 0}};
   half.Paint(line, HandInk{RED, GREEN, 1, 1000, 0});

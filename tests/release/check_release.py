@@ -2,7 +2,7 @@
 """Checks a release zip.
 
     check_release.py contents ZIP WIN_BUILD ARCH
-        Zentick/ holds the program of that architecture, readme.txt and
+        Zentick/ holds the program of that architecture (200 KB at most), readme.txt and
         exactly the data files the build made; SHA256SUMS beside the zip
         names it; repacking its files, whatever their dates, gives the
         same bytes.
@@ -22,6 +22,7 @@ import zipfile
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 PE_MACHINE = {"i686": 0x14C, "x86_64": 0x8664}
+PROGRAM_MOST_BYTES = 200 * 1024
 failures = []
 
 
@@ -52,8 +53,11 @@ def check_contents(zip_path, win_build, arch):
                 with open(path, "rb") as f:
                     expect(z.read(name) == f.read(), name + " differs from " + path)
         if "Zentick/Zentick.exe" in names:
-            machine = machine_of(z.read("Zentick/Zentick.exe"))
+            exe = z.read("Zentick/Zentick.exe")
+            machine = machine_of(exe)
             expect(machine == PE_MACHINE[arch], "Zentick.exe is for machine 0x%x" % machine)
+            expect(len(exe) <= PROGRAM_MOST_BYTES,
+                   "Zentick.exe has %d bytes, more than %d" % (len(exe), PROGRAM_MOST_BYTES))
 
     with open(zip_path, "rb") as f:
         digest = hashlib.sha256(f.read()).hexdigest()

@@ -310,8 +310,8 @@ std::vector<uint8_t> BmpBytes(const Canvas& c, int bits, BmpLayout layout) {
   return v;
 }
 
-bool WriteBmp(const std::string& path, const Canvas& c, int bits) {
-  return WriteFile(path, BmpBytes(c, bits));
+bool WriteBmp(const std::string& path, const Canvas& c, int bits, BmpLayout layout) {
+  return WriteFile(path, BmpBytes(c, bits, layout));
 }
 
 bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images) {

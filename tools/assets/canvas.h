@@ -44,7 +44,8 @@ void DrawPixelNumber(Canvas* c, int number, int left, int top, Rgb colour);
 // top-down.
 enum BmpLayout { BMP_PLAIN, BMP_RLE, BMP_MASKED, BMP_TOP_DOWN };
 std::vector<uint8_t> BmpBytes(const Canvas& c, int bitsPerPixel, BmpLayout layout = BMP_PLAIN);
-// Plain bottom-up. Returns false on a write error.
-bool WriteBmp(const std::string& path, const Canvas& c, int bitsPerPixel);
+// Returns false on a write error.
+bool WriteBmp(const std::string& path, const Canvas& c, int bitsPerPixel,
+              BmpLayout layout = BMP_PLAIN);
 // An icon file holding one 32-bit image with alpha per canvas.
 bool WriteIcon(const std::string& path, const std::vector<const Canvas*>& images);
