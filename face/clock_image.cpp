@@ -97,7 +97,8 @@ void ClockImage::RedrawClock(const SYSTEMTIME* time) {
   if (hands.infoMode != INFO_NONE) {
     InfoValues values;
     ReadInfoValues(hands.infoMode, &hands.cpu, time, &values);
-    DrawInfoLine(memoryDC, &hands.tools, hands.infoMode, &values);
+    DrawInfoLine(memoryDC, hands.style.smoothHands ? &canvas : NULL, &hands.tools, hands.infoMode,
+                 &values);
   }
   DrawHands(memoryDC, &canvas, &hands.style, &hands.tools, time, hands.handsVisible,
             !app->ReadSettingInt(Setting::hideSecondHand));

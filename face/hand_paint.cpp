@@ -253,12 +253,15 @@ void PaintPart(const Part& part, const HandInk* ink, const PixelCanvas* canvas) 
     }
 }
 
+bool Usable(const PixelCanvas* canvas) {
+  return canvas->pixels && canvas->width > 0 && canvas->height > 0 &&
+         canvas->stride / 4 >= canvas->width;
+}
+
 }  // namespace
 
 void PaintHand(const PixelCanvas* canvas, const HandShape* shape, const HandInk* ink) {
-  if (!canvas->pixels || canvas->width <= 0 || canvas->height <= 0 ||
-      canvas->stride / 4 < canvas->width || shape->count < 1 || shape->count > HAND_CORNERS)
-    return;
+  if (!Usable(canvas) || shape->count < 1 || shape->count > HAND_CORNERS) return;
   if (shape->kind != SHAPE_POLYGON && shape->kind != SHAPE_LINE && shape->kind != SHAPE_BALLOON)
     return;
   if (!kept) {
@@ -271,4 +274,13 @@ void PaintHand(const PixelCanvas* canvas, const HandShape* shape, const HandInk*
   memcpy(outline.points, shape->points, sizeof outline.points);
   PaintPart(outline, ink, canvas);
   if (shape->kind == SHAPE_BALLOON) PaintPart(Part{PART_CIRCLE, 1, {shape->center}}, ink, canvas);
+}
+
+void PaintCovers(const PixelCanvas* canvas, const uint8_t* covers, int width, int height, int x,
+                 int y, uint32_t colour) {
+  if (!Usable(canvas) || width <= 0) return;
+  CanvasPixels pixels = {canvas};
+  Renderer renderer(pixels);
+  for (int row = 0; row < height; row++)
+    renderer.blend_solid_hspan(x, y + row, width, colour, covers + row * width);
 }

@@ -25,3 +25,8 @@ struct HandInk {
 // its pointer and then its circle. Shapes are given in whole pixels as
 // the pens use them: a point names the centre of its pixel.
 void PaintHand(const PixelCanvas* canvas, const HandShape* shape, const HandInk* ink);
+
+// Blends colour into the canvas by covers (0 to 255, width a row, height
+// rows) whose top left pixel lands at x, y; what falls outside is cut.
+void PaintCovers(const PixelCanvas* canvas, const uint8_t* covers, int width, int height, int x,
+                 int y, uint32_t colour);

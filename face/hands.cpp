@@ -1,5 +1,8 @@
 #include "face/hands.h"
 
+#include <stdlib.h>
+
+#include "base/cp932.h"
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
 #include "platform/system_text.h"
@@ -32,7 +35,13 @@ void CreateHandTools(HandTools* t, const HandStyle* style) {
   t->secondBrush = CreateSolidBrush(style->secondFill);
 }
 
+static void ForgetGlyphs(FaceGlyphs* glyphs) {
+  for (int i = 0; i < glyphs->count; i++) free(glyphs->glyph[i].covers);
+  glyphs->count = 0;
+}
+
 void CreateTextTools(HandTools* t, int dpi) {
+  ForgetGlyphs(&t->glyphs);
   if (t->infoFont) DeleteObject(t->infoFont);
   if (t->infoPen) DeleteObject(t->infoPen);
   t->dpi = dpi;
@@ -44,6 +53,7 @@ void CreateTextTools(HandTools* t, int dpi) {
 }
 
 void DeleteHandTools(HandTools* t) {
+  ForgetGlyphs(&t->glyphs);
   if (t->infoFont) DeleteObject(t->infoFont);
   if (t->infoPen) DeleteObject(t->infoPen);
   t->infoFont = NULL;
@@ -59,17 +69,97 @@ static void UseInfoFont(HDC dc, const HandTools* t) {
   SetBkMode(dc, TRANSPARENT);
 }
 
+// Covers of 0 to 64 in rows of whole DWORDs as 0 to 255 in rows of width.
+static void PackCovers(const uint8_t* grey, int width, int height, uint8_t* covers) {
+  int pitch = (width + 3) & ~3;
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++) {
+      unsigned v = grey[y * pitch + x];
+      covers[y * width + x] = (uint8_t)(v >= 64 ? 255 : v * 4);
+    }
+}
+
+// The character's glyph, fetched from the font in dc the first time;
+// NULL when the font gives none or the store is full.
+static const FaceGlyph* GlyphOf(HDC dc, FaceGlyphs* glyphs, unsigned code) {
+  for (int i = 0; i < glyphs->count; i++)
+    if (glyphs->glyph[i].code == code) return &glyphs->glyph[i];
+  if (glyphs->count == FACE_GLYPHS) return NULL;
+  if (glyphs->count == 0) {
+    TEXTMETRICA metrics;
+    if (!GetTextMetricsA(dc, &metrics)) return NULL;
+    glyphs->ascent = metrics.tmAscent;
+  }
+  GLYPHMETRICS m;
+  DWORD size = ReadCharacterCovers(dc, code, &m, NULL, 0);
+  if (size == GDI_ERROR) return NULL;
+  FaceGlyph g = {code, m.gmptGlyphOrigin.x, glyphs->ascent - m.gmptGlyphOrigin.y, 0, 0,
+                 m.gmCellIncX, NULL};
+  // A blank (a space) has no picture, only its advance.
+  if (size > 0) {
+    g.width = (int)m.gmBlackBoxX, g.height = (int)m.gmBlackBoxY;
+    uint8_t* grey = (uint8_t*)malloc(size);
+    g.covers = (uint8_t*)malloc((size_t)g.width * g.height);
+    int read = grey && g.covers &&
+               ReadCharacterCovers(dc, code, &m, grey, size) != GDI_ERROR &&
+               (DWORD)(((g.width + 3) & ~3) * g.height) <= size;
+    if (read) PackCovers(grey, g.width, g.height, g.covers);
+    free(grey);
+    if (!read) {
+      free(g.covers);
+      return NULL;
+    }
+  }
+  glyphs->glyph[glyphs->count] = g;
+  return &glyphs->glyph[glyphs->count++];
+}
+
+// The glyphs of a text, at most room of them; -1 when one cannot be had.
+static int GlyphsOfText(HDC dc, FaceGlyphs* store, const char* text, int length,
+                        const FaceGlyph** glyphs, int room) {
+  int count = 0;
+  for (int i = 0; i < length;) {
+    int bytes = i + 1 < length && Cp932CharLength(text + i) == 2 ? 2 : 1;
+    unsigned code = (unsigned char)text[i];
+    if (bytes == 2) code = code << 8 | (unsigned char)text[i + 1];
+    if (count == room || !(glyphs[count] = GlyphOf(dc, store, code))) return -1;
+    count++;
+    i += bytes;
+  }
+  return count;
+}
+
+// A text of the information font at x, y as TextOut places it: blended
+// into canvas from the glyphs' covers when there is one and the font
+// gives them all, else by GDI.
+static void PaintFaceText(HDC dc, const PixelCanvas* canvas, HandTools* t, int x, int y,
+                          const char* text, int length) {
+  const FaceGlyph* glyphs[INFO_TEXT_SIZE];
+  int count = canvas ? GlyphsOfText(dc, &t->glyphs, text, length, glyphs, INFO_TEXT_SIZE) : -1;
+  if (count < 0) {
+    PaintText(dc, x, y, text, length);
+    return;
+  }
+  GdiFlush();  // what GDI drew beneath may still be queued
+  COLORREF colour = GetTextColor(dc);
+  for (int i = 0; i < count; i++) {
+    const FaceGlyph* g = glyphs[i];
+    PaintCovers(canvas, g->covers, g->width, g->height, x + g->left, y + g->top, colour);
+    x += g->advance;
+  }
+}
+
 // How one hand is drawn: the pens and brushes selected into dc for GDI, the
 // ink for the smooth painter, which draws into canvas when it is given.
 struct HandDrawing {
   const PixelCanvas* canvas;  // NULL: drawn by GDI
-  const HandTools* tools;
+  HandTools* tools;
   COLORREF outline, inside;
   int filled;
 };
 
 static void DrawShape(HDC dc, const HandDrawing* pen, const HandShape* shape, const char* label) {
-  const HandTools* t = pen->tools;
+  HandTools* t = pen->tools;
   HandPoint q = shape->center;
   int radius = ScaleToDpi(BALLOON_RADIUS, t->dpi), inset = ScaleToDpi(BALLOON_LABEL_INSET, t->dpi);
   if (pen->canvas) {
@@ -86,10 +176,12 @@ static void DrawShape(HDC dc, const HandDrawing* pen, const HandShape* shape, co
     if (shape->kind == SHAPE_BALLOON)
       Ellipse(dc, q.x - radius, q.y - radius, q.x + radius, q.y + radius);
   }
-  if (shape->kind == SHAPE_BALLOON) PaintText(dc, q.x - inset, q.y - inset, label, 2);
+  if (shape->kind == SHAPE_BALLOON)
+    PaintFaceText(dc, pen->canvas, t, q.x - inset, q.y - inset, label, 2);
 }
 
-void DrawInfoLine(HDC dc, const HandTools* t, int mode, const InfoValues* values) {
+void DrawInfoLine(HDC dc, const PixelCanvas* canvas, HandTools* t, int mode,
+                  const InfoValues* values) {
   if (mode == INFO_NONE) return;
   UseInfoFont(dc, t);
   // The context's own pen and brush, a black outline round white, with a
@@ -102,10 +194,10 @@ void DrawInfoLine(HDC dc, const HandTools* t, int mode, const InfoValues* values
   char text[INFO_TEXT_SIZE];
   int x;
   int length = FormatInfoText(mode, values, text, sizeof text, &x);
-  if (length > 0) PaintText(dc, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
+  if (length > 0) PaintFaceText(dc, canvas, t, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }
 
-void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, const HandTools* t,
+void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, HandTools* t,
                const SYSTEMTIME* time, int handsShown, int secondShown) {
   if (!handsShown) return;
   HandLengths lengths = {t->hourLength, t->minuteLength, t->secondLength};

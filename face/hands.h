@@ -18,6 +18,22 @@ struct HandStyle {
   COLORREF hourFill, minuteFill, secondFill;
 };
 
+// A character of the information font as texts over smooth hands paint
+// it: its covers (0 to 255, width a row) fetched from the font once, its
+// top left from the point the text is drawn at, and how far it moves on.
+struct FaceGlyph {
+  unsigned code;  // code page 932's
+  int left, top, width, height, advance;
+  uint8_t* covers;
+};
+// Enough for every character the information line and the balloons show.
+enum { FACE_GLYPHS = 32 };
+struct FaceGlyphs {
+  int count;
+  int ascent;  // of the font, from the top of a text to its base line
+  FaceGlyph glyph[FACE_GLYPHS];
+};
+
 // Pens, brushes and the font made for a style at a DPI: made again when
 // either changes, never per frame.
 struct HandTools {
@@ -29,6 +45,7 @@ struct HandTools {
   HBRUSH nullBrush;
   HFONT infoFont;
   HPEN infoPen;  // the box's outline where one pixel would be too thin
+  FaceGlyphs glyphs;  // of infoFont
 };
 
 // The font and the box's pen for dpi, which the hands' tools follow.
@@ -38,10 +55,12 @@ void CreateTextTools(HandTools* tools, int dpi);
 void CreateHandTools(HandTools* tools, const HandStyle* style);
 void DeleteHandTools(HandTools* tools);  // all of them
 
-// The information line's box and text (mode INFO_NONE draws nothing).
-void DrawInfoLine(HDC dc, const HandTools* tools, int mode, const InfoValues* values);
+// The information line's box and text (mode INFO_NONE draws nothing); the
+// text is painted smooth into canvas when one is given (NULL: by GDI).
+void DrawInfoLine(HDC dc, const PixelCanvas* canvas, HandTools* tools, int mode,
+                  const InfoValues* values);
 // The hands for time, when they are shown; the second hand only with them.
 // Smooth hands are painted straight into canvas, the pixels behind dc,
 // when there is one (NULL or empty: drawn by GDI).
-void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, const HandTools* tools,
+void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, HandTools* tools,
                const SYSTEMTIME* time, int handsShown, int secondShown);

@@ -143,6 +143,15 @@ void PaintText(HDC dc, int x, int y, const char* text, int length) {
   TextOutW(dc, x, y, wide, (int)units);
 }
 
+DWORD ReadCharacterCovers(HDC dc, unsigned code, GLYPHMETRICS* metrics, void* buffer, DWORD size) {
+  static const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  if (!SystemTextWays()->wideTexts)
+    return GetGlyphOutlineA(dc, code, GGO_GRAY8_BITMAP, metrics, size, buffer, &identity);
+  char16_t unit = SystemCp932()->decode(code);
+  if (!unit) return GDI_ERROR;
+  return GetGlyphOutlineW(dc, unit, GGO_GRAY8_BITMAP, metrics, size, buffer, &identity);
+}
+
 HFONT CreateNamedFont(int height, int width, int escapement, int orientation, int weight,
                       DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
                       DWORD outPrecision, DWORD clipPrecision, DWORD quality,

@@ -40,6 +40,11 @@ int ListBoxPath(HWND list, int index, char* path, size_t size);
 
 // TextOut and CreateFont for texts of the program.
 void PaintText(HDC dc, int x, int y, const char* text, int length);
+// GetGlyphOutline's 8-bit grey picture (covers 0 to 64, rows of a whole
+// number of DWORDs) of one character, code page 932's code (a two-byte
+// one as lead << 8 | trail), in the context's font: the bytes it takes
+// when buffer is NULL, GDI_ERROR when the font gives none.
+DWORD ReadCharacterCovers(HDC dc, unsigned code, GLYPHMETRICS* metrics, void* buffer, DWORD size);
 HFONT CreateNamedFont(int height, int width, int escapement, int orientation, int weight,
                       DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
                       DWORD outPrecision, DWORD clipPrecision, DWORD quality,

@@ -37,8 +37,14 @@ cp "$WIN/Zentick.exe" "$RUN/Zentick/"
 cp "$WIN/data/ZENTICK.rgn" "$WIN/data/$SKIN" "$RUN/Zentick/data/"
 # The skin stays as chosen (a first start would pick one at random) and
 # the information line shows the date.
-printf '[IMAGE]\r\nFILE=%s\r\nLAST_NUM=0\r\n[OBJECT]\r\nDIGINFO=1\r\n' "$SKIN" \
-  >"$RUN/Zentick/data/Zentick.ini"
+# The settings as a user of an older version left them, in code page 932:
+# the clock keeps its own copy in UTF-16, so this is written anew, never
+# added to.
+settings() {  # [LINES]
+  printf '[IMAGE]\r\nFILE=%s\r\nLAST_NUM=0\r\n[OBJECT]\r\nDIGINFO=1\r\n%b' "$SKIN" "${1:-}" \
+    >"$RUN/Zentick/data/Zentick.ini"
+}
+settings
 
 zt_wine_up "$WIN" "$ARCH"
 zt_wine "$RUN/Zentick/Zentick.exe" &
@@ -70,8 +76,7 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
 sleep 1
 xdotool key c
 wait "$running" || true
-printf '[WINDOW]\r\nSIZE=150\r\nOPACITY=70\r\nPOSX=110\r\nPOSY=250\r\n' \
-  >>"$RUN/Zentick/data/Zentick.ini"
+settings '[WINDOW]\r\nSIZE=150\r\nOPACITY=70\r\nPOSX=110\r\nPOSY=250\r\n'
 # The virtual display's size.
 convert -size 1024x768 gradient:'#12355b-#f2a65a' \
   -fill '#ffe29a' -draw 'circle 380,260 380,335' \
@@ -114,8 +119,7 @@ close_clock() {
   wait "$running" || true
 }
 close_clock
-printf '[IMAGE]\r\nFILE=%s\r\nLAST_NUM=0\r\n[OBJECT]\r\nDIGINFO=1\r\n' "$SKIN" \
-  >"$RUN/Zentick/data/Zentick.ini"
+settings
 for dpi in 96 144 192; do
   zt_wine reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   zt_wine "$RUN/Zentick/Zentick.exe" &

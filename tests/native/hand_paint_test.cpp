@@ -31,6 +31,10 @@ class Canvas {
     PixelCanvas c = {(uint8_t*)pixels_.data(), width_, height_, stride_ * 4};
     PaintHand(&c, &shape, &ink);
   }
+  void PaintText(const uint8_t* covers, int width, int height, int x, int y) {
+    PixelCanvas c = {(uint8_t*)pixels_.data(), width_, height_, stride_ * 4};
+    PaintCovers(&c, covers, width, height, x, y, RED);
+  }
   Rgb At(int x, int y) const {
     uint32_t p = pixels_[y * stride_ + x];  // blue, green, red, spare in memory
     return {(int)(p >> 16 & 0xFF), (int)(p >> 8 & 0xFF), (int)(p & 0xFF)};
@@ -272,6 +276,18 @@ TEST(HandPaint, NothingIsPaintedOutsideTheCanvasWhateverTheShape) {
   Canvas none(0, 10, 4);
   none.Paint(f.hour, InkAt(BASE_DPI));
   for (int x = 0; x < 4; x++) EXPECT_TRUE(none.Untouched(x, 0));
+
+  // A character over each corner of the canvas paints only its own part.
+  Canvas text(10, 10, 4);
+  std::vector<uint8_t> covers(6 * 6, 255);
+  for (int at : {-3, 7}) {
+    text.PaintText(covers.data(), 6, 6, at, at);
+    text.PaintText(covers.data(), 6, 6, at, 10 - at - 6);
+  }
+  painted = 0;
+  for (int y = 0; y < text.Height(); y++)
+    for (int x = 0; x < text.Width(); x++) painted += !text.Untouched(x, y);
+  EXPECT_EQ(4 * 3 * 3, painted);
 }
 
 }  // namespace

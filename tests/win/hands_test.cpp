@@ -219,4 +219,49 @@ TEST(InfoLine, AWhiteBoxWithBlackTextUnderTheHandsWhateverTheirColours) {
   EXPECT_EQ("2", folder.IniValue("OBJECT", "DIGINFO"));
 }
 
+// The box round the pixels darker than mid grey in [left, right) x [top, bottom).
+RECT DarkBox(const BackBuffer& f, int left, int top, int right, int bottom) {
+  RECT box = {right, bottom, left, top};
+  for (int y = top; y < bottom; y++)
+    for (int x = left; x < right; x++) {
+      COLORREF c = f.At(x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 384) continue;
+      box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+    }
+  return box;
+}
+
+// Small sizes of the test's font are drawn without greys, as it asks; at
+// 192 DPI the smooth text blends its edges.
+TEST(InfoLine, SmoothTextStandsWhereThePensTextDoes) {
+  TempDataFolder folder;
+  folder.WriteIni(ColouredHands("DESIGN=7\r\nDIGINFO=1\r\n"));
+  InProcessClock clock(folder);
+  ASSERT_TRUE(clock.Started());
+  for (int scale = 1; scale <= 2; scale++) {
+    theClock.SetScale(96 * scale);
+    clock.TickAt(12, 30, 1);
+    BackBuffer smooth;
+    Command(clock, IDM_SMOOTH_HANDS);
+    clock.TickAt(12, 30, 2);
+    BackBuffer pens;
+    Command(clock, IDM_SMOOTH_HANDS);
+    int left = 68 * scale, top = 147 * scale, right = 132 * scale, bottom = 161 * scale;
+    RECT a = DarkBox(smooth, left, top, right, bottom), b = DarkBox(pens, left, top, right, bottom);
+    EXPECT_GT(a.right - a.left, 40 * scale);
+    EXPECT_NEAR(a.left, b.left, 1) << scale;
+    EXPECT_NEAR(a.right, b.right, 1) << scale;
+    EXPECT_NEAR(a.top, b.top, 1) << scale;
+    EXPECT_NEAR(a.bottom, b.bottom, 1) << scale;
+    int grey = 0;
+    for (int y = a.top; y < a.bottom; y++)
+      for (int x = a.left; x < a.right; x++) {
+        COLORREF c = smooth.At(x, y);
+        grey += c != BLACK && c != WHITE;
+      }
+    EXPECT_EQ(scale == 2, grey > 20) << grey;
+  }
+}
+
 }  // namespace
