@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <stdio.h>
 
-#include "platform/newer_calls.h"
+#include "platform/later_calls.h"
 #include "settings/app_state.h"
 #include "base/cp932.h"
 #include "platform/list_view.h"

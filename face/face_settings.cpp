@@ -2,10 +2,9 @@
 // through here; the drawing code itself writes none.
 #include "face/face_settings.h"
 
-#include <commdlg.h>
-
 #include "settings/app_state.h"
 #include "face/hand_geometry.h"
+#include "platform/later_calls.h"
 #include "res/resource.h"
 
 struct ColorSetting {
@@ -145,7 +144,8 @@ void ClockHands::ChooseHandColor(int which) {
   request.rgbResult = 0;
   request.lpCustColors = customColors;
   request.Flags = CC_RGBINIT;
-  if (!ChooseColorA(&request)) return;
+  const LaterCalls* dialogs = LoadLater(LATER_COMDLG32);
+  if (!dialogs || !dialogs->chooseColorA(&request)) return;
   StoreColor(which, request.rgbResult);
   SetDesign(style.design);
 }

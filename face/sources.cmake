@@ -2,7 +2,7 @@ zt_core_sources(face/region_format.cpp face/hand_geometry.cpp face/skin_image.cp
                 face/info_line.cpp face/hand_outline.cpp face/hand_paint.cpp)
 zt_win_sources(face/region.cpp face/clock_image.cpp face/hands.cpp face/face_settings.cpp
                face/info_stats.cpp)
-zt_win_libs(comdlg32 advapi32)
+zt_win_libs(advapi32)
 # The outlines depend on single/double rounding; x87 excess precision
 # would move points by a pixel.
 if(WIN32)

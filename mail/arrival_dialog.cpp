@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/newer_calls.h"
+#include "platform/later_calls.h"
 #include "mail/pop3_dialogue.h"
 #include "platform/system_text.h"
 #include "res/resource.h"

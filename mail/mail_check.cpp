@@ -1,7 +1,5 @@
 #include "mail/mail_check.h"
 
-#include <winsock.h>
-#include <windows.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -45,12 +43,14 @@ static int StartTlsOnConnection(void* context) {
 }
 
 static int LookUpHost(const char* host, in_addr* address) {
-  unsigned long numeric = inet_addr(host);
+  const LaterCalls* net = SocketCalls();
+  if (!net) return 0;
+  unsigned long numeric = net->inetAddr(host);
   if (numeric != INADDR_NONE) {
     address->s_addr = numeric;
     return 1;
   }
-  hostent* found = gethostbyname(host);
+  hostent* found = net->getHostByName(host);
   if (!found || found->h_addrtype != AF_INET || found->h_length != 4 || !found->h_addr_list[0])
     return 0;
   memcpy(address, found->h_addr_list[0], 4);
@@ -96,8 +96,13 @@ static void Talk(const AccountEntry* a, const MailJob* job, MailResult* result) 
     result->outcome = MAIL_HOST_UNKNOWN;
     return;
   }
-  address.sin_port = htons(server.port);
-  Connection c = {{socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
+  const LaterCalls* net = SocketCalls();
+  if (!net) {
+    result->outcome = MAIL_NO_SOCKET;
+    return;
+  }
+  address.sin_port = net->htons(server.port);
+  Connection c = {{net->socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
   if (c.socket.s == INVALID_SOCKET) {
     result->outcome = MAIL_NO_SOCKET;
     return;
@@ -111,7 +116,7 @@ static void Talk(const AccountEntry* a, const MailJob* job, MailResult* result) 
     RunPop3Dialogue(&link, &login, result);
   }
   TlsClose(c.tls);
-  closesocket(c.socket.s);
+  net->closeSocket(c.socket.s);
 }
 
 // One account's dialogue; adds its row to the report.
@@ -160,7 +165,8 @@ static int TakeJob(AppState* app, HWND clock, MailJob* job) {
 
 static void RunCheck(const MailJob* job) {
   WSADATA wsa;
-  if (WSAStartup(0x0101, &wsa) != 0) {
+  const LaterCalls* net = SocketCalls();
+  if (!net || net->wsaStartup(0x0101, &wsa) != 0) {
     ShowMessage(NULL, "error on WSAStartup", "Error", MB_OK);
     return;
   }
@@ -169,7 +175,7 @@ static void RunCheck(const MailJob* job) {
   report.rowCount = 0;
   if (ReadAccountFile(job->accountPath, &file)) CheckAccounts(&file, job, &report);
   FreeAccountFile(&file);
-  WSACleanup();
+  net->wsaCleanup();
   RememberTlsServers(job->tlsMemoryPath, &report);
   if (!ReportWantsNotice(&report)) return;
   if (job->playSound) PlayWave(job->soundFile);

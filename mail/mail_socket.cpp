@@ -4,32 +4,45 @@
 
 void SetMailDeadline(MailSocket* socket, int ms) { socket->deadline = GetTickCount() + ms; }
 
-static int WaitForSocket(SOCKET s, int forWrite, int ms) {
+// One socket's set, and whether select left it in the set: FD_ISSET's
+// own call is the library's too.
+static void OnlySocket(SOCKET s, fd_set* set) {
+  set->fd_count = 1;
+  set->fd_array[0] = s;
+}
+
+static int StillSet(SOCKET s, const fd_set* set) {
+  return set->fd_count == 1 && set->fd_array[0] == s;
+}
+
+static int WaitForSocket(const LaterCalls* net, SOCKET s, int forWrite, int ms) {
   fd_set ready, failed;
-  FD_ZERO(&ready);
-  FD_ZERO(&failed);
-  FD_SET(s, &ready);
-  FD_SET(s, &failed);
+  OnlySocket(s, &ready);
+  OnlySocket(s, &failed);
   timeval limit = {ms / 1000, (ms % 1000) * 1000};
-  int n = select(0, forWrite ? NULL : &ready, forWrite ? &ready : NULL, &failed, &limit);
-  return n > 0 && FD_ISSET(s, &ready) && !FD_ISSET(s, &failed);
+  int n = net->select(0, forWrite ? NULL : &ready, forWrite ? &ready : NULL, &failed, &limit);
+  return n > 0 && StillSet(s, &ready) && !StillSet(s, &failed);
 }
 
 // Non-blocking while the connect runs, so that it can be timed.
 int ConnectMailSocket(MailSocket* socket, const sockaddr_in* address) {
+  const LaterCalls* net = SocketCalls();
+  if (!net) return 0;
   u_long nonBlocking = 1;
-  ioctlsocket(socket->s, FIONBIO, &nonBlocking);
-  int ok = connect(socket->s, (const sockaddr*)address, sizeof *address) == 0 ||
-           (WSAGetLastError() == WSAEWOULDBLOCK &&
-            WaitForSocket(socket->s, 1, MAIL_CONNECT_TIMEOUT_MS));
+  net->ioctlSocket(socket->s, FIONBIO, &nonBlocking);
+  int ok = net->connect(socket->s, (const sockaddr*)address, sizeof *address) == 0 ||
+           (net->wsaGetLastError() == WSAEWOULDBLOCK &&
+            WaitForSocket(net, socket->s, 1, MAIL_CONNECT_TIMEOUT_MS));
   nonBlocking = 0;
-  ioctlsocket(socket->s, FIONBIO, &nonBlocking);
+  net->ioctlSocket(socket->s, FIONBIO, &nonBlocking);
   return ok;
 }
 
 int SendAllOnSocket(MailSocket* socket, const char* bytes, int length) {
+  const LaterCalls* net = SocketCalls();
+  if (!net) return -1;
   for (int sent = 0; sent < length;) {
-    int n = send(socket->s, bytes + sent, length - sent, 0);
+    int n = net->send(socket->s, bytes + sent, length - sent, 0);
     if (n <= 0) return -1;
     sent += n;
   }
@@ -38,7 +51,8 @@ int SendAllOnSocket(MailSocket* socket, const char* bytes, int length) {
 
 int ReceiveBeforeDeadline(MailSocket* socket, char* buffer, int size) {
   // A signed difference stays right when the tick count wraps.
+  const LaterCalls* net = SocketCalls();
   int left = (int)(socket->deadline - GetTickCount());
-  if (left <= 0 || !WaitForSocket(socket->s, 0, left)) return -1;
-  return recv(socket->s, buffer, size, 0);
+  if (!net || left <= 0 || !WaitForSocket(net, socket->s, 0, left)) return -1;
+  return net->recv(socket->s, buffer, size, 0);
 }

@@ -1,13 +1,16 @@
 // The mail check's TCP connection: every wait is bounded, by a time-out
 // for the connect and by a deadline for everything a reply needs.
 #pragma once
-#include <winsock.h>
-#include <windows.h>
+#include "platform/later_calls.h"
 
 struct MailSocket {
   SOCKET s;
   DWORD deadline;  // GetTickCount value when the current wait ends
 };
+
+// The socket calls, whose library is loaded when the mail check starts
+// (NULL when it cannot be).
+inline const LaterCalls* SocketCalls() { return LoadLater(LATER_WSOCK32); }
 
 // The deadline ms from now.
 void SetMailDeadline(MailSocket* socket, int ms);

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/newer_calls.h"
+#include "platform/later_calls.h"
 #include "settings/sound.h"
 #include "mail/account_file.h"
 #include "mail/mail_check.h"

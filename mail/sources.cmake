@@ -4,4 +4,3 @@ zt_win_sources(
   mail/account_file.cpp mail/mail_check.cpp mail/mail_list.cpp mail/settings_dialog.cpp
   mail/account_dialog.cpp mail/arrival_dialog.cpp mail/mail_socket.cpp mail/tls_channel.cpp
   mail/tls_memory_file.cpp)
-zt_win_libs(wsock32 rasapi32)

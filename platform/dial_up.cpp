@@ -1,9 +1,22 @@
 #include "platform/dial_up.h"
 
+#include "platform/later_calls.h"
+
 static_assert(sizeof(DialUpConnection) == (sizeof(void*) == 8 ? 424 : 412),
               "the system checks the record size");
 
-DialUpSeam dialUpSeam = {RasEnumConnectionsA, RasHangUpA};
+// The system's, from the library loaded at the first call.
+static DWORD WINAPI EnumConnections(LPRASCONNA connections, LPDWORD bytes, LPDWORD count) {
+  const LaterCalls* ras = LoadLater(LATER_RASAPI32);
+  return ras ? ras->rasEnumConnectionsA(connections, bytes, count) : ERROR_DLL_NOT_FOUND;
+}
+
+static DWORD WINAPI HangUp(HRASCONN connection) {
+  const LaterCalls* ras = LoadLater(LATER_RASAPI32);
+  return ras ? ras->rasHangUpA(connection) : ERROR_DLL_NOT_FOUND;
+}
+
+DialUpSeam dialUpSeam = {EnumConnections, HangUp};
 
 int ListDialUpConnections(HRASCONN* handles) {
   DialUpConnection connections[MAX_DIAL_UP_CONNECTIONS] = {};

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <string.h>
 
+#include "platform/later_calls.h"
 #include "platform/newer_calls.h"
 #include "platform/system_paths.h"
 #include "platform/system_text.h"
@@ -46,21 +47,22 @@ static void FillChooser(Chooser* ofn, DWORD size, HWND owner, const Char* filter
 int ChooseExistingFile(HWND owner, const char* filter, const char* title,
                        const char* defaultExtension, char fileName[PATH_SIZE]) {
   fileName[0] = 0;
-  BOOL(WINAPI* chooseW)(LPOPENFILENAMEW) = Newer()->getOpenFileNameW;
-  if (SystemTextWays()->widePaths && chooseW) {
+  const LaterCalls* dialogs = LoadLater(LATER_COMDLG32);
+  if (!dialogs) return 0;
+  if (SystemTextWays()->widePaths && dialogs->getOpenFileNameW) {
     wchar_t wideFilter[FILTER_UNITS], file[MAX_PATH] = L"", fileTitle[MAX_PATH] = L"";
     WideFilter(filter, wideFilter);
     WideText wideTitle(title), wideExtension(defaultExtension);
     OPENFILENAMEW ofn;
     FillChooser(&ofn, OPENFILENAME_SIZE_VERSION_400W, owner, (const wchar_t*)wideFilter, file,
                 fileTitle, (const wchar_t*)wideTitle, (const wchar_t*)wideExtension);
-    return chooseW(&ofn) && WideToPath(file, fileName, PATH_SIZE);
+    return dialogs->getOpenFileNameW(&ofn) && WideToPath(file, fileName, PATH_SIZE);
   }
   char file[MAX_PATH] = "", fileTitle[MAX_PATH] = "";
   OPENFILENAMEA ofn;
   FillChooser(&ofn, OPENFILENAME_SIZE_VERSION_400A, owner, filter, file, fileTitle, title,
               defaultExtension);
-  return GetOpenFileNameA(&ofn) && SystemBytesToPath(file, fileName, PATH_SIZE);
+  return dialogs->getOpenFileNameA(&ofn) && SystemBytesToPath(file, fileName, PATH_SIZE);
 }
 
 // The folder of a chosen item, as a path; 0 when none was chosen.
@@ -86,7 +88,8 @@ static int ChooseFolder(HWND owner, const Char* title, Browse browse, ItemPath i
 }
 
 int BrowseForFolder(HWND owner, const char* title, char path[PATH_SIZE]) {
-  HRESULT com = CoInitialize(NULL);
+  const LaterCalls* com = LoadLater(LATER_OLE32);
+  HRESULT started = com ? com->coInitialize(NULL) : E_FAIL;
   NewerCalls* n = Newer();
   int chosen = 0;
   if (SystemTextWays()->widePaths && n->shBrowseForFolderW && n->shGetPathFromIdListW) {
@@ -100,6 +103,6 @@ int BrowseForFolder(HWND owner, const char* title, char path[PATH_SIZE]) {
                                        folder) &&
              SystemBytesToPath(folder, path, PATH_SIZE);
   }
-  if (SUCCEEDED(com)) CoUninitialize();
+  if (SUCCEEDED(started)) com->coUninitialize();
   return chosen;
 }

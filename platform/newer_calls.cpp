@@ -12,8 +12,6 @@ NewerCalls* Newer() {
     FindCall(user32, "GetMonitorInfoA", &calls.getMonitorInfo);
     FindCall(user32, "MonitorFromWindow", &calls.monitorFromWindow);
     FindCall(user32, "SetLayeredWindowAttributes", &calls.setLayeredWindowAttributes);
-    FindCall(GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx",
-             &calls.initCommonControlsEx);
     FindCall(user32, "SetProcessDpiAwarenessContext", &calls.setProcessDpiAwarenessContext);
     FindCall(user32, "SetProcessDPIAware", &calls.setProcessDpiAware);
     FindCall(user32, "GetDpiForWindow", &calls.getDpiForWindow);
@@ -26,8 +24,6 @@ NewerCalls* Newer() {
     FindCall(shell32, "ShellExecuteW", &calls.shellExecuteW);
     FindCall(shell32, "SHBrowseForFolderW", &calls.shBrowseForFolderW);
     FindCall(shell32, "SHGetPathFromIDListW", &calls.shGetPathFromIdListW);
-    FindCall(GetModuleHandleA("comdlg32.dll"), "GetOpenFileNameW", &calls.getOpenFileNameW);
-    FindCall(GetModuleHandleA("winmm.dll"), "PlaySoundW", &calls.playSoundW);
   }
   return &calls;
 }
@@ -75,8 +71,3 @@ void WindowWorkArea(HWND window, RECT* area) {
   else SystemParametersInfoA(SPI_GETWORKAREA, 0, area, 0);
 }
 
-void InitListViewControls() {
-  INITCOMMONCONTROLSEX which = {sizeof which, ICC_LISTVIEW_CLASSES};
-  if (!Newer()->initCommonControlsEx || !Newer()->initCommonControlsEx(&which))
-    InitCommonControls();
-}

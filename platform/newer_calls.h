@@ -4,9 +4,6 @@
 // entries to walk those ways.
 #pragma once
 #include <windows.h>
-#include <commctrl.h>
-#include <commdlg.h>
-#include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -20,22 +17,19 @@ struct NewerCalls {
   HMONITOR(WINAPI* monitorFromWindow)(HWND window, DWORD flags);      // 98, 2000
   BOOL(WINAPI* setLayeredWindowAttributes)
   (HWND window, COLORREF key, BYTE alpha, DWORD flags);                   // 2000
-  BOOL(WINAPI* initCommonControlsEx)(const INITCOMMONCONTROLSEX* which);  // comctl32 4.70
   // DPI awareness, newest first: 10 1703, 8.1, Vista.
   BOOL(WINAPI* setProcessDpiAwarenessContext)(HANDLE context);
   HRESULT(WINAPI* setProcessDpiAwareness)(int awareness);
   BOOL(WINAPI* setProcessDpiAware)();
   UINT(WINAPI* getDpiForWindow)(HWND window);                                   // 10 1607
   HRESULT(WINAPI* getDpiForMonitor)(HMONITOR monitor, int kind, UINT* x, UINT* y);  // 8.1
-  // The Unicode calls of shell32, comdlg32 and winmm, which 95, 98 and Me
-  // need not have: the program makes them only on the NT family.
+  // The Unicode calls of shell32, which 95, 98 and Me need not have: the
+  // program makes them only on the NT family.
   BOOL(WINAPI* shellNotifyIconW)(DWORD message, PNOTIFYICONDATAW data);
   HINSTANCE(WINAPI* shellExecuteW)
   (HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, INT show);
   LPITEMIDLIST(WINAPI* shBrowseForFolderW)(LPBROWSEINFOW info);
   BOOL(WINAPI* shGetPathFromIdListW)(LPCITEMIDLIST item, LPWSTR path);
-  BOOL(WINAPI* getOpenFileNameW)(LPOPENFILENAMEW chooser);
-  BOOL(WINAPI* playSoundW)(LPCWSTR name, HMODULE module, DWORD flags);
 };
 
 NewerCalls* Newer();
@@ -56,5 +50,4 @@ int WindowDpi(HWND window);
 // The work area of the monitor the window is on; the primary one where the
 // system knows no monitors.
 void WindowWorkArea(HWND window, RECT* area);
-// The list views' control class, through the newer call where there is one.
-void InitListViewControls();
+

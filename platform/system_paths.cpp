@@ -1,13 +1,13 @@
 #include "platform/system_paths.h"
 
 #include <errno.h>
-#include <mmsystem.h>
 #include <shellapi.h>
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
 #include "base/unicode.h"
+#include "platform/later_calls.h"
 #include "platform/newer_calls.h"
 #include "platform/text_ways.h"
 
@@ -170,11 +170,11 @@ void OpenWithShell(HWND owner, const char* path, int show) {
 }
 
 int PlayWavePath(const char* path, DWORD flags) {
-  NewerCalls* n = Newer();
-  return WithSystemPath(
-      WidePaths() && n->playSoundW, path, 0,
-      [&](const wchar_t* p) { return n->playSoundW(p, NULL, flags) != 0; },
-      [&](const char* p) { return PlaySoundA(p, NULL, flags) != 0; });
+  const LaterCalls* sound = LoadLater(LATER_WINMM);
+  return sound && WithSystemPath(
+      WidePaths() && sound->playSoundW, path, 0,
+      [&](const wchar_t* p) { return sound->playSoundW(p, NULL, flags) != 0; },
+      [&](const char* p) { return sound->playSoundA(p, NULL, flags) != 0; });
 }
 
 int SetWallpaperPath(const char* path, UINT flags) {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/newer_calls.h"
+#include "platform/later_calls.h"
 #include "platform/system_text.h"
 #include "shell/clock_source.h"
 #include "shell/globals.h"

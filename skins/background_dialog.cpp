@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "platform/later_calls.h"
 #include "platform/newer_calls.h"
 #include "settings/app_state.h"
 #include "base/paths.h"
