@@ -46,7 +46,7 @@ function(zt_wine_test_program name)
        ${CMAKE_SOURCE_DIR}/tools/skin/skin_pack.cpp)
   add_executable(${name} ${ARGN} ${support} $<TARGET_OBJECTS:zt_res>)
   # The tests call the libraries the program loads later themselves.
-  target_link_libraries(${name} zt_win gtest_main comctl32 comdlg32 ole32 rasapi32 winmm wsock32)
+  target_link_libraries(${name} zt_win gtest_main comctl32 comdlg32 ole32 rasapi32 shell32 winmm wsock32)
   target_link_options(${name} PRIVATE ${ZT_STATIC_LINK})
   target_compile_options(${name} PRIVATE -O2)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)

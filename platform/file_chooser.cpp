@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "platform/later_calls.h"
-#include "platform/newer_calls.h"
 #include "platform/system_paths.h"
 #include "platform/system_text.h"
 
@@ -67,10 +66,10 @@ int ChooseExistingFile(HWND owner, const char* filter, const char* title,
 
 // The folder of a chosen item, as a path; 0 when none was chosen.
 template <typename Info, typename Char, typename Browse, typename ItemPath>
-static int ChooseFolder(HWND owner, const Char* title, Browse browse, ItemPath itemPath,
-                        Char chosen[MAX_PATH]) {
+static int ChooseFolder(const LaterCalls* shell, HWND owner, const Char* title, Browse browse,
+                        ItemPath itemPath, Char chosen[MAX_PATH]) {
   IMalloc* allocator = nullptr;
-  if (FAILED(SHGetMalloc(&allocator))) return 0;
+  if (FAILED(shell->shGetMalloc(&allocator))) return 0;
   Char display[MAX_PATH];
   Info info = {};
   info.hwndOwner = owner;
@@ -88,19 +87,21 @@ static int ChooseFolder(HWND owner, const Char* title, Browse browse, ItemPath i
 }
 
 int BrowseForFolder(HWND owner, const char* title, char path[PATH_SIZE]) {
+  const LaterCalls* shell = LoadLater(LATER_SHELL32);
+  if (!shell) return 0;
   const LaterCalls* com = LoadLater(LATER_OLE32);
   HRESULT started = com ? com->coInitialize(NULL) : E_FAIL;
-  NewerCalls* n = Newer();
-  int chosen = 0;
-  if (SystemTextWays()->widePaths && n->shBrowseForFolderW && n->shGetPathFromIdListW) {
+  int chosen;
+  if (SystemTextWays()->widePaths && shell->shBrowseForFolderW && shell->shGetPathFromIdListW) {
     wchar_t folder[MAX_PATH];
-    chosen = ChooseFolder<BROWSEINFOW>(owner, (const wchar_t*)WideText(title),
-                                       n->shBrowseForFolderW, n->shGetPathFromIdListW, folder) &&
+    chosen = ChooseFolder<BROWSEINFOW>(shell, owner, (const wchar_t*)WideText(title),
+                                       shell->shBrowseForFolderW, shell->shGetPathFromIdListW,
+                                       folder) &&
              WideToPath(folder, path, PATH_SIZE);
   } else {
     char folder[MAX_PATH];
-    chosen = ChooseFolder<BROWSEINFOA>(owner, title, SHBrowseForFolderA, SHGetPathFromIDListA,
-                                       folder) &&
+    chosen = ChooseFolder<BROWSEINFOA>(shell, owner, title, shell->shBrowseForFolderA,
+                                       shell->shGetPathFromIdListA, folder) &&
              SystemBytesToPath(folder, path, PATH_SIZE);
   }
   if (SUCCEEDED(started)) com->coUninitialize();

@@ -24,6 +24,18 @@ static int FindRasapi32(HMODULE m, LaterCalls* c) {
          FindCall(m, "RasHangUpA", &c->rasHangUpA);
 }
 
+static int FindShell32(HMODULE m, LaterCalls* c) {
+  FindCall(m, "Shell_NotifyIconW", &c->shellNotifyIconW);
+  FindCall(m, "ShellExecuteW", &c->shellExecuteW);
+  FindCall(m, "SHBrowseForFolderW", &c->shBrowseForFolderW);
+  FindCall(m, "SHGetPathFromIDListW", &c->shGetPathFromIdListW);
+  return FindCall(m, "Shell_NotifyIconA", &c->shellNotifyIconA) &
+         FindCall(m, "ShellExecuteA", &c->shellExecuteA) &
+         FindCall(m, "SHBrowseForFolderA", &c->shBrowseForFolderA) &
+         FindCall(m, "SHGetPathFromIDListA", &c->shGetPathFromIdListA) &
+         FindCall(m, "SHGetMalloc", &c->shGetMalloc);
+}
+
 static int FindWinmm(HMODULE m, LaterCalls* c) {
   FindCall(m, "PlaySoundW", &c->playSoundW);
   return FindCall(m, "PlaySoundA", &c->playSoundA);
@@ -44,7 +56,8 @@ static const struct {
   int (*find)(HMODULE module, LaterCalls* calls);
 } libraries[LATER_LIBRARIES] = {
     {"comctl32.dll", FindComctl32}, {"comdlg32.dll", FindComdlg32}, {"ole32.dll", FindOle32},
-    {"rasapi32.dll", FindRasapi32}, {"winmm.dll", FindWinmm},       {"wsock32.dll", FindWsock32},
+    {"rasapi32.dll", FindRasapi32}, {"shell32.dll", FindShell32},   {"winmm.dll", FindWinmm},
+    {"wsock32.dll", FindWsock32},
 };
 
 void InitListViewControls() {

@@ -1,5 +1,6 @@
 // The calls of the system libraries the clock needs only for a dialog, a
-// chime, a dial-up connection or a mail check. Each library is loaded at
+// chime, the notification area, an event, a dial-up connection or a mail
+// check. Each library is loaded at
 // the first use of its calls rather than with the program: under Wine each
 // would add milliseconds to every start. Safe from any thread.
 #pragma once
@@ -11,12 +12,15 @@
 #include <mmsystem.h>
 #include <objbase.h>
 #include <ras.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 enum LaterLibrary {
   LATER_COMCTL32,
   LATER_COMDLG32,
   LATER_OLE32,
   LATER_RASAPI32,
+  LATER_SHELL32,
   LATER_WINMM,
   LATER_WSOCK32,
   LATER_LIBRARIES
@@ -36,6 +40,16 @@ struct LaterCalls {
   // rasapi32
   decltype(&RasEnumConnectionsA) rasEnumConnectionsA;
   decltype(&RasHangUpA) rasHangUpA;
+  // shell32; the Unicode ones may be NULL on 95, 98 and Me
+  decltype(&Shell_NotifyIconA) shellNotifyIconA;
+  decltype(&Shell_NotifyIconW) shellNotifyIconW;
+  decltype(&ShellExecuteA) shellExecuteA;
+  decltype(&ShellExecuteW) shellExecuteW;
+  decltype(&SHBrowseForFolderA) shBrowseForFolderA;
+  decltype(&SHBrowseForFolderW) shBrowseForFolderW;
+  decltype(&SHGetPathFromIDListA) shGetPathFromIdListA;
+  decltype(&SHGetPathFromIDListW) shGetPathFromIdListW;
+  decltype(&SHGetMalloc) shGetMalloc;
   // winmm
   decltype(&PlaySoundA) playSoundA;
   decltype(&PlaySoundW) playSoundW;  // may be NULL on 95, 98 and Me

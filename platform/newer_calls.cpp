@@ -15,15 +15,14 @@ NewerCalls* Newer() {
     FindCall(user32, "SetProcessDpiAwarenessContext", &calls.setProcessDpiAwarenessContext);
     FindCall(user32, "SetProcessDPIAware", &calls.setProcessDpiAware);
     FindCall(user32, "GetDpiForWindow", &calls.getDpiForWindow);
-    // Loaded only where it exists (8.1 on); it stays for the process's life.
-    HMODULE shcore = LoadLibraryA("shcore.dll");
-    FindCall(shcore, "SetProcessDpiAwareness", &calls.setProcessDpiAwareness);
-    FindCall(shcore, "GetDpiForMonitor", &calls.getDpiForMonitor);
-    HMODULE shell32 = GetModuleHandleA("shell32.dll");
-    FindCall(shell32, "Shell_NotifyIconW", &calls.shellNotifyIconW);
-    FindCall(shell32, "ShellExecuteW", &calls.shellExecuteW);
-    FindCall(shell32, "SHBrowseForFolderW", &calls.shBrowseForFolderW);
-    FindCall(shell32, "SHGetPathFromIDListW", &calls.shGetPathFromIdListW);
+    // shcore only where user32 lacks the newest ways (8.1 to 10 1607): it
+    // would load shell libraries at every start. It stays for the
+    // process's life.
+    if (!calls.setProcessDpiAwarenessContext || !calls.getDpiForWindow) {
+      HMODULE shcore = LoadLibraryA("shcore.dll");
+      FindCall(shcore, "SetProcessDpiAwareness", &calls.setProcessDpiAwareness);
+      FindCall(shcore, "GetDpiForMonitor", &calls.getDpiForMonitor);
+    }
   }
   return &calls;
 }

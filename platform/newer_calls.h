@@ -4,8 +4,6 @@
 // entries to walk those ways.
 #pragma once
 #include <windows.h>
-#include <shellapi.h>
-#include <shlobj.h>
 
 struct NewerCalls {
   BOOL(WINAPI* globalMemoryStatusEx)(LPMEMORYSTATUSEX status);                        // 2000
@@ -23,13 +21,6 @@ struct NewerCalls {
   BOOL(WINAPI* setProcessDpiAware)();
   UINT(WINAPI* getDpiForWindow)(HWND window);                                   // 10 1607
   HRESULT(WINAPI* getDpiForMonitor)(HMONITOR monitor, int kind, UINT* x, UINT* y);  // 8.1
-  // The Unicode calls of shell32, which 95, 98 and Me need not have: the
-  // program makes them only on the NT family.
-  BOOL(WINAPI* shellNotifyIconW)(DWORD message, PNOTIFYICONDATAW data);
-  HINSTANCE(WINAPI* shellExecuteW)
-  (HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder, INT show);
-  LPITEMIDLIST(WINAPI* shBrowseForFolderW)(LPBROWSEINFOW info);
-  BOOL(WINAPI* shGetPathFromIdListW)(LPCITEMIDLIST item, LPWSTR path);
 };
 
 NewerCalls* Newer();

@@ -1,14 +1,12 @@
 #include "platform/system_paths.h"
 
 #include <errno.h>
-#include <shellapi.h>
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
 #include "base/unicode.h"
 #include "platform/later_calls.h"
-#include "platform/newer_calls.h"
 #include "platform/text_ways.h"
 
 int WidePaths() { return SystemTextWays()->widePaths; }
@@ -162,11 +160,14 @@ void EndPathSearch(PathSearch* search) {
 }
 
 void OpenWithShell(HWND owner, const char* path, int show) {
-  NewerCalls* n = Newer();
+  const LaterCalls* shell = LoadLater(LATER_SHELL32);
+  if (!shell) return;
   WithSystemPath(
-      WidePaths() && n->shellExecuteW, path, 0,
-      [&](const wchar_t* p) { return n->shellExecuteW(owner, NULL, p, NULL, NULL, show) != NULL; },
-      [&](const char* p) { return ShellExecuteA(owner, NULL, p, NULL, NULL, show) != NULL; });
+      WidePaths() && shell->shellExecuteW, path, 0,
+      [&](const wchar_t* p) {
+        return shell->shellExecuteW(owner, NULL, p, NULL, NULL, show) != NULL;
+      },
+      [&](const char* p) { return shell->shellExecuteA(owner, NULL, p, NULL, NULL, show) != NULL; });
 }
 
 int PlayWavePath(const char* path, DWORD flags) {

@@ -6,7 +6,7 @@
 
 #include "base/cp932.h"
 #include "base/format_text.h"
-#include "platform/newer_calls.h"
+#include "platform/later_calls.h"
 #include "platform/system_paths.h"
 
 int ShowMessage(HWND owner, const char* text, const char* caption, UINT flags) {
@@ -177,26 +177,28 @@ static Record TrayRecord(UINT size, HWND window, UINT id) {
 
 int AddTrayIcon(HWND window, UINT id, UINT callbackMessage, HICON icon, const char* tip) {
   const UINT flags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  BOOL(WINAPI* notifyW)(DWORD, PNOTIFYICONDATAW) = Newer()->shellNotifyIconW;
-  if (!SystemTextWays()->wideTexts || !notifyW) {
+  const LaterCalls* shell = LoadLater(LATER_SHELL32);
+  if (!shell) return 0;
+  if (!SystemTextWays()->wideTexts || !shell->shellNotifyIconW) {
     NOTIFYICONDATAA a = TrayRecord<NOTIFYICONDATAA>(NOTIFYICONDATAA_V1_SIZE, window, id);
     a.uFlags = flags;
     a.uCallbackMessage = callbackMessage;
     a.hIcon = icon;
     CopyTextCut(a.szTip, sizeof a.szTip, tip);
-    return Shell_NotifyIconA(NIM_ADD, &a);
+    return shell->shellNotifyIconA(NIM_ADD, &a);
   }
   NOTIFYICONDATAW w = TrayRecord<NOTIFYICONDATAW>(NOTIFYICONDATAW_V1_SIZE, window, id);
   w.uFlags = flags;
   w.uCallbackMessage = callbackMessage;
   w.hIcon = icon;
   Cp932ToUtf16(SystemCp932(), tip, (char16_t*)w.szTip, 64);  // the first layout's room
-  return notifyW(NIM_ADD, &w);
+  return shell->shellNotifyIconW(NIM_ADD, &w);
 }
 
 int RemoveTrayIcon(HWND window, UINT id) {
+  const LaterCalls* shell = LoadLater(LATER_SHELL32);
   NOTIFYICONDATAA record = TrayRecord<NOTIFYICONDATAA>(NOTIFYICONDATAA_V1_SIZE, window, id);
-  return Shell_NotifyIconA(NIM_DELETE, &record);
+  return shell && shell->shellNotifyIconA(NIM_DELETE, &record);
 }
 
 void AddListBoxPath(HWND list, const char* path) {

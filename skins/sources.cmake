@@ -5,4 +5,4 @@ zt_win_sources(
   skins/file_search.cpp skins/image_changer.cpp skins/wallpaper.cpp
   skins/background_dialog.cpp skins/wallpaper_preview.cpp skins/wallpaper_dialog.cpp
   skins/minutes_field.cpp)
-zt_win_libs(shell32 advapi32)
+zt_win_libs(advapi32)
