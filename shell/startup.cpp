@@ -87,8 +87,10 @@ int InitInstance() {
   POINT position;
   LoadWindowPosition(window, &theApp, &position);
   int onTop = theApp.ReadSettingInt(Setting::alwaysOnTop);
+  // Not activated while hidden: showing it does that, and activating a
+  // hidden window cost Wine 15 ms of the start.
   SetWindowPos(window, HWND_TOPMOST, position.x, position.y, 0, 0,
-               onTop ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER);
+               (onTop ? SWP_NOSIZE : SWP_NOSIZE | SWP_NOZORDER) | SWP_NOACTIVATE);
   // Placed on a monitor of another DPI: its size there.
   if (WindowDpi(window) != dpi) {
     dpi = WindowDpi(window);
