@@ -102,7 +102,7 @@ static void Talk(const AccountEntry* a, const MailJob* job, MailResult* result) 
     return;
   }
   address.sin_port = net->htons(server.port);
-  Connection c = {{net->socket(AF_INET, SOCK_STREAM, 0), 0}, NULL, server.host};
+  Connection c = {{net->socket(AF_INET, SOCK_STREAM, 0), 0, net}, NULL, server.host};
   if (c.socket.s == INVALID_SOCKET) {
     result->outcome = MAIL_NO_SOCKET;
     return;

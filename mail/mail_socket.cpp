@@ -15,34 +15,32 @@ static int StillSet(SOCKET s, const fd_set* set) {
   return set->fd_count == 1 && set->fd_array[0] == s;
 }
 
-static int WaitForSocket(const LaterCalls* net, SOCKET s, int forWrite, int ms) {
+static int WaitForSocket(const MailSocket* socket, int forWrite, int ms) {
+  SOCKET s = socket->s;
   fd_set ready, failed;
   OnlySocket(s, &ready);
   OnlySocket(s, &failed);
   timeval limit = {ms / 1000, (ms % 1000) * 1000};
-  int n = net->select(0, forWrite ? NULL : &ready, forWrite ? &ready : NULL, &failed, &limit);
+  int n = socket->net->select(0, forWrite ? NULL : &ready, forWrite ? &ready : NULL, &failed, &limit);
   return n > 0 && StillSet(s, &ready) && !StillSet(s, &failed);
 }
 
 // Non-blocking while the connect runs, so that it can be timed.
 int ConnectMailSocket(MailSocket* socket, const sockaddr_in* address) {
-  const LaterCalls* net = SocketCalls();
-  if (!net) return 0;
+  const LaterCalls* net = socket->net;
   u_long nonBlocking = 1;
   net->ioctlSocket(socket->s, FIONBIO, &nonBlocking);
   int ok = net->connect(socket->s, (const sockaddr*)address, sizeof *address) == 0 ||
            (net->wsaGetLastError() == WSAEWOULDBLOCK &&
-            WaitForSocket(net, socket->s, 1, MAIL_CONNECT_TIMEOUT_MS));
+            WaitForSocket(socket, 1, MAIL_CONNECT_TIMEOUT_MS));
   nonBlocking = 0;
   net->ioctlSocket(socket->s, FIONBIO, &nonBlocking);
   return ok;
 }
 
 int SendAllOnSocket(MailSocket* socket, const char* bytes, int length) {
-  const LaterCalls* net = SocketCalls();
-  if (!net) return -1;
   for (int sent = 0; sent < length;) {
-    int n = net->send(socket->s, bytes + sent, length - sent, 0);
+    int n = socket->net->send(socket->s, bytes + sent, length - sent, 0);
     if (n <= 0) return -1;
     sent += n;
   }
@@ -51,8 +49,7 @@ int SendAllOnSocket(MailSocket* socket, const char* bytes, int length) {
 
 int ReceiveBeforeDeadline(MailSocket* socket, char* buffer, int size) {
   // A signed difference stays right when the tick count wraps.
-  const LaterCalls* net = SocketCalls();
   int left = (int)(socket->deadline - GetTickCount());
-  if (!net || left <= 0 || !WaitForSocket(net, socket->s, 0, left)) return -1;
-  return net->recv(socket->s, buffer, size, 0);
+  if (left <= 0 || !WaitForSocket(socket, 0, left)) return -1;
+  return socket->net->recv(socket->s, buffer, size, 0);
 }

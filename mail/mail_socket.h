@@ -6,6 +6,7 @@
 struct MailSocket {
   SOCKET s;
   DWORD deadline;  // GetTickCount value when the current wait ends
+  const LaterCalls* net;  // the socket calls it was made with
 };
 
 // The socket calls, whose library is loaded when the mail check starts
