@@ -39,6 +39,10 @@ set(ZT_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources (Debian
 add_subdirectory(${ZT_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
+# Test programs run through a script that tells Wine failing to start
+# from a test failing.
+set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_SOURCE_DIR}/tests/support/wine_run.sh
+    ${CMAKE_CROSSCOMPILING_EMULATOR})
 function(zt_wine_test_program name)
   file(GLOB support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
   # Test bitmaps and skins come from the same builders as the shipped ones.
