@@ -38,6 +38,7 @@ void CreateHandTools(HandTools* t, const HandStyle* style) {
 static void ForgetGlyphs(FaceGlyphs* glyphs) {
   for (int i = 0; i < glyphs->count; i++) free(glyphs->glyph[i].covers);
   glyphs->count = 0;
+  glyphs->refused = 0;
 }
 
 void CreateTextTools(HandTools* t, int dpi) {
@@ -79,12 +80,9 @@ static void PackCovers(const uint8_t* grey, int width, int height, uint8_t* cove
     }
 }
 
-// The character's glyph, fetched from the font in dc the first time;
-// NULL when the font gives none or the store is full.
-static const FaceGlyph* GlyphOf(HDC dc, FaceGlyphs* glyphs, unsigned code) {
-  for (int i = 0; i < glyphs->count; i++)
-    if (glyphs->glyph[i].code == code) return &glyphs->glyph[i];
-  if (glyphs->count == FACE_GLYPHS) return NULL;
+// The character's glyph read from the font in dc into the store; NULL
+// when the font gives none.
+static const FaceGlyph* ReadGlyph(HDC dc, FaceGlyphs* glyphs, unsigned code) {
   if (glyphs->count == 0) {
     TEXTMETRICA metrics;
     if (!GetTextMetricsA(dc, &metrics)) return NULL;
@@ -112,6 +110,18 @@ static const FaceGlyph* GlyphOf(HDC dc, FaceGlyphs* glyphs, unsigned code) {
   }
   glyphs->glyph[glyphs->count] = g;
   return &glyphs->glyph[glyphs->count++];
+}
+
+// The character's glyph, read from the font the first time it is asked;
+// NULL when the store is full or the font gives none, which is then not
+// asked again: a font without glyph pictures would be asked every frame.
+static const FaceGlyph* GlyphOf(HDC dc, FaceGlyphs* glyphs, unsigned code) {
+  for (int i = 0; i < glyphs->count; i++)
+    if (glyphs->glyph[i].code == code) return &glyphs->glyph[i];
+  if (glyphs->count == FACE_GLYPHS || glyphs->refused) return NULL;
+  const FaceGlyph* g = ReadGlyph(dc, glyphs, code);
+  if (!g) glyphs->refused = 1;
+  return g;
 }
 
 // The glyphs of a text, at most room of them; -1 when one cannot be had.

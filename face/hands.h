@@ -31,6 +31,7 @@ enum { FACE_GLYPHS = 32 };
 struct FaceGlyphs {
   int count;
   int ascent;  // of the font, from the top of a text to its base line
+  int refused;  // the font gave no picture once: GDI draws its texts
   FaceGlyph glyph[FACE_GLYPHS];
 };
 
