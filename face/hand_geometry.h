@@ -48,3 +48,9 @@ int DesignLengths(int design, HandLengths* out);
 // already in device pixels.
 void ComputeHands(int design, const HandLengths* lengths, HandPoint pivot, int hour, int minute,
                   int second, HandFrame* out, int dpi = BASE_DPI);
+#ifdef __i386__
+// The same from the x87 unit alone (face/hand_geometry_x87.cpp); the
+// above needs SSE2 on i686.
+void ComputeHandsX87(int design, const HandLengths* lengths, HandPoint pivot, int hour, int minute,
+                     int second, HandFrame* out, int dpi);
+#endif

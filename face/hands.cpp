@@ -5,6 +5,7 @@
 #include "base/cp932.h"
 #include "base/dpi_scale.h"
 #include "face/hand_geometry.h"
+#include "platform/newer_calls.h"
 #include "platform/system_text.h"
 
 static void DeletePensAndBrushes(HandTools* tools) {
@@ -207,14 +208,28 @@ void DrawInfoLine(HDC dc, const PixelCanvas* canvas, HandTools* t, int mode,
   if (length > 0) PaintFaceText(dc, canvas, t, ScaleToDpi(x, d), ScaleToDpi(INFO_TEXT_Y, d), text, length);
 }
 
+// The hands' outlines from SSE2, the same pixels on every machine, where
+// the processor and the system run it; else from the x87 unit.
+static void ComputeFrame(int design, const HandLengths* lengths, HandPoint pivot,
+                         const SYSTEMTIME* time, HandFrame* frame, int dpi) {
+#ifdef __i386__
+  static int sse2 = -1;
+  if (sse2 < 0) sse2 = ProcessorRunsSse2();
+  if (!sse2) {
+    ComputeHandsX87(design, lengths, pivot, time->wHour, time->wMinute, time->wSecond, frame, dpi);
+    return;
+  }
+#endif
+  ComputeHands(design, lengths, pivot, time->wHour, time->wMinute, time->wSecond, frame, dpi);
+}
+
 void DrawHands(HDC dc, const PixelCanvas* canvas, const HandStyle* style, HandTools* t,
                const SYSTEMTIME* time, int handsShown, int secondShown) {
   if (!handsShown) return;
   HandLengths lengths = {t->hourLength, t->minuteLength, t->secondLength};
   HandFrame frame = {};
   int pivot = ScaleToDpi(HAND_PIVOT, t->dpi);
-  ComputeHands(style->design, &lengths, HandPoint{pivot, pivot}, time->wHour, time->wMinute,
-               time->wSecond, &frame, t->dpi);
+  ComputeFrame(style->design, &lengths, HandPoint{pivot, pivot}, time, &frame, t->dpi);
   if (frame.hour.kind == SHAPE_NONE) return;
   UseInfoFont(dc, t);  // the balloons' labels
   // Hollow hands are outlines only, except the balloons, which always fill.

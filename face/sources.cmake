@@ -8,6 +8,10 @@ zt_win_libs(advapi32)
 if(WIN32)
   set_source_files_properties(face/hand_geometry.cpp PROPERTIES COMPILE_OPTIONS "-msse2;-mfpmath=sse")
 endif()
+# For processors and systems without SSE2, the same built for the x87 unit.
+if(WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  zt_core_sources(face/hand_geometry_x87.cpp)
+endif()
 # The outlines' square roots as the processor's own instruction: nothing
 # here reads errno.
 set_source_files_properties(face/hand_outline.cpp PROPERTIES COMPILE_OPTIONS -fno-math-errno)

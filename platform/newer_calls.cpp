@@ -8,6 +8,7 @@ NewerCalls* Newer() {
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll"), user32 = GetModuleHandleA("user32.dll");
     FindCall(kernel32, "GlobalMemoryStatusEx", &calls.globalMemoryStatusEx);
     FindCall(kernel32, "GetSystemTimes", &calls.getSystemTimes);
+    FindCall(kernel32, "IsProcessorFeaturePresent", &calls.isProcessorFeaturePresent);
     FindCall(user32, "EnumDisplayMonitors", &calls.enumDisplayMonitors);
     FindCall(user32, "GetMonitorInfoA", &calls.getMonitorInfo);
     FindCall(user32, "MonitorFromWindow", &calls.monitorFromWindow);
@@ -28,6 +29,12 @@ NewerCalls* Newer() {
 }
 
 enum { PROCESS_PER_MONITOR_AWARE = 2, MONITOR_EFFECTIVE_DPI = 0, DEFAULT_DPI = 96 };
+
+int ProcessorRunsSse2() {
+  enum { SSE2_FEATURE = 10 };  // PF_XMMI64_INSTRUCTIONS_AVAILABLE
+  NewerCalls* n = Newer();
+  return n->isProcessorFeaturePresent && n->isProcessorFeaturePresent(SSE2_FEATURE);
+}
 
 void MakeDpiAware() {
   NewerCalls* n = Newer();
@@ -69,4 +76,3 @@ void WindowWorkArea(HWND window, RECT* area) {
   if (monitor && n->getMonitorInfo && n->getMonitorInfo(monitor, &info)) *area = info.rcWork;
   else SystemParametersInfoA(SPI_GETWORKAREA, 0, area, 0);
 }
-

@@ -7,6 +7,7 @@
 
 struct NewerCalls {
   BOOL(WINAPI* globalMemoryStatusEx)(LPMEMORYSTATUSEX status);                        // 2000
+  BOOL(WINAPI* isProcessorFeaturePresent)(DWORD feature);  // NT 4; knows SSE2 from XP
   BOOL(WINAPI* getSystemTimes)(LPFILETIME idle, LPFILETIME kernel, LPFILETIME user);  // XP SP1
   BOOL(WINAPI* enumDisplayMonitors)
   (HDC dc, LPCRECT clip, MONITORENUMPROC callback,
@@ -33,6 +34,8 @@ int FindCall(HMODULE module, const char* name, Call* call) {
   return *call != NULL;
 }
 
+// 1 when both the processor and the system run SSE2 instructions.
+int ProcessorRunsSse2();
 // Declares the process aware of each monitor's DPI in the newest way the
 // system knows; older systems draw at their one DPI anyway.
 void MakeDpiAware();

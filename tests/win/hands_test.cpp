@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app_harness.h"
+#include "face/hand_geometry.h"
 #include "face_frames.h"
 #include "res/resource.h"
 
@@ -263,5 +264,43 @@ TEST(InfoLine, SmoothTextStandsWhereThePensTextDoes) {
     EXPECT_EQ(scale == 2, grey > 20) << grey;
   }
 }
+
+#ifdef __i386__
+// Machines without SSE2 draw from the x87 build of the outlines: every
+// point of every design at every second, at three DPIs, stays within a
+// pixel of the exact build's, and nearly every frame is the same.
+TEST(Hands, OutlinesWithoutSse2StayWithinAPixelOfTheExactOnes) {
+  for (int design = DESIGN_SQUARE; design <= DESIGN_BALLOON; design++) {
+    HandLengths lengths;
+    DesignLengths(design, &lengths);
+    for (int dpi : {96, 144, 192}) {
+      int frames = 0, same = 0;
+      for (int hour = 0; hour < 24; hour++)
+        for (int minute = 0; minute < 60; minute++)
+          for (int second = 0; second < 60; second++) {
+            HandFrame exact = {}, x87 = {};
+            ComputeHands(design, &lengths, HandPoint{100, 100}, hour, minute, second, &exact, dpi);
+            ComputeHandsX87(design, &lengths, HandPoint{100, 100}, hour, minute, second, &x87, dpi);
+            int worst = 0;
+            for (int h = 0; h < 3; h++) {
+              const HandShape* a = &(&exact.hour)[h];
+              const HandShape* b = &(&x87.hour)[h];
+              ASSERT_EQ(a->kind, b->kind);
+              for (int i = 0; i < a->count; i++)
+                worst = std::max({worst, abs(a->points[i].x - b->points[i].x),
+                                  abs(a->points[i].y - b->points[i].y)});
+              worst =
+                  std::max({worst, abs(a->center.x - b->center.x), abs(a->center.y - b->center.y)});
+            }
+            ASSERT_LE(worst, 1) << design << " " << dpi << " " << hour << ":" << minute << ":"
+                                << second;
+            frames++;
+            same += worst == 0;
+          }
+      EXPECT_GE(same * 100, frames * 99) << "design " << design << " at " << dpi;
+    }
+  }
+}
+#endif
 
 }  // namespace
