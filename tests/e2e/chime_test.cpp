@@ -19,10 +19,15 @@ HWND OpenChooser(const ClockProcess& clock) {
   return WaitForProcessDialog(clock.Id(), 10000);
 }
 
-void Finish(HWND dialog, int button) {
+// Closes the dialog, then waits for the clock to act on it: the clock's
+// window takes a sent message only once the command that opened the
+// dialog has returned, and so has stored what was chosen.
+void Finish(const ClockProcess& clock, HWND dialog, int button) {
   PostMessageA(dialog, WM_COMMAND, button, 0);
   Closed c = {dialog};
   EXPECT_TRUE(WaitUntil(DialogClosed, &c, 10000));
+  DWORD_PTR result;
+  EXPECT_NE(0, SendMessageTimeoutA(clock.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
 }
 
 TEST(Chime, ChosenFileIsStoredWithItsFolderAndCancelKeepsIt) {
@@ -43,12 +48,12 @@ TEST(Chime, ChosenFileIsStoredWithItsFolderAndCancelKeepsIt) {
   if (!name) name = GetDlgItem(dialog, FILE_NAME_EDIT);
   ASSERT_NE(nullptr, name);
   SetWindowTextA(name, wave.c_str());
-  Finish(dialog, IDOK);
+  Finish(clock, dialog, IDOK);
   EXPECT_EQ(wave, folder.IniValue("EXT", "SOUNDFILE"));
 
   dialog = OpenChooser(clock);
   ASSERT_NE(nullptr, dialog);
-  Finish(dialog, IDCANCEL);
+  Finish(clock, dialog, IDCANCEL);
   EXPECT_EQ(wave, folder.IniValue("EXT", "SOUNDFILE"));
 }
 
